@@ -37,7 +37,7 @@ struct Kind {
 
 // clang-format off
 constexpr Kind kAllModes[] = {
-    // rule           c         first    ×  s       ×s  range value
+    // rule text,   c,           first,  factor, s, step factor, range value
     {"x + {c}",     Span{1, 10}, {1, 10},  1, {1, 4},  1, [](double v, double c) { return v + c; }},
     {"x - {c}",     Span{1, 5},  {16, 25}, 1, {1, 4}, -1, [](double v, double c) { return v - c; }},
     {"{c}x",        Span{2, 10}, {1, 6},   1, {1, 4},  1, [](double v, double c) { return v * c; }},
