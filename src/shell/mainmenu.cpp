@@ -1,0 +1,66 @@
+#include "shell/mainmenu.h"
+
+#include "shell/module1.h"
+#include "shell/producttexts.h"
+#include "shell/titlescreen.h"
+#include "shell/toolkit/pictures.h"
+#include "shell/toolkit/platform.h"
+#include "shell/toolkit/screens.h"
+
+namespace shell {
+
+MainMenu::MainMenu(Screens& screens)
+    : MenuScreen(screens, kName)
+{
+    setCaption(product::publisher);
+
+    Label1->setTwipGeometry(390, 120, 11220, 900);
+    Label1->setFontSpec({"Tahoma", 26.25, true});
+    Label1->setCaption(product::title);
+
+    Image2 = new PictureBox(this, QStringLiteral("Image2"), PictureBox::Fit::Clip);
+    Image2->setTwipGeometry(480, 5760, 1500, 2085);
+
+    Label4 = new Label(this, QStringLiteral("Label4"));
+    Label4->setTwipGeometry(4440, 8040, 3315, 375);
+    Label4->setFontSpec({"Arial", 12, true});
+    Label4->setForeColor(colour::yellow);
+    Label4->setBackColor(colour::black);
+    Label4->setOpaque(true);
+    Label4->setAlign(Align::Centre);
+    Label4->setCaption(product::webAddressText);
+    Label4->setCursor(Qt::PointingHandCursor);
+
+    Label3 = new Label(this, QStringLiteral("Label3"));
+    Label3->setTwipGeometry(0, 8280, 3600, 375);
+    Label3->setFontSpec({"Tahoma", 9.75});
+    Label3->setForeColor(colour::yellow);
+    Label3->setAlign(Align::Centre);
+    Label3->setCaption(product::notice);
+
+    Label4->onClick = [] { openWebAddress(product::webAddress); };
+}
+
+void MainMenu::load()
+{
+    setscreen(*this);
+    setBackColor(colour::screenBlue);
+    Image2->setPicture(loadPicture(kLogoPicture));
+    setBackgroundPicture(loadPicture(kBackgroundPicture));
+    loadSideMenuAndExit();
+}
+
+void MainMenu::menuEntryClicked(int index)
+{
+    screens().show(QStringLiteral("menu%1").arg(index + 1));
+    screens().unload(*this);
+}
+
+void MainMenu::exitClicked()
+{
+    screens().get<TitleScreen>(TitleScreen::kName).Command1->setCaption(QStringLiteral("Cancel"));
+    screens().show(TitleScreen::kName);
+    screens().unload(*this);
+}
+
+} // namespace shell

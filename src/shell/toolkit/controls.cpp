@@ -1,0 +1,575 @@
+#include "shell/toolkit/controls.h"
+
+#include "shell/toolkit/errors.h"
+
+#include <QFontMetrics>
+#include <QHash>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QRawFont>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+
+namespace shell {
+namespace {
+
+// Controls handle their own mouse moves: a move over a control is never a move over the bare
+// background of its screen.
+void setUpControl(QWidget* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    widget->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void setPaletteColour(QWidget* widget, QPalette::ColorRole role, Rgb colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, toQColor(colour));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+QFont makeFont(const FontSpec& spec)
+{
+    QFont font(QString::fromLatin1(spec.family));
+    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+TextMetrics designMetrics(const QFont& font)
+{
+    static QHash<QString, TextMetrics> cache;
+    const QString key = font.key();
+    if (const auto it = cache.constFind(key); it != cache.constEnd())
+        return *it;
+
+    const QFontMetrics metrics(font);
+    TextMetrics result{metrics.ascent(), metrics.descent()};
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.fontTable("OS/2");
+    const QByteArray head = raw.fontTable("head");
+    if (os2.size() >= 78 && head.size() >= 20) {
+        const auto word = [](const QByteArray& table, int offset) {
+            return qFromBigEndian<quint16>(table.constData() + offset);
+        };
+        const double unitsPerEm = word(head, 18);
+        if (unitsPerEm > 0) {
+            const double pixels = font.pixelSize() > 0 ? font.pixelSize() : metrics.height();
+            result.ascent = static_cast<int>(std::lround(word(os2, 74) * pixels / unitsPerEm));
+            result.descent = static_cast<int>(std::lround(word(os2, 76) * pixels / unitsPerEm));
+        }
+    }
+    cache.insert(key, result);
+    return result;
+}
+
+void fire(const Handler& handler)
+{
+    if (!handler)
+        return;
+    const Handler copy = handler;
+    runGuarded(copy);
+}
+
+// --- TwipGeometry -------------------------------------------------------------------------
+
+TwipGeometry::TwipGeometry(QWidget* widget)
+    : m_widget(widget)
+{
+}
+
+void TwipGeometry::setLeftTwips(double left)
+{
+    m_left = left;
+    applyGeometry();
+}
+
+void TwipGeometry::setTopTwips(double top)
+{
+    m_top = top;
+    applyGeometry();
+}
+
+void TwipGeometry::setWidthTwips(double width)
+{
+    m_width = width;
+    applyGeometry();
+}
+
+void TwipGeometry::setHeightTwips(double height)
+{
+    m_height = height;
+    applyGeometry();
+}
+
+void TwipGeometry::moveTwips(double left, double top)
+{
+    m_left = left;
+    m_top = top;
+    applyGeometry();
+}
+
+void TwipGeometry::setTwipGeometry(double left, double top, double width, double height)
+{
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    applyGeometry();
+}
+
+void TwipGeometry::applyGeometry()
+{
+    m_widget->setGeometry(toPixels(m_left), toPixels(m_top), std::max(0, toPixels(m_width)),
+                          std::max(0, toPixels(m_height)));
+}
+
+// --- Label --------------------------------------------------------------------------------
+
+Label::Label(QWidget* container, const QString& name)
+    : QLabel(container)
+    , TwipGeometry(this)
+{
+    setUpControl(this, name);
+    setTextFormat(Qt::PlainText);
+    setMouseTracking(true);
+    setAlign(Align::Left);
+    setWrap(true);
+    setFontSpec(m_fontSpec);
+}
+
+void Label::setCaption(const QString& caption)
+{
+    setText(caption);
+    fitToText();
+}
+
+void Label::setForeColor(Rgb colour)
+{
+    setPaletteColour(this, QPalette::WindowText, colour);
+}
+
+void Label::setBackColor(Rgb colour)
+{
+    setPaletteColour(this, QPalette::Window, colour);
+}
+
+void Label::setOpaque(bool opaque)
+{
+    if (opaque == autoFillBackground())
+        return;
+    setAutoFillBackground(opaque);
+    update();
+}
+
+void Label::setAlign(Align align)
+{
+    m_align = align;
+    const Qt::Alignment horizontal = align == Align::Centre ? Qt::AlignHCenter
+                                     : align == Align::Right ? Qt::AlignRight
+                                                             : Qt::AlignLeft;
+    setAlignment(horizontal | Qt::AlignTop);
+}
+
+void Label::setFontSpec(const FontSpec& spec)
+{
+    m_fontSpec = spec;
+    const QFont font = makeFont(spec);
+    setFont(font);
+    // Text starts where the design metrics put it, not higher.
+    const TextMetrics design = designMetrics(font);
+    setContentsMargins(0, std::max(0, design.ascent - QFontMetrics(font).ascent()), 0, 0);
+    fitToText();
+}
+
+void Label::setFontPoints(double points)
+{
+    FontSpec spec = m_fontSpec;
+    spec.points = points;
+    setFontSpec(spec);
+}
+
+void Label::setAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    fitToText();
+}
+
+void Label::setWrap(bool wrap)
+{
+    m_wrap = wrap;
+    fitToText();
+}
+
+void Label::fitToText()
+{
+    // Without sizing to the text a label always wraps within its width.
+    setWordWrap(m_wrap || !m_autoSize);
+    if (!m_autoSize)
+        return;
+    const QFontMetrics metrics(font());
+    const TextMetrics design = designMetrics(font());
+    // The design line height, plus whatever Qt's own layout of further lines adds.
+    const int lineHeight = design.ascent + design.descent;
+    const auto heightFor = [&](int qtHeight) { return lineHeight + std::max(0, qtHeight - metrics.height()); };
+    if (m_wrap) {
+        const QRect bounds = metrics.boundingRect(QRect(0, 0, std::max(1, toPixels(widthTwips())), 1 << 20),
+                                                  Qt::TextWordWrap | alignment(), text());
+        setHeightTwips(toTwips(heightFor(bounds.height())));
+    } else {
+        const QSize size = metrics.size(0, text());
+        setTwipGeometry(leftTwips(), topTwips(), toTwips(size.width()), toTwips(heightFor(size.height())));
+    }
+}
+
+Label* Label::copyHidden(const QString& name) const
+{
+    auto* copy = new Label(parentWidget(), name);
+    copy->setVisible(false);
+    copy->setPalette(palette());
+    copy->setAutoFillBackground(autoFillBackground());
+    copy->setAlign(m_align);
+    copy->m_autoSize = m_autoSize;
+    copy->setWrap(m_wrap);
+    copy->setFontSpec(m_fontSpec);
+    copy->setEnabled(isEnabled());
+    copy->setTwipGeometry(leftTwips(), topTwips(), widthTwips(), heightTwips());
+    copy->setCaption(text());
+    return copy;
+}
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        fire(onClick);
+}
+
+void Label::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    fire(onMouseMove);
+}
+
+// --- LabelArray ---------------------------------------------------------------------------
+
+LabelArray::LabelArray(QWidget* container, const QString& name)
+    : m_container(container)
+    , m_name(name)
+{
+}
+
+QString LabelArray::elementName(int index) const
+{
+    return QStringLiteral("%1(%2)").arg(m_name).arg(index);
+}
+
+Label* LabelArray::add(int index)
+{
+    auto* label = new Label(m_container, elementName(index));
+    connect(index, label);
+    return label;
+}
+
+Label* LabelArray::load(int index)
+{
+    Label* label = (*this)[0]->copyHidden(elementName(index));
+    connect(index, label);
+    return label;
+}
+
+Label* LabelArray::operator[](int index) const
+{
+    const auto it = m_elements.find(index);
+    return it == m_elements.end() ? nullptr : it->second;
+}
+
+void LabelArray::connect(int index, Label* label)
+{
+    m_elements[index] = label;
+    label->onClick = [this, index] {
+        if (onClick)
+            onClick(index);
+    };
+    label->onMouseMove = [this, index] {
+        if (onMouseMove)
+            onMouseMove(index);
+    };
+}
+
+// --- Frame --------------------------------------------------------------------------------
+
+Frame::Frame(QWidget* container, const QString& name)
+    : QWidget(container)
+    , TwipGeometry(this)
+{
+    setUpControl(this, name);
+    setMouseTracking(true);
+    setFontSpec({});
+}
+
+void Frame::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void Frame::setBackColor(Rgb colour)
+{
+    m_backColor = colour;
+    update();
+}
+
+void Frame::setForeColor(Rgb colour)
+{
+    m_foreColor = colour;
+    update();
+}
+
+void Frame::setFontSpec(const FontSpec& spec)
+{
+    setFont(makeFont(spec));
+    update();
+}
+
+void Frame::setBorder(bool border)
+{
+    m_border = border;
+    update();
+}
+
+void Frame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(m_backColor));
+    if (!m_border)
+        return;
+    // An etched outline whose top runs through the middle of the caption.
+    const QFontMetrics metrics(font());
+    const int top = metrics.height() / 2;
+    const QRect outline(0, top, width() - 2, height() - top - 2);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(outline);
+    painter.setPen(Qt::white);
+    painter.drawRect(outline.translated(1, 1));
+    if (m_caption.isEmpty())
+        return;
+    const int captionLeft = 7;
+    const QRect captionRect(captionLeft, 0, metrics.horizontalAdvance(m_caption) + 4, metrics.height());
+    painter.fillRect(captionRect, toQColor(m_backColor));
+    painter.setPen(toQColor(m_foreColor));
+    painter.drawText(captionRect, Qt::AlignCenter, m_caption);
+}
+
+void Frame::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+// --- OptionButton -------------------------------------------------------------------------
+
+OptionButton::OptionButton(QWidget* container, const QString& name, const QString& caption)
+    : QRadioButton(caption, container)
+    , TwipGeometry(this)
+{
+    setUpControl(this, name);
+    setAutoFillBackground(true);
+    setFontSpec({});
+    QObject::connect(this, &QRadioButton::clicked, this, [this] { fire(onClick); });
+}
+
+void OptionButton::setForeColor(Rgb colour)
+{
+    setPaletteColour(this, QPalette::WindowText, colour);
+}
+
+void OptionButton::setBackColor(Rgb colour)
+{
+    setPaletteColour(this, QPalette::Window, colour);
+}
+
+void OptionButton::setFontSpec(const FontSpec& spec)
+{
+    setFont(makeFont(spec));
+}
+
+// --- CommandButton ------------------------------------------------------------------------
+
+CommandButton::CommandButton(QWidget* container, const QString& name, const QString& caption)
+    : QPushButton(caption, container)
+    , TwipGeometry(this)
+{
+    setUpControl(this, name);
+    // Enter on a focused button presses it, as Space does.
+    setAutoDefault(true);
+    setFontSpec({"Tahoma", 8.25});
+    QObject::connect(this, &QPushButton::clicked, this, [this] { fire(onClick); });
+}
+
+void CommandButton::setPicture(const QPixmap& picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void CommandButton::setBackColor(Rgb colour)
+{
+    setPaletteColour(this, QPalette::Button, colour);
+}
+
+void CommandButton::setFontSpec(const FontSpec& spec)
+{
+    setFont(makeFont(spec));
+}
+
+void CommandButton::setTabStop(bool tabStop)
+{
+    setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void CommandButton::paintEvent(QPaintEvent* event)
+{
+    if (m_picture.isNull()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // The picture is the whole face; a pressed button sinks by a pixel and darkens.
+    QPainter painter(this);
+    const bool down = isDown();
+    const QSize size = m_picture.deviceIndependentSize().toSize();
+    QPoint origin((width() - size.width()) / 2, (height() - size.height()) / 2);
+    if (down)
+        origin += QPoint(1, 1);
+    if (!isEnabled())
+        painter.setOpacity(0.5);
+    painter.drawPixmap(origin, m_picture);
+    if (down)
+        painter.fillRect(rect(), QColor(0, 0, 0, 60));
+}
+
+// --- PictureBox ---------------------------------------------------------------------------
+
+PictureBox::PictureBox(QWidget* container, const QString& name, Fit fit)
+    : QWidget(container)
+    , TwipGeometry(this)
+    , m_fit(fit)
+{
+    setUpControl(this, name);
+    setMouseTracking(true);
+}
+
+void PictureBox::setPicture(const QPixmap& picture)
+{
+    m_picture = picture;
+    if (m_fit == Fit::SizeToPicture && !picture.isNull()) {
+        const QSize size = picture.deviceIndependentSize().toSize();
+        setTwipGeometry(leftTwips(), topTwips(), toTwips(size.width()), toTwips(size.height()));
+    }
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    if (m_fit == Fit::Stretch) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), m_picture);
+    } else {
+        painter.drawPixmap(0, 0, m_picture);
+    }
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+// --- LineControl --------------------------------------------------------------------------
+
+LineControl::LineControl(QWidget* container, const QString& name, PointTwips from, PointTwips to,
+                         Rgb colour, int widthPixels)
+    : QWidget(container)
+    , m_from(from)
+    , m_to(to)
+    , m_colour(colour)
+    , m_width(widthPixels)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    place();
+}
+
+void LineControl::setEnds(PointTwips from, PointTwips to)
+{
+    m_from = from;
+    m_to = to;
+    place();
+}
+
+void LineControl::setColour(Rgb colour)
+{
+    m_colour = colour;
+    update();
+}
+
+void LineControl::setWidthPixels(int width)
+{
+    m_width = width;
+    place();
+}
+
+void LineControl::place()
+{
+    // The widget covers the line's bounding box plus room for the pen's width and round caps.
+    const QPointF a = toPixelPoint(m_from);
+    const QPointF b = toPixelPoint(m_to);
+    const int margin = m_width / 2 + 2;
+    const QRect box = QRectF(a, b).normalized().toAlignedRect().adjusted(-margin, -margin, margin, margin);
+    setGeometry(box);
+    update();
+}
+
+void LineControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(toQColor(m_colour), m_width, Qt::SolidLine, Qt::RoundCap));
+    const QPointF offset = pos();
+    painter.drawLine(toPixelPoint(m_from) - offset, toPixelPoint(m_to) - offset);
+}
+
+// --- Timer --------------------------------------------------------------------------------
+
+Timer::Timer(QObject* owner, const QString& name, int intervalMs)
+    : QObject(owner)
+{
+    setObjectName(name);
+    m_timer.setInterval(intervalMs);
+    QObject::connect(&m_timer, &QTimer::timeout, this, [this] { fire(onTick); });
+}
+
+void Timer::setEnabled(bool enabled)
+{
+    if (enabled)
+        m_timer.start();
+    else
+        m_timer.stop();
+}
+
+} // namespace shell

@@ -1,0 +1,258 @@
+// The controls the screens are built from: labels and label arrays, frames, option buttons,
+// command and picture buttons, pictures, line controls and timers. Each keeps its position and
+// size in twips, relative to its container, and reports its events through handlers that run
+// guarded (see errors.h).
+#pragma once
+
+#include "shell/toolkit/units.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+namespace shell {
+
+using Handler = std::function<void()>;
+using IndexHandler = std::function<void(int index)>;
+
+// Runs a handler, if there is one, guarded. The handler is copied first, so it may replace
+// itself while it runs.
+void fire(const Handler& handler);
+
+struct TwipRect {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+};
+
+// Position and size in twips for a control widget; the widget's pixel geometry follows.
+class TwipGeometry {
+public:
+    double leftTwips() const { return m_left; }
+    double topTwips() const { return m_top; }
+    double widthTwips() const { return m_width; }
+    double heightTwips() const { return m_height; }
+    void setLeftTwips(double left);
+    void setTopTwips(double top);
+    void setWidthTwips(double width);
+    void setHeightTwips(double height);
+    void moveTwips(double left, double top);
+    void setTwipGeometry(double left, double top, double width, double height);
+    void setTwipGeometry(const TwipRect& r) { setTwipGeometry(r.left, r.top, r.width, r.height); }
+
+protected:
+    explicit TwipGeometry(QWidget* widget);
+    virtual ~TwipGeometry() = default;
+    void applyGeometry();
+
+private:
+    QWidget* m_widget;
+    double m_left = 0;
+    double m_top = 0;
+    double m_width = 0;
+    double m_height = 0;
+};
+
+enum class Align { Left, Centre, Right };
+
+// A text label: transparent or opaque background, aligned text at the top, wrapping within its
+// width unless it sizes itself to its text. Sizing to the text keeps the left edge where it is.
+class Label : public QLabel, public TwipGeometry {
+    Q_OBJECT
+public:
+    Label(QWidget* container, const QString& name);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+    void setForeColor(Rgb colour);
+    void setBackColor(Rgb colour);
+    void setOpaque(bool opaque);
+    bool isOpaque() const { return autoFillBackground(); }
+    void setAlign(Align align);
+    void setFontSpec(const FontSpec& spec);
+    void setFontPoints(double points);
+    void setAutoSize(bool autoSize);
+    void setWrap(bool wrap);
+
+    // A hidden copy with every property of this label, for label arrays.
+    Label* copyHidden(const QString& name) const;
+
+    Handler onClick;
+    Handler onMouseMove;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void fitToText();
+
+    Align m_align = Align::Left;
+    FontSpec m_fontSpec;
+    bool m_autoSize = false;
+    bool m_wrap = true;
+    bool m_pressed = false;
+};
+
+// Labels addressed by a whole-number index; click and mouse-move handlers receive the index.
+// Either every element is designed (add), or element 0 is designed and the others are loaded at
+// run time as hidden copies of it (load).
+class LabelArray {
+public:
+    LabelArray(QWidget* container, const QString& name);
+
+    Label* add(int index);
+    Label* load(int index);
+    Label* operator[](int index) const;
+    int count() const { return static_cast<int>(m_elements.size()); }
+    template <class F> void forEach(F&& f) const
+    {
+        for (const auto& [index, label] : m_elements)
+            f(index, label);
+    }
+
+    IndexHandler onClick;
+    IndexHandler onMouseMove;
+
+private:
+    void connect(int index, Label* label);
+    QString elementName(int index) const;
+
+    QWidget* m_container;
+    QString m_name;
+    std::map<int, Label*> m_elements;
+};
+
+// A frame: a container with a background colour and, when it has a border, an etched outline
+// with its caption at the top left. Children are placed relative to its top-left corner.
+class Frame : public QWidget, public TwipGeometry {
+    Q_OBJECT
+public:
+    Frame(QWidget* container, const QString& name);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    void setBackColor(Rgb colour);
+    Rgb backColor() const { return m_backColor; }
+    void setForeColor(Rgb colour);
+    void setFontSpec(const FontSpec& spec);
+    void setBorder(bool border);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QString m_caption;
+    Rgb m_backColor = colour::titleGrey;
+    Rgb m_foreColor = colour::black;
+    bool m_border = true;
+};
+
+// An option button; the option buttons in one container exclude one another.
+class OptionButton : public QRadioButton, public TwipGeometry {
+    Q_OBJECT
+public:
+    OptionButton(QWidget* container, const QString& name, const QString& caption);
+
+    void setForeColor(Rgb colour);
+    void setBackColor(Rgb colour);
+    void setFontSpec(const FontSpec& spec);
+
+    Handler onClick;
+};
+
+// A command button with a text caption, or with a picture as its whole face.
+class CommandButton : public QPushButton, public TwipGeometry {
+    Q_OBJECT
+public:
+    CommandButton(QWidget* container, const QString& name, const QString& caption = {});
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return m_picture; }
+    void setBackColor(Rgb colour);
+    void setFontSpec(const FontSpec& spec);
+    // Buttons out of the Tab order take no keyboard focus, so keys go to the window.
+    void setTabStop(bool tabStop);
+
+    Handler onClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap m_picture;
+};
+
+// A picture control. SizeToPicture shows the picture at its own size and takes that size;
+// Clip shows it at the top left, cut to the control; Stretch scales it to the control.
+class PictureBox : public QWidget, public TwipGeometry {
+    Q_OBJECT
+public:
+    enum class Fit { SizeToPicture, Clip, Stretch };
+    PictureBox(QWidget* container, const QString& name, Fit fit);
+
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    Fit m_fit;
+    QPixmap m_picture;
+};
+
+// A straight line between two points of its container, in a colour and a width in pixels.
+class LineControl : public QWidget {
+    Q_OBJECT
+public:
+    LineControl(QWidget* container, const QString& name, PointTwips from, PointTwips to,
+                Rgb colour, int widthPixels);
+
+    PointTwips from() const { return m_from; }
+    PointTwips to() const { return m_to; }
+    void setEnds(PointTwips from, PointTwips to);
+    void setColour(Rgb colour);
+    void setWidthPixels(int width);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void place();
+
+    PointTwips m_from;
+    PointTwips m_to;
+    Rgb m_colour;
+    int m_width;
+};
+
+// A repeating timer; a tick handler that disables its own timer makes it a one-shot.
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    Timer(QObject* owner, const QString& name, int intervalMs);
+
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return m_timer.isActive(); }
+    int interval() const { return m_timer.interval(); }
+
+    Handler onTick;
+
+private:
+    QTimer m_timer;
+};
+
+} // namespace shell

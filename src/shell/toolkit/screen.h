@@ -1,0 +1,81 @@
+// A screen: one top-level window with its controls, its load step and a drawing surface.
+// Screens are created, shown and unloaded by name through Screens (screens.h).
+#pragma once
+
+#include "shell/core/drawing.h"
+#include "shell/toolkit/units.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace shell {
+
+class Screens;
+
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    Screen(Screens& screens, const QString& name);
+
+    Screens& screens() const { return m_screens; }
+    QString name() const { return objectName(); }
+
+    // The load step, run once by Screens right after the screen is created.
+    virtual void load() {}
+
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    void setBackColor(Rgb colour);
+    Rgb backColor() const { return m_backColor; }
+    void setBackgroundPicture(const QPixmap& picture);
+    const QPixmap& backgroundPicture() const { return m_backgroundPicture; }
+    void clearIcon();
+
+    // The fixed client area, in twips.
+    void setClientSize(double widthTwips, double heightTwips);
+
+    // The window's outer rectangle in twips: Left and Top place its outer top-left corner on the
+    // display.
+    double windowLeft() const { return m_left; }
+    double windowTop() const { return m_top; }
+    double windowWidth() const { return m_width; }
+    double windowHeight() const { return m_height; }
+    void setWindowPosition(double leftTwips, double topTwips);
+    void setWindowSize(double widthTwips, double heightTwips);
+
+    // The drawing surface: lines painted on the window under its controls. What is drawn stays
+    // until cleared, through every repaint.
+    void setDrawWidth(int pixels) { m_drawWidth = pixels; }
+    int drawWidth() const { return m_drawWidth; }
+    void drawLine(PointTwips from, PointTwips to, Rgb colour);
+    void drawFigure(const Figure& figure);
+    void clearDrawing();
+    const Figure& drawing() const { return m_drawing; }
+
+    // A control found by its name; letter case is ignored unless asked for.
+    QWidget* control(const QString& name, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const;
+    template <class T> T* control(const QString& name, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const
+    {
+        return qobject_cast<T*>(control(name, cs));
+    }
+
+protected:
+    // The mouse moved over the bare background (not over a control).
+    virtual void backgroundMouseMove() {}
+
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Screens& m_screens;
+    Rgb m_backColor = colour::titleGrey;
+    QPixmap m_backgroundPicture;
+    Figure m_drawing;
+    int m_drawWidth = 1;
+    double m_left = 0;
+    double m_top = 0;
+    double m_width = 0;
+    double m_height = 0;
+};
+
+} // namespace shell
