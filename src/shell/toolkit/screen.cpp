@@ -1,6 +1,7 @@
 #include "shell/toolkit/screen.h"
 
 #include "shell/toolkit/errors.h"
+#include "shell/toolkit/figurepainter.h"
 #include "shell/toolkit/screens.h"
 
 #include <QCloseEvent>
@@ -87,13 +88,7 @@ void Screen::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), toQColor(m_backColor));
     if (!m_backgroundPicture.isNull())
         painter.drawPixmap(0, 0, m_backgroundPicture);
-    if (m_drawing.empty())
-        return;
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (const Segment& segment : m_drawing) {
-        painter.setPen(QPen(toQColor(segment.colour), segment.widthPixels, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(toPixelPoint(segment.from), toPixelPoint(segment.to));
-    }
+    paintFigure(painter, m_drawing);
 }
 
 void Screen::mouseMoveEvent(QMouseEvent* event)
