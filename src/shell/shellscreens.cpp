@@ -3,6 +3,8 @@
 #include "shell/linksscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/titlescreen.h"
+#include "shell/topicmenu.h"
+#include "shell/topicscreen.h"
 #include "shell/toolkit/screens.h"
 
 namespace shell {
@@ -12,6 +14,16 @@ void defineShellScreens(Screens& screens)
     screens.define(TitleScreen::kName, [](Screens& s) { return new TitleScreen(s); });
     screens.define(MainMenu::kName, [](Screens& s) { return new MainMenu(s); });
     screens.define(LinksScreen::kName, [](Screens& s) { return new LinksScreen(s); });
+    for (int number = 1; number <= static_cast<int>(kTopicMenus.size()); ++number) {
+        screens.define(QStringLiteral("menu%1").arg(number),
+                       [number](Screens& s) { return new TopicMenu(s, number); });
+        for (const Topic& topic : kTopicMenus[static_cast<std::size_t>(number - 1)].topics) {
+            if (topic.hasActivity)
+                continue;
+            const QString name = QString::fromUtf8(topic.screen.data(), static_cast<qsizetype>(topic.screen.size()));
+            screens.define(name, [&topic](Screens& s) { return new TopicScreen(s, topic); });
+        }
+    }
 }
 
 } // namespace shell

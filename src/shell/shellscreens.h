@@ -1,4 +1,5 @@
-// Makes the shell's screens known by name: the title screen, the main menu and the links screen.
+// Makes the shell's screens known by name: the title screen, the main menu, the links screen,
+// the five topic menus and the screens of the topics that have no activity yet.
 #pragma once
 
 namespace shell {

@@ -1,0 +1,205 @@
+#include "shell/activityscreen.h"
+
+#include "shell/module1.h"
+#include "shell/topictable.h"
+#include "shell/toolkit/errors.h"
+#include "shell/toolkit/pictures.h"
+#include "shell/toolkit/screens.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace shell {
+namespace {
+
+CommandButton* panelButton(Frame* panel, const char* name, const char* accessibleName)
+{
+    auto* button = new CommandButton(panel, QLatin1String(name));
+    button->setAccessibleName(QLatin1String(accessibleName));
+    button->setTabStop(false);
+    return button;
+}
+
+// A black cover over the whole window; a click on it uncovers the screen, so the mouse alone
+// can always bring the lesson back.
+class BlankCover : public QWidget {
+public:
+    explicit BlankCover(QWidget* window)
+        : QWidget(window)
+    {
+        setObjectName(QStringLiteral("blank"));
+        setAutoFillBackground(true);
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, Qt::black);
+        setPalette(palette);
+        setAttribute(Qt::WA_NoMousePropagation);
+        hide();
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        event->accept();
+        hide();
+    }
+};
+
+} // namespace
+
+ActivityScreen::ActivityScreen(Screens& screens, const QString& name, const QString& caption,
+                               const QString& panelName)
+    : Screen(screens, name)
+{
+    setCaption(caption);
+    Framestatus = new Frame(this, panelName);
+    Framestatus->setBorder(false);
+    cmdgo = panelButton(Framestatus, "cmdgo", "Next question");
+    cmdsoln = panelButton(Framestatus, "cmdsoln", "Show solution");
+    cmdexit = panelButton(Framestatus, "cmdexit", "Exit");
+
+    cmdgo->onClick = [this] { nextQuestion(); };
+    cmdsoln->onClick = [this] { showSolution(); };
+    cmdexit->onClick = [this] {
+        this->screens().show(returnMenu());
+        this->screens().unload(*this);
+    };
+
+    m_blank = new BlankCover(this);
+    qApp->installEventFilter(this);
+}
+
+ActivityScreen::~ActivityScreen()
+{
+    qApp->removeEventFilter(this);
+}
+
+QString ActivityScreen::returnMenu() const
+{
+    const auto menu = menuOfScreen(name().toStdString());
+    return QStringLiteral("menu%1").arg(menu.value_or(1));
+}
+
+OptionButton* ActivityScreen::addModeOption(const QString& name, const QString& caption,
+                                            const TwipRect& place, double points)
+{
+    auto* option = new OptionButton(this, name, caption);
+    option->setTwipGeometry(place);
+    option->setFontSpec({"Tahoma", points, true});
+    option->setForeColor(colour::yellow);
+    const int index = static_cast<int>(m_modeOptions.size());
+    option->onClick = [this, index] {
+        modeChosen(index);
+        nextQuestion();
+    };
+    m_modeOptions.push_back(option);
+    return option;
+}
+
+void ActivityScreen::load()
+{
+    setscreen(*this);
+    setBackColor(colour::screenBlue);
+    for (OptionButton* option : m_modeOptions)
+        option->setBackColor(colour::screenBlue);
+    for (Frame* frame : m_ownFrames)
+        frame->setBackColor(colour::screenBlue);
+    cmdexit->setPicture(loadPicture(kExitPicture));
+    cmdgo->setPicture(loadPicture(kNextPicture));
+    cmdsoln->setPicture(loadPicture(kSolutionPicture));
+    loadActivity();
+    startFirstQuestion();
+}
+
+bool ActivityScreen::isBlanked() const
+{
+    return m_blank->isVisible();
+}
+
+void ActivityScreen::resizeEvent(QResizeEvent* event)
+{
+    Screen::resizeEvent(event);
+    m_blank->setGeometry(rect());
+}
+
+void ActivityScreen::toggleBlank()
+{
+    if (isBlanked()) {
+        m_blank->hide();
+    } else {
+        m_blank->setGeometry(rect());
+        m_blank->raise();
+        m_blank->show();
+    }
+}
+
+namespace {
+
+bool isLessonKey(int key)
+{
+    switch (key) {
+    case Qt::Key_B: case Qt::Key_Period:
+    case Qt::Key_PageDown: case Qt::Key_Down: case Qt::Key_Right:
+    case Qt::Key_Space: case Qt::Key_Return: case Qt::Key_Enter:
+    case Qt::Key_PageUp: case Qt::Key_Up: case Qt::Key_Left:
+    case Qt::Key_Escape: case Qt::Key_F5:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool ActivityScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    // Keys are taken at the window, before a focused control (a button, an option) could act
+    // on them.
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!widget || widget->window() != this || !isLessonKey(key->key()))
+        return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        key->accept();
+        return false;
+    }
+    if (!key->isAutoRepeat())
+        handleKey(key->key());
+    return true;
+}
+
+void ActivityScreen::handleKey(int key)
+{
+    const auto press = [](CommandButton* button) {
+        if (button->isVisible() && button->isEnabled())
+            button->click();
+    };
+    switch (key) {
+    case Qt::Key_B:
+    case Qt::Key_Period:
+        toggleBlank();
+        break;
+    case Qt::Key_PageDown:
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!isBlanked())
+            press(solutionShown() ? cmdgo : cmdsoln);
+        break;
+    case Qt::Key_PageUp:
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        if (!isBlanked())
+            runGuarded([this] { hideSolution(); });
+        break;
+    default:
+        // Escape and F5 come from a remote's slideshow button: they must not leave the lesson.
+        break;
+    }
+}
+
+} // namespace shell

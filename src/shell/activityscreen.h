@@ -1,0 +1,76 @@
+// The frame every activity screen shares: the window and panel colours, the control panel
+// `Framestatus` with its picture buttons `cmdgo` (next question), `cmdsoln` (solution) and
+// `cmdexit` (back to the topic menu), mode option buttons, and the load order: standard set-up
+// first, the first question last. A presenter remote or the keyboard drives it too.
+#pragma once
+
+#include "shell/toolkit/controls.h"
+#include "shell/toolkit/screen.h"
+
+#include <vector>
+
+namespace shell {
+
+class ActivityScreen : public Screen {
+    Q_OBJECT
+public:
+    static inline const QString kNextPicture = QStringLiteral("Images\\next.jpg");
+    static inline const QString kSolutionPicture = QStringLiteral("Images\\solution.jpg");
+    static inline const QString kExitPicture = QStringLiteral("Images\\exit.jpg");
+
+    ~ActivityScreen() override;
+
+    void load() final;
+
+    // The topic menu the exit button returns to: the one that lists this screen's topic.
+    QString returnMenu() const;
+
+    // Whether the screen is blanked to black (the "B" or "." key).
+    bool isBlanked() const;
+
+    Frame* Framestatus;
+    CommandButton* cmdgo;
+    CommandButton* cmdsoln;
+    CommandButton* cmdexit;
+
+protected:
+    // panelName: "Framestatus", or "framestatus" where a screen spells it so.
+    ActivityScreen(Screens& screens, const QString& name, const QString& caption,
+                   const QString& panelName = QStringLiteral("Framestatus"));
+
+    // A mode option button on the window; its click sets the mode (modeChosen) and at once
+    // makes a new question, as cmdgo would.
+    OptionButton* addModeOption(const QString& name, const QString& caption, const TwipRect& place,
+                                double points = 9.75);
+    const std::vector<OptionButton*>& modeOptions() const { return m_modeOptions; }
+
+    // A frame of the screen's own, given the window's blue at load.
+    void addOwnFrame(Frame* frame) { m_ownFrames.push_back(frame); }
+
+    // The activity's own load steps, after the shared colours and button pictures.
+    virtual void loadActivity() {}
+    // The last load step: the first question (or what starts it).
+    virtual void startFirstQuestion() = 0;
+
+    virtual void nextQuestion() = 0;
+    virtual void showSolution() = 0;
+    // Whether the solution of the question on show is visible (for the stepping keys).
+    virtual bool solutionShown() const = 0;
+    // Hides a shown solution again, leaving the question as it was.
+    virtual void hideSolution() {}
+    // option: the index of the mode option button chosen, from 0.
+    virtual void modeChosen(int option) = 0;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void handleKey(int key);
+    void toggleBlank();
+
+    std::vector<OptionButton*> m_modeOptions;
+    std::vector<Frame*> m_ownFrames;
+    QWidget* m_blank = nullptr;
+};
+
+} // namespace shell
