@@ -4,9 +4,11 @@
 // first, the first question last. A presenter remote or the keyboard drives it too.
 #pragma once
 
+#include "shell/core/randomsource.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/screen.h"
 
+#include <memory>
 #include <vector>
 
 namespace shell {
@@ -28,6 +30,10 @@ public:
     // Whether the screen is blanked to black (the "B" or "." key).
     bool isBlanked() const;
 
+    // Replaces the clock-seeded random source; tests script the draws this way. Call it before
+    // the load step, for instance in the factory that creates the screen.
+    void setRandomSource(std::unique_ptr<RandomSource> draws) { m_draws = std::move(draws); }
+
     Frame* Framestatus;
     CommandButton* cmdgo;
     CommandButton* cmdsoln;
@@ -43,6 +49,9 @@ protected:
     OptionButton* addModeOption(const QString& name, const QString& caption, const TwipRect& place,
                                 double points = 9.75);
     const std::vector<OptionButton*>& modeOptions() const { return m_modeOptions; }
+
+    // The source every question of this screen draws from.
+    RandomSource& draws() { return *m_draws; }
 
     // A frame of the screen's own, given the window's blue at load.
     void addOwnFrame(Frame* frame) { m_ownFrames.push_back(frame); }
@@ -68,6 +77,7 @@ private:
     void handleKey(int key);
     void toggleBlank();
 
+    std::unique_ptr<RandomSource> m_draws = std::make_unique<ClockRandom>();
     std::vector<OptionButton*> m_modeOptions;
     std::vector<Frame*> m_ownFrames;
     QWidget* m_blank = nullptr;
