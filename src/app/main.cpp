@@ -1,4 +1,5 @@
 // Chalkface: short, randomly made mathematics exercises for a whole class.
+#include "estimation/estimationscreen.h"
 #include "shell/shellscreens.h"
 #include "shell/titlescreen.h"
 #include "shell/toolkit/errors.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
 
     shell::Screens screens;
     shell::defineShellScreens(screens);
+    estimation::defineEstimationScreen(screens);
 
     int status = 0;
     if (shell::runGuarded([&] { screens.show(shell::TitleScreen::kName); }))

@@ -12,6 +12,14 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Lets GoogleTest print texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace testing_support {
 
 // Receives the web addresses the program asks the platform to open.

@@ -399,7 +399,9 @@ void OptionButton::setForeColor(Rgb colour)
 
 void OptionButton::setBackColor(Rgb colour)
 {
+    // Buttons fill their background with the Button role.
     setPaletteColour(this, QPalette::Window, colour);
+    setPaletteColour(this, QPalette::Button, colour);
 }
 
 void OptionButton::setFontSpec(const FontSpec& spec)

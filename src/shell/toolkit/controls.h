@@ -168,6 +168,10 @@ public:
     void setFontSpec(const FontSpec& spec);
 
     Handler onClick;
+
+protected:
+    // The whole control takes the click, not only the circle and the caption's letters.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 // A command button with a text caption, or with a picture as its whole face.

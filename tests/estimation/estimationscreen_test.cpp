@@ -1,0 +1,153 @@
+#include "screentest.h"
+
+#include "estimation/estimationscreen.h"
+#include "shell/topicmenu.h"
+
+#include <QTest>
+
+#include <vector>
+
+namespace {
+
+using estimation::EstimationScreen;
+constexpr float kTop = shell::kLargestDraw;
+
+class EstimationScreenTest : public testing_support::ScreenTest {
+protected:
+    // Opens the screen from "Estimation" on menu5; with draws, the screen replays them.
+    EstimationScreen& open(std::vector<float> draws = {})
+    {
+        screens.define(EstimationScreen::kName, [draws](shell::Screens& s) {
+            auto* screen = new EstimationScreen(s);
+            if (!draws.empty())
+                screen->setRandomSource(std::make_unique<shell::ScriptedDraws>(draws));
+            return screen;
+        });
+        screens.show(QStringLiteral("menu5"));
+        click(screenAs<shell::TopicMenu>(QStringLiteral("menu5")).Label3[1]);
+        return screenAs<EstimationScreen>(EstimationScreen::kName);
+    }
+};
+
+TEST_F(EstimationScreenTest, OpensInDecimalPlacesWithTheAnswerHidden)
+{
+    auto& screen = open();
+    EXPECT_EQ(screen.windowTitle(), "Estimation");
+    EXPECT_TRUE(screen.Option1->isChecked());
+    EXPECT_TRUE(screen.kind() == 1 || screen.kind() == 2);
+    EXPECT_FALSE(screen.Frame1->isVisible());
+    EXPECT_FALSE(screen.Label2->caption().isEmpty());
+    EXPECT_TRUE(screen.Label1->caption().startsWith("Write the following number correct to "));
+}
+
+TEST_F(EstimationScreenTest, LabelsShowTheGeneratorsTexts)
+{
+    // Kind 1, 51.5 to 2 places; then, in Mixed, an estimate 95 x 45.
+    auto& screen = open({0.0f, 0.25f, 0.505f, 0.99f, (95 - 10) / 591.0f + 1e-4f, (45 - 10) / 41.0f + 1e-4f, kTop});
+    EXPECT_EQ(screen.Label1->caption(), "Write the following number correct to 2 decimal places...");
+    EXPECT_EQ(screen.Label2->caption(), "51.5");
+    EXPECT_EQ(screen.Label3->caption(), "51.50");
+
+    click(screen.Option4);
+    EXPECT_EQ(screen.kind(), 5);
+    EXPECT_EQ(screen.Label1->caption(),
+              "Estimate both numbers to 1 significant figure and then calculate the product...");
+    EXPECT_EQ(screen.Label2->caption(), "95 x 45");
+    EXPECT_EQ(screen.Label3->caption(), "100 x 50");
+    EXPECT_EQ(screen.Label4->caption(), "= 5000");
+}
+
+TEST_F(EstimationScreenTest, AnswerFrameHasOneLineExceptForEstimates)
+{
+    auto& screen = open();
+    click(screen.Option3);
+    EXPECT_EQ(screen.kind(), 5);
+    click(screen.cmdsoln);
+    EXPECT_TRUE(screen.Frame1->isVisible());
+    EXPECT_EQ(screen.Frame1->heightTwips(), 3000);
+    EXPECT_TRUE(screen.Label3->isVisible());
+    EXPECT_TRUE(screen.Label4->isVisible());
+    screenshot(screen, QStringLiteral("sigfig-kind5-solved.png"));
+
+    click(screen.Option1);
+    EXPECT_FALSE(screen.Frame1->isVisible()) << "a mode change hides the answer";
+    click(screen.cmdsoln);
+    EXPECT_EQ(screen.Frame1->heightTwips(), 1500);
+    EXPECT_TRUE(screen.Label3->isVisible());
+    EXPECT_FALSE(screen.Label4->isVisible());
+    click(screen.cmdsoln);
+    EXPECT_EQ(screen.Frame1->heightTwips(), 1500) << "a second press changes nothing";
+}
+
+TEST_F(EstimationScreenTest, EachModeAsksOnlyItsKinds)
+{
+    auto& screen = open();
+    const struct {
+        shell::OptionButton* option;
+        int low;
+        int high;
+    } modes[] = {{screen.Option2, 3, 4}, {screen.Option3, 5, 5}, {screen.Option4, 1, 5}, {screen.Option1, 1, 2}};
+    for (const auto& mode : modes) {
+        SCOPED_TRACE(mode.option->text().toStdString());
+        click(mode.option);
+        EXPECT_EQ(screen.low(), mode.low);
+        EXPECT_EQ(screen.high(), mode.high);
+        for (int i = 0; i < 40; ++i) {
+            click(screen.cmdgo);
+            ASSERT_GE(screen.kind(), mode.low);
+            ASSERT_LE(screen.kind(), mode.high);
+            ASSERT_FALSE(screen.Label2->caption().isEmpty());
+        }
+    }
+}
+
+TEST_F(EstimationScreenTest, TheLongestAnswerFitsItsFrame)
+{
+    // Kind 1 with the largest draws: 101 to four places.
+    auto& screen = open({0.0f, kTop, kTop});
+    EXPECT_EQ(screen.Label3->caption(), "101.0000");
+    click(screen.cmdsoln);
+    EXPECT_LE(screen.Label3->geometry().right(), screen.Frame1->width());
+    screenshot(screen, QStringLiteral("sigfig-kind1-solved.png"));
+}
+
+TEST_F(EstimationScreenTest, SolutionKeysAndExit)
+{
+    auto& screen = open();
+    QTest::keyClick(&screen, Qt::Key_PageDown);
+    EXPECT_TRUE(screen.Frame1->isVisible());
+    QTest::keyClick(&screen, Qt::Key_PageUp);
+    EXPECT_FALSE(screen.Frame1->isVisible());
+    EXPECT_FALSE(screen.Label3->isVisible());
+
+    click(screen.cmdexit);
+    settle();
+    EXPECT_EQ(shownScreens(), QStringList{QStringLiteral("menu5")});
+}
+
+TEST_F(EstimationScreenTest, ScreenshotsOfEveryKind)
+{
+    // One question of each kind, solved: kinds 1 and 2 in Decimal Places, 3 and 4 in Significant
+    // Figures, 5 in Estimation.
+    auto& screen = open({0.0f, 0.25f, 0.5f,                           // kind 1
+                         kTop, 0.5f, 0.01234567f / 2,                  // kind 2, exponent form
+                         0.0f, 0.62f, 0.6f,                            // kind 3
+                         kTop, 0.3f, 0.0f, 0.9f});                     // kind 4
+    click(screen.cmdsoln);
+    screenshot(screen, QStringLiteral("sigfig-kind1.png"));
+    click(screen.cmdgo);
+    EXPECT_EQ(screen.kind(), 2);
+    EXPECT_EQ(screen.Label2->caption(), "0.01235");
+    click(screen.cmdsoln);
+    screenshot(screen, QStringLiteral("sigfig-kind2.png"));
+    click(screen.Option2);
+    EXPECT_EQ(screen.kind(), 3);
+    click(screen.cmdsoln);
+    screenshot(screen, QStringLiteral("sigfig-kind3.png"));
+    click(screen.cmdgo);
+    EXPECT_EQ(screen.kind(), 4);
+    click(screen.cmdsoln);
+    screenshot(screen, QStringLiteral("sigfig-kind4.png"));
+}
+
+} // namespace
