@@ -1,5 +1,6 @@
 // Chalkface: short, randomly made mathematics exercises for a whole class.
 #include "estimation/estimationscreen.h"
+#include "mappings/mappingsscreen.h"
 #include "shell/shellscreens.h"
 #include "shell/titlescreen.h"
 #include "shell/toolkit/errors.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     shell::Screens screens;
     shell::defineShellScreens(screens);
     estimation::defineEstimationScreen(screens);
+    mappings::defineMappingsScreen(screens);
 
     int status = 0;
     if (shell::runGuarded([&] { screens.show(shell::TitleScreen::kName); }))

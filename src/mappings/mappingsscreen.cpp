@@ -1,0 +1,242 @@
+#include "mappings/mappingsscreen.h"
+
+#include "shell/toolkit/pictures.h"
+#include "shell/toolkit/screens.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+
+namespace mappings {
+namespace {
+
+using shell::FontSpec;
+using shell::Rgb;
+using shell::TwipRect;
+namespace colour = shell::colour;
+
+const QString kCaption = QStringLiteral("Mappings");
+const QString kInstruction = QStringLiteral("Complete the mapping diagram....");
+const QString kRuleFrame = QStringLiteral("Mapping");
+const QString kX = QStringLiteral("x ");
+const QString kDomainFrame = QStringLiteral("Domain");
+const QString kRangeFrame = QStringLiteral("Range");
+const QString kFindRange = QStringLiteral("Find the Range");
+const QString kFindDomain = QStringLiteral("Find the Domain");
+const QString kMixed = QStringLiteral("Mixed");
+
+// Design layout in twips (left, top, width, height), relative to each control's container.
+constexpr TwipRect kLabel1{315, 150, 7650, 720};
+constexpr TwipRect kFrame3{2565, 795, 7890, 1320};
+constexpr TwipRect kLabel2{620, 45, 495, 1260};
+constexpr TwipRect kImage2{1275, 480, 1725, 750};
+constexpr TwipRect kLabel3{3900, 45, 3930, 1095};
+constexpr TwipRect kFrame1{1755, 2280, 2430, 4320};
+constexpr TwipRect kImage1{4200, 2810, 2400, 3015};
+constexpr TwipRect kFrame2{6675, 2295, 2430, 4320};
+constexpr TwipRect kOption1{9630, 5220, 2100, 435};
+constexpr TwipRect kOption2{9630, 5670, 2025, 435};
+constexpr TwipRect kOption3{9630, 6135, 1650, 435};
+// The panel and its buttons as designed; the standard set-up moves them to the corner.
+constexpr TwipRect kFramestatus{945, 7620, 9480, 675};
+constexpr TwipRect kCmdgo{105, 180, 1020, 420};
+constexpr TwipRect kCmdsoln{3915, 180, 1650, 420};
+constexpr TwipRect kCmdexit{8280, 165, 1125, 420};
+
+// The value columns share their row tops, so Label5[i] stands level with Label4[i].
+constexpr double kRowTops[] = {195, 945, 1710, 2460, 3195};
+constexpr double kDomainLeft = 825, kDomainWidth = 795, kDomainHeight = 870;
+constexpr double kRangeLeft = 315, kRangeWidth = 1770, kRangeHeight = 900;
+constexpr int kRows = 5;
+
+constexpr FontSpec kFrameFont{"Tahoma", 12, true};
+
+shell::Label* makeLabel(QWidget* container, const char* name, const TwipRect& place, double points, Rgb colour,
+                        const QString& caption = {})
+{
+    auto* label = new shell::Label(container, QLatin1String(name));
+    label->setTwipGeometry(place);
+    label->setFontSpec({"Tahoma", points});
+    label->setForeColor(colour);
+    label->setCaption(caption);
+    return label;
+}
+
+shell::Frame* makeFrame(QWidget* container, const char* name, const TwipRect& place, Rgb colour,
+                        const QString& caption)
+{
+    auto* frame = new shell::Frame(container, QLatin1String(name));
+    frame->setTwipGeometry(place);
+    frame->setFontSpec(kFrameFont);
+    frame->setForeColor(colour);
+    frame->setCaption(caption);
+    return frame;
+}
+
+shell::PictureBox* makePicture(QWidget* container, const char* name, const TwipRect& place)
+{
+    auto* picture = new shell::PictureBox(container, QLatin1String(name), shell::PictureBox::Fit::SizeToPicture);
+    picture->setTwipGeometry(place);
+    return picture;
+}
+
+void makeColumn(shell::LabelArray& column, double left, double width, double height, double points, Rgb colour)
+{
+    for (int i = 0; i < kRows; ++i) {
+        shell::Label* label = column.add(i);
+        label->setTwipGeometry(left, kRowTops[i], width, height);
+        label->setFontSpec({"Tahoma", points});
+        label->setForeColor(colour);
+        label->setAlign(shell::Align::Centre);
+    }
+}
+
+void setColumnVisible(const shell::LabelArray& column, bool visible)
+{
+    for (int i = 0; i < kRows; ++i)
+        column[i]->setVisible(visible);
+}
+
+bool columnVisible(const shell::LabelArray& column)
+{
+    for (int i = 0; i < kRows; ++i) {
+        if (column[i]->isHidden())
+            return false;
+    }
+    return true;
+}
+
+void fillColumn(const shell::LabelArray& column, const std::array<std::string, 5>& texts)
+{
+    for (int i = 0; i < kRows; ++i)
+        column[i]->setCaption(QString::fromStdString(texts[static_cast<std::size_t>(i)]));
+}
+
+// A plus-minus value such as "±14" at 36 pt is wider than the designed domain label; that label
+// grows about its own centre so the value is not cut off, and takes its designed size again for
+// values that fit.
+void fitDomainLabel(shell::Label* label)
+{
+    const int textPixels = QFontMetrics(label->font()).horizontalAdvance(label->text());
+    const double width = std::max(kDomainWidth, shell::toTwips(textPixels + 2));
+    label->setTwipGeometry(kDomainLeft - (width - kDomainWidth) / 2, label->topTwips(), width, kDomainHeight);
+}
+
+} // namespace
+
+MappingsScreen::MappingsScreen(shell::Screens& screens)
+    : ActivityScreen(screens, kName, kCaption, QStringLiteral("framestatus"))
+    , Label1(makeLabel(this, "Label1", kLabel1, 24, colour::yellow, kInstruction))
+    , Frame3(makeFrame(this, "Frame3", kFrame3, colour::white, kRuleFrame))
+    , Label2(makeLabel(Frame3, "Label2", kLabel2, 48, colour::white, kX))
+    , Image2(makePicture(Frame3, "Image2", kImage2))
+    , Label3(makeLabel(Frame3, "Label3", kLabel3, 48, colour::yellow))
+    , Frame1(makeFrame(this, "Frame1", kFrame1, colour::white, kDomainFrame))
+    , Label4(Frame1, QStringLiteral("Label4"))
+    , Image1(makePicture(this, "Image1", kImage1))
+    , Frame2(makeFrame(this, "Frame2", kFrame2, colour::yellow, kRangeFrame))
+    , Label5(Frame2, QStringLiteral("Label5"))
+    , Option1(addModeOption(QStringLiteral("Option1"), kFindRange, kOption1))
+    , Option2(addModeOption(QStringLiteral("Option2"), kFindDomain, kOption2))
+    , Option3(addModeOption(QStringLiteral("Option3"), kMixed, kOption3))
+{
+    makeColumn(Label4, kDomainLeft, kDomainWidth, kDomainHeight, 36, colour::white);
+    makeColumn(Label5, kRangeLeft, kRangeWidth, kRangeHeight, 36, colour::yellow);
+    Option1->setChecked(true);
+
+    Framestatus->setTwipGeometry(kFramestatus);
+    cmdgo->setTwipGeometry(kCmdgo);
+    cmdsoln->setTwipGeometry(kCmdsoln);
+    cmdexit->setTwipGeometry(kCmdexit);
+
+    addOwnFrame(Frame3);
+    addOwnFrame(Frame1);
+    addOwnFrame(Frame2);
+}
+
+void MappingsScreen::loadActivity()
+{
+    Image1->moveTwips(kImage1.left, kImage1.top);
+    Image1->setPicture(shell::loadPicture(kDiagramPicture));
+    Image2->setPicture(shell::loadPicture(kRulePicture));
+}
+
+void MappingsScreen::startFirstQuestion()
+{
+    m_mode = Mode::FindRange;
+    calculate();
+}
+
+void MappingsScreen::nextQuestion()
+{
+    calculate();
+}
+
+void MappingsScreen::modeChosen(int option)
+{
+    m_mode = static_cast<Mode>(option + 1);
+}
+
+void MappingsScreen::calculate()
+{
+    const Question question = mappings::calculate(m_mode, draws());
+    // No question for a mode outside the three; the screen never sets one.
+    if (question.kind == 0)
+        return;
+    if (question.mixchoice)
+        m_mixchoice = *question.mixchoice;
+
+    clearall();
+    Label3->setCaption(QString::fromStdString(question.rule));
+    fillColumn(Label4, question.domain);
+    for (int i = 0; i < kRows; ++i)
+        fitDomainLabel(Label4[i]);
+    fillColumn(Label5, question.range);
+    const bool domainHidden = &hiddenColumn() == &Label4;
+    setColumnVisible(domainHidden ? Label5 : Label4, true);
+}
+
+void MappingsScreen::clearall()
+{
+    for (int i = 0; i < kRows; ++i) {
+        Label5[i]->setVisible(false);
+        Label5[i]->setCaption({});
+        Label4[i]->setVisible(false);
+        Label4[i]->setCaption({});
+    }
+}
+
+const shell::LabelArray& MappingsScreen::hiddenColumn() const
+{
+    switch (m_mode) {
+    case Mode::FindDomain:
+        return Label4;
+    case Mode::Mixed:
+        return m_mixchoice == 1 ? Label4 : Label5;
+    case Mode::FindRange:
+    default:
+        return Label5;
+    }
+}
+
+void MappingsScreen::showSolution()
+{
+    setColumnVisible(hiddenColumn(), true);
+}
+
+bool MappingsScreen::solutionShown() const
+{
+    return columnVisible(Label4) && columnVisible(Label5);
+}
+
+void MappingsScreen::hideSolution()
+{
+    setColumnVisible(hiddenColumn(), false);
+}
+
+void defineMappingsScreen(shell::Screens& screens)
+{
+    screens.define(MappingsScreen::kName, [](shell::Screens& s) { return new MappingsScreen(s); });
+}
+
+} // namespace mappings
