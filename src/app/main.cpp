@@ -6,6 +6,7 @@
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/platform.h"
 #include "shell/toolkit/screens.h"
+#include "units/unitsscreen.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -21,6 +22,7 @@ int main(int argc, char* argv[])
     shell::defineShellScreens(screens);
     estimation::defineEstimationScreen(screens);
     mappings::defineMappingsScreen(screens);
+    units::defineUnitsScreen(screens);
 
     int status = 0;
     if (shell::runGuarded([&] { screens.show(shell::TitleScreen::kName); }))

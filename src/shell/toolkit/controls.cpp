@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPalette>
 #include <QRawFont>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QtEndian>
 
 #include <algorithm>
@@ -280,7 +282,12 @@ QString LabelArray::elementName(int index) const
 
 Label* LabelArray::add(int index)
 {
-    auto* label = new Label(m_container, elementName(index));
+    return add(index, m_container);
+}
+
+Label* LabelArray::add(int index, QWidget* container)
+{
+    auto* label = new Label(container, elementName(index));
     connect(index, label);
     return label;
 }
@@ -407,6 +414,32 @@ void OptionButton::setBackColor(Rgb colour)
 void OptionButton::setFontSpec(const FontSpec& spec)
 {
     setFont(makeFont(spec));
+}
+
+void OptionButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    if (autoFillBackground())
+        painter.fillRect(rect(), palette().color(backgroundRole()));
+
+    // The caption may use the control's whole height, on as many lines as it needs.
+    QRect text = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+    text.setTop(0);
+    text.setBottom(height() - 1);
+
+    option.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
+
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, this->text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = painter.boundingRect(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, this->text());
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }
 
 // --- CommandButton ------------------------------------------------------------------------

@@ -110,6 +110,8 @@ public:
     LabelArray(QWidget* container, const QString& name);
 
     Label* add(int index);
+    // An element designed inside another container (a frame) than the array's.
+    Label* add(int index, QWidget* container);
     Label* load(int index);
     Label* operator[](int index) const;
     int count() const { return static_cast<int>(m_elements.size()); }
@@ -157,7 +159,8 @@ private:
     bool m_border = true;
 };
 
-// An option button; the option buttons in one container exclude one another.
+// An option button; the option buttons in one container exclude one another. A caption too
+// long for one line wraps onto the next, centred on the circle.
 class OptionButton : public QRadioButton, public TwipGeometry {
     Q_OBJECT
 public:
@@ -172,6 +175,7 @@ public:
 protected:
     // The whole control takes the click, not only the circle and the caption's letters.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A command button with a text caption, or with a picture as its whole face.
