@@ -1,28 +1,40 @@
 // Chalkface: short, randomly made mathematics exercises for a whole class.
-#include "estimation/estimationscreen.h"
-#include "mappings/mappingsscreen.h"
-#include "shell/shellscreens.h"
+#include "allscreens.h"
 #include "shell/titlescreen.h"
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/platform.h"
 #include "shell/toolkit/screens.h"
-#include "units/unitsscreen.h"
 
 #include <QApplication>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <string_view>
+
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--version") {
+            std::puts("chalkface " CHALKFACE_VERSION);
+            return 0;
+        }
+        if (argument == "--help") {
+            std::puts("Usage: chalkface [--help | --version]  Mathematics exercises for the whole class, "
+                      "worked with the mouse alone.");
+            return 0;
+        }
+    }
+    // Qt sees no options: nothing else on the command line changes what the program does.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Chalkface"));
+    QApplication::setApplicationVersion(QStringLiteral(CHALKFACE_VERSION));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     shell::registerFonts();
 
     shell::Screens screens;
-    shell::defineShellScreens(screens);
-    estimation::defineEstimationScreen(screens);
-    mappings::defineMappingsScreen(screens);
-    units::defineUnitsScreen(screens);
+    defineAllScreens(screens);
 
     int status = 0;
     if (shell::runGuarded([&] { screens.show(shell::TitleScreen::kName); }))
