@@ -1,5 +1,6 @@
 #include "allscreens.h"
 
+#include "angles/anglesscreen.h"
 #include "estimation/estimationscreen.h"
 #include "mappings/mappingsscreen.h"
 #include "shell/shellscreens.h"
@@ -11,4 +12,5 @@ void defineAllScreens(shell::Screens& screens)
     estimation::defineEstimationScreen(screens);
     mappings::defineMappingsScreen(screens);
     units::defineUnitsScreen(screens);
+    angles::defineAnglesScreens(screens);
 }

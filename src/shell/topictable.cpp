@@ -51,7 +51,7 @@ const std::array<TopicMenuRow, 5> kTopicMenus{{
         {"Recurring Decimals", "recurringdecimals",
          "Fractions as recurring decimals, and recurring decimals back as fractions.", false},
         {"Interior Angles of Polygons", "polygons",
-         "The interior angles of regular polygons, by triangles and by the angle at the centre.", false},
+         "The interior angles of regular polygons, by triangles and by the angle at the centre.", true},
         {"Puzzles", "puzzles", "Number and logic puzzles for the whole class.", false},
     }}},
 }};
