@@ -47,19 +47,12 @@ constexpr double kQuestionDesignPoints = 39.75;
 constexpr double kAnswerPoints = 15.75;
 constexpr int kDrawWidth = 5; // pixels
 
-QString qtext(const std::string& text)
+// A yellow label, hidden as designed.
+shell::Label* makeLabel(QWidget* container, const char* name, const TwipRect& place, const FontSpec& font,
+                        const char* caption)
 {
-    return QString::fromStdString(text);
-}
-
-shell::Label* makeLabel(QWidget* container, const char* name, const TwipRect& place,
-                        const FontSpec& font, const char* caption)
-{
-    auto* label = new shell::Label(container, QLatin1String(name));
-    label->setTwipGeometry(place);
-    label->setFontSpec(font);
-    label->setForeColor(shell::colour::yellow);
-    label->setCaption(QString::fromUtf8(caption));
+    shell::Label* label =
+        shell::makeLabel(container, QLatin1String(name), place, {font}, QString::fromUtf8(caption));
     label->setVisible(false);
     return label;
 }
@@ -67,8 +60,8 @@ shell::Label* makeLabel(QWidget* container, const char* name, const TwipRect& pl
 shell::LineControl* makeLine(QWidget* container, int index)
 {
     const shell::Segment& line = kParallelLines[static_cast<std::size_t>(index)];
-    return new shell::LineControl(container, QStringLiteral("Line%1").arg(index + 1), line.from,
-                                  line.to, line.colour, line.widthPixels);
+    return new shell::LineControl(container, QStringLiteral("Line%1").arg(index + 1), line.from, line.to,
+                                  line.colour, line.widthPixels);
 }
 
 LabelSize sizeOf(const shell::Label* label)
@@ -112,8 +105,7 @@ AnglesScreen::AnglesScreen(shell::Screens& screens, AnglesTopic topic)
         label->setForeColor(shell::colour::yellow);
         label->setWrap(false);
         label->setAutoSize(true);
-        label->setCaption(QString::fromUtf8(design.designCaption.data(),
-                                            static_cast<qsizetype>(design.designCaption.size())));
+        label->setCaption(shell::qtext(design.designCaption));
         label->setVisible(false);
     }
 
@@ -147,10 +139,10 @@ AnglesScreen::AnglesScreen(shell::Screens& screens, AnglesTopic topic)
         // The arrowheads belong to the parallel lines; over a polygon they would be stray marks.
         for (shell::LineControl* line : {Line4, Line5, Line6, Line7})
             line->setVisible(false);
-        Option1 = addModeOption(QStringLiteral("Option1"), QStringLiteral("Split into triangles"),
-                                kOption1Place);
-        Option2 = addModeOption(QStringLiteral("Option2"), QStringLiteral("Angle at the centre"),
-                                kOption2Place);
+        Option1 =
+            addModeOption(QStringLiteral("Option1"), QStringLiteral("Split into triangles"), kOption1Place);
+        Option2 =
+            addModeOption(QStringLiteral("Option2"), QStringLiteral("Angle at the centre"), kOption2Place);
         Option1->setChecked(true);
     }
 }
@@ -258,11 +250,11 @@ void AnglesScreen::setUpParallelLines()
     Frame1->setVisible(false);
     const ParallelLinesQuestion question = makeParallelLinesQuestion(draws());
     for (int i = 0; i < kAngleCount; ++i) {
-        Label7[i]->setCaption(qtext(question.captions[static_cast<std::size_t>(i)]));
+        Label7[i]->setCaption(shell::qtext(question.captions[static_cast<std::size_t>(i)]));
         Label7[i]->setFontPoints(kAngleLabelPoints);
     }
     Label1->setFontPoints(kParallelQuestionPoints);
-    Label1->setCaption(qtext(question.question));
+    Label1->setCaption(shell::qtext(question.question));
 
     for (shell::LineControl* line : {Line1, Line2, Line3, Line4, Line5, Line6, Line7})
         line->setVisible(true);
@@ -285,8 +277,8 @@ void AnglesScreen::showsoln2()
         return;
     m_angles = solution->angles;
     placeParallelAnswer();
-    Label6->setCaption(qtext(solution->firstLine));
-    Label9->setCaption(qtext(solution->secondLine));
+    Label6->setCaption(shell::qtext(solution->firstLine));
+    Label9->setCaption(shell::qtext(solution->secondLine));
     Frame1->setVisible(true);
 }
 
@@ -302,7 +294,7 @@ void AnglesScreen::placeParallelAnswer()
 
 void AnglesScreen::questionText(const std::string& question)
 {
-    Label1->setCaption(qtext(question));
+    Label1->setCaption(shell::qtext(question));
     Label1->setVisible(true);
 }
 
@@ -336,7 +328,7 @@ void AnglesScreen::showsoln3()
         return;
     const TrianglesSolution solution = trianglesSolution(m_polygon.sides);
     showPolygonAnswer(solution.text);
-    Label8->setCaption(qtext(solution.explanation));
+    Label8->setCaption(shell::qtext(solution.explanation));
     Label8->setVisible(solution.showExplanation);
     clearDrawing();
     drawFigure(trianglesSolutionFigure(m_polygon));
@@ -365,7 +357,7 @@ void AnglesScreen::showPolygonAnswer(const std::string& text)
     Label9->setVisible(false);
     Label6->setTwipGeometry(kPolygonTextIndent, kPolygonTextTop, kPolygonTextWidth, kLabel6Place.height);
     Label6->setWrap(true);
-    Label6->setCaption(qtext(text));
+    Label6->setCaption(shell::qtext(text));
     Label6->setVisible(true);
     Frame1->setTwipGeometry(kPolygonFrameLeft, kPolygonFrameTop, kPolygonFrameWidth,
                             kPolygonTextTop + Label6->heightTwips() + kPolygonFrameBottomMargin);

@@ -42,16 +42,16 @@ public:
     shell::LineControl* Line5;
     shell::LineControl* Line6;
     shell::LineControl* Line7;
-    shell::LabelArray Label7; // the angles a to h
-    shell::Label* Label2;     // "a", the polygon's interior angle
-    shell::Label* Label3;     // "b", the angle at the centre
-    shell::Label* Label4;     // "a" over
-    shell::Label* Label5;     // "2"
-    shell::Label* Label8;     // the triangles explanation
-    shell::Frame* Frame1;     // "Answer"
-    shell::Label* Label6;     // first answer line, or the polygon solution
-    shell::Label* Label9;     // second answer line
-    shell::Timer* Timer1;     // builds the parallel lines question, once per start
+    shell::LabelArray Label7;               // the angles a to h
+    shell::Label* Label2;                   // "a", the polygon's interior angle
+    shell::Label* Label3;                   // "b", the angle at the centre
+    shell::Label* Label4;                   // "a" over
+    shell::Label* Label5;                   // "2"
+    shell::Label* Label8;                   // the triangles explanation
+    shell::Frame* Frame1;                   // "Answer"
+    shell::Label* Label6;                   // first answer line, or the polygon solution
+    shell::Label* Label9;                   // second answer line
+    shell::Timer* Timer1;                   // builds the parallel lines question, once per start
     shell::OptionButton* Option1 = nullptr; // polygons only: "Split into triangles"
     shell::OptionButton* Option2 = nullptr; // polygons only: "Angle at the centre"
 
@@ -80,7 +80,7 @@ private:
     AnglesTopic m_topic;
     int m_kind = ParallelLines;
     std::array<double, kAngleCount> m_angles{}; // a to h, filled by the solution
-    Polygon m_polygon;                           // no sides until the first polygon question
+    Polygon m_polygon;                          // no sides until the first polygon question
 };
 
 // Defines `parallel` and `polygons`.

@@ -11,22 +11,17 @@ constexpr std::string_view kQuestionStart = "If the given angle =";
 
 // The rest of the question for each given index: the other seven letters.
 constexpr std::array<std::string_view, kAngleCount> kQuestionTails{
-    ", what are angles b, c, d, e, f, g and h?",
-    ", what are angles a, c, d, e, f, g and h?",
-    ", what are angles a, b, d, e, f, g and h?",
-    ", what are angles a, b, c, e, f, g and h?",
-    ", what are angles a, b, c, d, f, g and h?",
-    ", what are angles a, b, c, d, e, g and h?",
-    ", what are angles a, b, c, d, e, f and h?",
-    ", what are angles a, b, c, d, e, f and g?",
+    ", what are angles b, c, d, e, f, g and h?", ", what are angles a, c, d, e, f, g and h?",
+    ", what are angles a, b, d, e, f, g and h?", ", what are angles a, b, c, e, f, g and h?",
+    ", what are angles a, b, c, d, f, g and h?", ", what are angles a, b, c, d, e, g and h?",
+    ", what are angles a, b, c, d, e, f and h?", ", what are angles a, b, c, d, e, f and g?",
 };
 
 constexpr int kFirstLetterCode = 97; // "a"
 
 std::string answerItem(int index, double degrees)
 {
-    return angleLetter(index) + " =" + shell::numtext::generalBlank(degrees) + std::string(kDegree)
-           + ", ";
+    return angleLetter(index) + " =" + shell::numtext::generalBlank(degrees) + std::string(kDegree) + ", ";
 }
 
 } // namespace
@@ -49,13 +44,11 @@ ParallelLinesQuestion makeParallelLinesQuestion(shell::RandomSource& draws)
                  : shell::drawWhole(draws, kAcuteCount, kAcuteSmallest);
 
     q.captions[q.given] = shell::numtext::wholeBlank(q.size) + std::string(kDegree);
-    q.question = std::string(kQuestionStart) + q.captions[q.given]
-                 + std::string(kQuestionTails[q.given]);
+    q.question = std::string(kQuestionStart) + q.captions[q.given] + std::string(kQuestionTails[q.given]);
     return q;
 }
 
-std::optional<ParallelLinesSolution>
-solveParallelLines(const std::array<std::string, kAngleCount>& captions)
+std::optional<ParallelLinesSolution> solveParallelLines(const std::array<std::string, kAngleCount>& captions)
 {
     ParallelLinesSolution s;
     int given = -1;

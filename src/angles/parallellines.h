@@ -45,7 +45,7 @@ struct AngleLabel {
 
 inline constexpr int kAngleLabelHeight = 345; // twips
 inline constexpr double kAngleLabelDesignPoints = 14.25;
-inline constexpr double kAngleLabelPoints = 14; // once a question is set up
+inline constexpr double kAngleLabelPoints = 14;       // once a question is set up
 inline constexpr double kParallelQuestionPoints = 36; // Label1, once a question is set up
 
 inline constexpr std::array<AngleLabel, kAngleCount> kAngleLabels{{
@@ -70,9 +70,9 @@ std::string angleLetter(int index);
 
 struct ParallelLinesQuestion {
     std::array<std::string, kAngleCount> captions; // Label7(0) to Label7(7)
-    int given = 0;                                  // k, 0 to 7
-    int size = 0;                                   // v, whole degrees
-    std::string question;                           // Label1
+    int given = 0;                                 // k, 0 to 7
+    int size = 0;                                  // v, whole degrees
+    std::string question;                          // Label1
 };
 
 // The set-up step: reseeds, draws the given index, then its size within its group's range.
@@ -89,7 +89,6 @@ struct ParallelLinesSolution {
 // character comes before "a" (the last such, should there be several; an empty caption is
 // not one); its number is read from the caption. Without any such caption there is nothing to
 // solve and the result is empty.
-std::optional<ParallelLinesSolution>
-solveParallelLines(const std::array<std::string, kAngleCount>& captions);
+std::optional<ParallelLinesSolution> solveParallelLines(const std::array<std::string, kAngleCount>& captions);
 
 } // namespace angles

@@ -56,16 +56,16 @@ void addDiagonals(shell::Figure& figure, const Polygon& polygon)
 {
     const int n = polygon.sides;
     for (int i = 1; i <= n - 3; ++i)
-        figure.push_back(line(polygon.vertices[n - 1], polygon.vertices[i], shell::colour::black,
-                              kDiagonalWidth));
+        figure.push_back(
+            line(polygon.vertices[n - 1], polygon.vertices[i], shell::colour::black, kDiagonalWidth));
 }
 
 void addOutline(shell::Figure& figure, const Polygon& polygon)
 {
     const int n = polygon.sides;
     for (int i = 1; i <= n; ++i)
-        figure.push_back(line(polygon.vertices[i - 1], polygon.vertices[i % n],
-                              shell::colour::yellow, kOutlineWidth));
+        figure.push_back(
+            line(polygon.vertices[i - 1], polygon.vertices[i % n], shell::colour::yellow, kOutlineWidth));
 }
 
 } // namespace
@@ -111,8 +111,7 @@ PolygonQuestion makePolygonQuestion(shell::RandomSource& draws)
 
 std::string polygonQuestionText(int sides)
 {
-    return "What are the interior angles of " + std::string(polygonWords(sides).questionName)
-           + "?";
+    return "What are the interior angles of " + std::string(polygonWords(sides).questionName) + "?";
 }
 
 TrianglesSolution trianglesSolution(int sides)
@@ -126,14 +125,13 @@ TrianglesSolution trianglesSolution(int sides)
         // From six sides on, the triangles cut off by the diagonals are not all isosceles.
         const std::string triangles = sides <= 5 ? "isosceles triangles" : "triangles";
         const std::string name(words.name);
-        s.text = "A " + name + " can be divided into " + std::string(words.triangles) + " "
-                 + triangles + ", as shown. The sum of the angles of the " + triangles
-                 + " is equal to the sum of the interior angles of the " + name + ".";
+        s.text = "A " + name + " can be divided into " + std::string(words.triangles) + " " + triangles +
+                 ", as shown. The sum of the angles of the " + triangles +
+                 " is equal to the sum of the interior angles of the " + name + ".";
     }
-    s.explanation = "As" + shell::numtext::wholeBlank(sides - 2) + " times 180° equals"
-                    + shell::numtext::wholeBlank(sides)
-                    + " times the interior angle, the interior angle is "
-                    + shell::numtext::whole(interiorAngle(sides)) + "°.";
+    s.explanation = "As" + shell::numtext::wholeBlank(sides - 2) + " times 180° equals" +
+                    shell::numtext::wholeBlank(sides) + " times the interior angle, the interior angle is " +
+                    shell::numtext::whole(interiorAngle(sides)) + "°.";
     s.showExplanation = sides > 3;
     return s;
 }
@@ -142,13 +140,13 @@ std::string centreAngleSolution(int sides)
 {
     const PolygonWords& words = polygonWords(sides);
     std::string text = "From the red isosceles triangle we can see that angles a plus b must equal "
-                       "180 degrees. But angle b is one "
-                       + std::string(words.fraction) + " of 360 degrees";
+                       "180 degrees. But angle b is one " +
+                       std::string(words.fraction) + " of 360 degrees";
     // An angle that is not a whole number of degrees is left for the class to work out.
     if (!interiorAngleIsWhole(sides))
         return text + ".";
-    return text + ", therefore angle a, the interior angle of the " + std::string(words.name)
-           + ", is " + shell::numtext::whole(interiorAngle(sides)) + " degrees.";
+    return text + ", therefore angle a, the interior angle of the " + std::string(words.name) + ", is " +
+           shell::numtext::whole(interiorAngle(sides)) + " degrees.";
 }
 
 AngleMark angleMark(const Polygon& polygon, LabelSize label2)
@@ -167,8 +165,7 @@ AngleMark angleMark(const Polygon& polygon, LabelSize label2)
     AngleMark mark;
     mark.lines.push_back(line(a, p, shell::colour::green, kOutlineWidth));
     mark.lines.push_back(line(b, p, shell::colour::green, kOutlineWidth));
-    mark.label2 = {single(p.x - label2.width / 2),
-                   single(v0.y - d - kAngleLabelGap - label2.height)};
+    mark.label2 = {single(p.x - label2.width / 2), single(v0.y - d - kAngleLabelGap - label2.height)};
     return mark;
 }
 
@@ -181,9 +178,8 @@ CentreAngleLabels centreAngleLabels(const Polygon& polygon, LabelSize label2, La
 
     // Half-way round the centre angle between vertices 0 and 1, an eighth of the radius out.
     const double half = kPi / polygon.sides;
-    places.label3 = {
-        single(kPolygonCentre.x + kPolygonRadius * std::sin(half) / 8 - label3.width / 2.5),
-        single(kPolygonCentre.y + kPolygonRadius * std::cos(half) / 8 - label3.height / 2.5)};
+    places.label3 = {single(kPolygonCentre.x + kPolygonRadius * std::sin(half) / 8 - label3.width / 2.5),
+                     single(kPolygonCentre.y + kPolygonRadius * std::cos(half) / 8 - label3.height / 2.5)};
     return places;
 }
 

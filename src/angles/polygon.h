@@ -58,8 +58,8 @@ std::string polygonQuestionText(int sides);
 
 // Kind 1 solution texts.
 struct TrianglesSolution {
-    std::string text;        // Label6
-    std::string explanation; // Label8
+    std::string text;             // Label6
+    std::string explanation;      // Label8
     bool showExplanation = false; // the triangle needs no explanation
 };
 

@@ -10,8 +10,8 @@
 namespace estimation {
 namespace {
 
-using shell::RandomSource;
 using shell::drawWhole;
+using shell::RandomSource;
 namespace numtext = shell::numtext;
 
 // The instruction texts. n and s are written as plain digits.
@@ -20,8 +20,7 @@ constexpr const char* kOnePlaceTail = " decimal place...";
 constexpr const char* kPlacesTail = " decimal places...";
 constexpr const char* kOneFigure = "Write the following number correct to 1 significant figure...";
 constexpr const char* kFiguresTail = " significant figures...";
-constexpr const char* kEstimateLead =
-    "Estimate both numbers to 1 significant figure and then calculate the ";
+constexpr const char* kEstimateLead = "Estimate both numbers to 1 significant figure and then calculate the ";
 constexpr const char* kEstimateTail = "...";
 
 // The three estimation operations, as op = 1, 2, 3 draws them.

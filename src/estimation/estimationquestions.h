@@ -14,17 +14,17 @@
 namespace estimation {
 
 // The kinds of question, 1 to 5 as the mode ranges (low, high) count them.
-inline constexpr int kPlacesUpTo101 = 1;   // a number from 1 to 101 to 1-4 decimal places
-inline constexpr int kPlacesBelow2 = 2;    // a number below 2 to 1-4 decimal places
-inline constexpr int kFiguresWhole = 3;    // a whole number from 10 to 20000 to s figures
-inline constexpr int kFiguresDecimal = 4;  // a decimal below 0.8 to 1-3 figures
-inline constexpr int kEstimate = 5;        // a + b, a - b or a x b from one-figure roundings
+inline constexpr int kPlacesUpTo101 = 1;  // a number from 1 to 101 to 1-4 decimal places
+inline constexpr int kPlacesBelow2 = 2;   // a number below 2 to 1-4 decimal places
+inline constexpr int kFiguresWhole = 3;   // a whole number from 10 to 20000 to s figures
+inline constexpr int kFiguresDecimal = 4; // a decimal below 0.8 to 1-3 figures
+inline constexpr int kEstimate = 5;       // a + b, a - b or a x b from one-figure roundings
 
 struct Question {
     int kind = kPlacesUpTo101;
-    std::string instruction;  // Label1
-    std::string question;     // Label2: the number or expression
-    std::string answer;       // Label3: hidden until the solution is asked for
+    std::string instruction; // Label1
+    std::string question;    // Label2: the number or expression
+    std::string answer;      // Label3: hidden until the solution is asked for
     // Label4, the "= ..." line under an estimate. Absent for other kinds: the screen then leaves
     // the label's caption as it was (it stays hidden for them).
     std::optional<std::string> result;

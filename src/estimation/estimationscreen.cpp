@@ -8,7 +8,6 @@ namespace estimation {
 namespace {
 
 using shell::Align;
-using shell::Label;
 using shell::TwipRect;
 
 struct Mode {
@@ -31,46 +30,23 @@ constexpr double kTwoLineHeight = 3000;
 // Room kept between the widest answer line and the frame's right edge.
 constexpr double kAnswerMargin = 240;
 
-Label* makeLabel(QWidget* container, const char* name, TwipRect place, double points)
-{
-    auto* label = new Label(container, QLatin1String(name));
-    label->setTwipGeometry(place);
-    label->setFontSpec({"Tahoma", points});
-    label->setForeColor(shell::colour::yellow);
-    return label;
-}
-
-Label* makeLine(QWidget* container, const char* name, TwipRect place)
-{
-    Label* label = makeLabel(container, name, place, 48);
-    label->setAlign(Align::Centre);
-    label->setAutoSize(true);
-    label->setWrap(false);
-    return label;
-}
-
-QString text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
+// The question and answer lines: large, centred, sizing themselves to their text.
+constexpr shell::LabelStyle kLine{{"Tahoma", 48}, shell::colour::yellow, Align::Centre, true};
 
 } // namespace
 
 EstimationScreen::EstimationScreen(shell::Screens& screens)
     : ActivityScreen(screens, kName, QStringLiteral("Estimation"))
 {
-    Label1 = makeLabel(this, "Label1", {90, 255, 11625, 1050}, 21.75);
-    Label2 = makeLine(this, "Label2", {4065, 1950, 2310, 1155});
+    Label1 = shell::makeLabel(this, QStringLiteral("Label1"), {90, 255, 11625, 1050}, {{"Tahoma", 21.75}});
+    Label2 = shell::makeLabel(this, QStringLiteral("Label2"), {4065, 1950, 2310, 1155}, kLine);
 
-    Frame1 = new shell::Frame(this, QStringLiteral("Frame1"));
-    Frame1->setTwipGeometry(2970, 3735, kAnswerFrameWidth, kOneLineHeight);
-    Frame1->setCaption(QStringLiteral("Answer"));
-    Frame1->setFontSpec({"Tahoma", 12, true});
-    Frame1->setForeColor(shell::colour::white);
+    Frame1 = shell::makeFrame(this, QStringLiteral("Frame1"), {2970, 3735, kAnswerFrameWidth, kOneLineHeight},
+                              {"Tahoma", 12, true}, shell::colour::white, QStringLiteral("Answer"));
     Frame1->setVisible(false);
     addOwnFrame(Frame1);
-    Label3 = makeLine(Frame1, "Label3", {1110, 240, 2310, 1155});
-    Label4 = makeLine(Frame1, "Label4", {1110, 1800, 2310, 1155});
+    Label3 = shell::makeLabel(Frame1, QStringLiteral("Label3"), {1110, 240, 2310, 1155}, kLine);
+    Label4 = shell::makeLabel(Frame1, QStringLiteral("Label4"), {1110, 1800, 2310, 1155}, kLine);
     Label4->setVisible(false);
 
     shell::OptionButton** options[] = {&Option1, &Option2, &Option3, &Option4};
@@ -104,11 +80,11 @@ void EstimationScreen::newquestion()
     makeinvis();
     const Question question = estimation::newQuestion(m_low, m_high, draws());
     m_kind = question.kind;
-    Label1->setCaption(text(question.instruction));
-    Label2->setCaption(text(question.question));
-    Label3->setCaption(text(question.answer));
+    Label1->setCaption(shell::qtext(question.instruction));
+    Label2->setCaption(shell::qtext(question.question));
+    Label3->setCaption(shell::qtext(question.answer));
     if (question.result)
-        Label4->setCaption(text(*question.result));
+        Label4->setCaption(shell::qtext(*question.result));
 }
 
 void EstimationScreen::showSolution()

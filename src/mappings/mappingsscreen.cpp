@@ -51,36 +51,16 @@ constexpr int kRows = 5;
 
 constexpr FontSpec kFrameFont{"Tahoma", 12, true};
 
-shell::Label* makeLabel(QWidget* container, const char* name, const TwipRect& place, double points, Rgb colour,
-                        const QString& caption = {})
-{
-    auto* label = new shell::Label(container, QLatin1String(name));
-    label->setTwipGeometry(place);
-    label->setFontSpec({"Tahoma", points});
-    label->setForeColor(colour);
-    label->setCaption(caption);
-    return label;
-}
-
-shell::Frame* makeFrame(QWidget* container, const char* name, const TwipRect& place, Rgb colour,
-                        const QString& caption)
-{
-    auto* frame = new shell::Frame(container, QLatin1String(name));
-    frame->setTwipGeometry(place);
-    frame->setFontSpec(kFrameFont);
-    frame->setForeColor(colour);
-    frame->setCaption(caption);
-    return frame;
-}
-
 shell::PictureBox* makePicture(QWidget* container, const char* name, const TwipRect& place)
 {
-    auto* picture = new shell::PictureBox(container, QLatin1String(name), shell::PictureBox::Fit::SizeToPicture);
+    auto* picture =
+        new shell::PictureBox(container, QLatin1String(name), shell::PictureBox::Fit::SizeToPicture);
     picture->setTwipGeometry(place);
     return picture;
 }
 
-void makeColumn(shell::LabelArray& column, double left, double width, double height, double points, Rgb colour)
+void makeColumn(shell::LabelArray& column, double left, double width, double height, double points,
+                Rgb colour)
 {
     for (int i = 0; i < kRows; ++i) {
         shell::Label* label = column.add(i);
@@ -109,7 +89,7 @@ bool columnVisible(const shell::LabelArray& column)
 void fillColumn(const shell::LabelArray& column, const std::array<std::string, 5>& texts)
 {
     for (int i = 0; i < kRows; ++i)
-        column[i]->setCaption(QString::fromStdString(texts[static_cast<std::size_t>(i)]));
+        column[i]->setCaption(shell::qtext(texts[static_cast<std::size_t>(i)]));
 }
 
 // A plus-minus value such as "±14" at 36 pt is wider than the designed domain label; that label
@@ -126,15 +106,18 @@ void fitDomainLabel(shell::Label* label)
 
 MappingsScreen::MappingsScreen(shell::Screens& screens)
     : ActivityScreen(screens, kName, kCaption, QStringLiteral("framestatus"))
-    , Label1(makeLabel(this, "Label1", kLabel1, 24, colour::yellow, kInstruction))
-    , Frame3(makeFrame(this, "Frame3", kFrame3, colour::white, kRuleFrame))
-    , Label2(makeLabel(Frame3, "Label2", kLabel2, 48, colour::white, kX))
+    , Label1(shell::makeLabel(this, QStringLiteral("Label1"), kLabel1, {{"Tahoma", 24}, colour::yellow},
+                              kInstruction))
+    , Frame3(shell::makeFrame(this, QStringLiteral("Frame3"), kFrame3, kFrameFont, colour::white, kRuleFrame))
+    , Label2(shell::makeLabel(Frame3, QStringLiteral("Label2"), kLabel2, {{"Tahoma", 48}, colour::white}, kX))
     , Image2(makePicture(Frame3, "Image2", kImage2))
-    , Label3(makeLabel(Frame3, "Label3", kLabel3, 48, colour::yellow))
-    , Frame1(makeFrame(this, "Frame1", kFrame1, colour::white, kDomainFrame))
+    , Label3(shell::makeLabel(Frame3, QStringLiteral("Label3"), kLabel3, {{"Tahoma", 48}, colour::yellow}))
+    , Frame1(
+          shell::makeFrame(this, QStringLiteral("Frame1"), kFrame1, kFrameFont, colour::white, kDomainFrame))
     , Label4(Frame1, QStringLiteral("Label4"))
     , Image1(makePicture(this, "Image1", kImage1))
-    , Frame2(makeFrame(this, "Frame2", kFrame2, colour::yellow, kRangeFrame))
+    , Frame2(
+          shell::makeFrame(this, QStringLiteral("Frame2"), kFrame2, kFrameFont, colour::yellow, kRangeFrame))
     , Label5(Frame2, QStringLiteral("Label5"))
     , Option1(addModeOption(QStringLiteral("Option1"), kFindRange, kOption1))
     , Option2(addModeOption(QStringLiteral("Option2"), kFindDomain, kOption2))
@@ -187,7 +170,7 @@ void MappingsScreen::calculate()
         m_mixchoice = *question.mixchoice;
 
     clearall();
-    Label3->setCaption(QString::fromStdString(question.rule));
+    Label3->setCaption(shell::qtext(question.rule));
     fillColumn(Label4, question.domain);
     for (int i = 0; i < kRows; ++i)
         fitDomainLabel(Label4[i]);

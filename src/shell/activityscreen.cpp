@@ -1,10 +1,10 @@
 #include "shell/activityscreen.h"
 
 #include "shell/module1.h"
-#include "shell/topictable.h"
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/screens.h"
+#include "shell/topictable.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -138,11 +138,19 @@ namespace {
 bool isLessonKey(int key)
 {
     switch (key) {
-    case Qt::Key_B: case Qt::Key_Period:
-    case Qt::Key_PageDown: case Qt::Key_Down: case Qt::Key_Right:
-    case Qt::Key_Space: case Qt::Key_Return: case Qt::Key_Enter:
-    case Qt::Key_PageUp: case Qt::Key_Up: case Qt::Key_Left:
-    case Qt::Key_Escape: case Qt::Key_F5:
+    case Qt::Key_B:
+    case Qt::Key_Period:
+    case Qt::Key_PageDown:
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_PageUp:
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+    case Qt::Key_Escape:
+    case Qt::Key_F5:
         return true;
     default:
         return false;

@@ -9,10 +9,8 @@
 namespace shell {
 
 const LinksScreen::Link LinksScreen::kLinks[6] = {
-    {"NRICH", "Rich problems and activities from the University of Cambridge",
-     "https://nrich.maths.org/"},
-    {"NCETM", "National Centre for Excellence in the Teaching of Mathematics",
-     "https://www.ncetm.org.uk/"},
+    {"NRICH", "Rich problems and activities from the University of Cambridge", "https://nrich.maths.org/"},
+    {"NCETM", "National Centre for Excellence in the Teaching of Mathematics", "https://www.ncetm.org.uk/"},
     {"Corbettmaths", "Videos, worksheets and daily practice questions", "https://corbettmaths.com/"},
     {"GeoGebra", "Dynamic geometry, graphing and algebra", "https://www.geogebra.org/"},
     {"Desmos", "Free online graphing calculator", "https://www.desmos.com/calculator"},

@@ -28,8 +28,8 @@ void setscreen(Screen& screen)
     screen.setClientSize(kClientWidthTwips, kClientHeightTwips);
     const QSizeF display = displaySizeTwips();
     setBusyPointer(true);
-    const WindowPlacement place = standardPlacement(static_cast<float>(display.width()),
-                                                    static_cast<float>(display.height()));
+    const WindowPlacement place =
+        standardPlacement(static_cast<float>(display.width()), static_cast<float>(display.height()));
     screen.setWindowPosition(place.left, place.top);
     setBusyPointer(false);
 

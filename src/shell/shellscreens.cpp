@@ -3,9 +3,9 @@
 #include "shell/linksscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/titlescreen.h"
+#include "shell/toolkit/screens.h"
 #include "shell/topicmenu.h"
 #include "shell/topicscreen.h"
-#include "shell/toolkit/screens.h"
 
 namespace shell {
 
@@ -20,8 +20,7 @@ void defineShellScreens(Screens& screens)
         for (const Topic& topic : kTopicMenus[static_cast<std::size_t>(number - 1)].topics) {
             if (topic.hasActivity)
                 continue;
-            const QString name = QString::fromUtf8(topic.screen.data(), static_cast<qsizetype>(topic.screen.size()));
-            screens.define(name, [&topic](Screens& s) { return new TopicScreen(s, topic); });
+            screens.define(qtext(topic.screen), [&topic](Screens& s) { return new TopicScreen(s, topic); });
         }
     }
 }

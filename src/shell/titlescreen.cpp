@@ -13,15 +13,9 @@ namespace {
 constexpr double kClientWidth = 5460;
 constexpr double kClientHeight = 6570;
 
-Label* makeText(QWidget* container, const char* name, TwipRect place, FontSpec font, const QString& caption)
+LabelStyle titleText(FontSpec font)
 {
-    auto* label = new Label(container, QLatin1String(name));
-    label->setTwipGeometry(place);
-    label->setFontSpec(font);
-    label->setForeColor(colour::titleBlue);
-    label->setAlign(Align::Centre);
-    label->setCaption(caption);
-    return label;
+    return {font, colour::titleBlue, Align::Centre};
 }
 
 CommandButton* makeButton(QWidget* container, const char* name, TwipRect place, const QString& caption)
@@ -45,14 +39,16 @@ TitleScreen::TitleScreen(Screens& screens)
     Frame1 = new Frame(this, QStringLiteral("Frame1"));
     Frame1->setTwipGeometry(0, -90, 5480, 6660);
 
-    Label4 = makeText(Frame1, "Label4", {60, 210, 5355, 1455}, {"Times New Roman", 26.25, true},
-                      product::titleScreenTitle);
+    Label4 = makeLabel(Frame1, QStringLiteral("Label4"), {60, 210, 5355, 1455},
+                       titleText({"Times New Roman", 26.25, true}), product::titleScreenTitle);
     Picture1 = new PictureBox(Frame1, QStringLiteral("Picture1"), PictureBox::Fit::Clip);
     Picture1->setTwipGeometry(300, 1560, 4800, 3600);
-    Label3 = makeText(Frame1, "Label3", {480, 5250, 4455, 855}, {"Times New Roman", 15.75}, product::credits);
+    Label3 = makeLabel(Frame1, QStringLiteral("Label3"), {480, 5250, 4455, 855},
+                       titleText({"Times New Roman", 15.75}), product::credits);
     Command1 = makeButton(Frame1, "Command1", {1320, 6000, 1335, 375}, QStringLiteral("OK"));
     Command2 = makeButton(Frame1, "Command2", {2760, 6000, 1335, 375}, QStringLiteral("Exit"));
-    Label2 = makeText(Frame1, "Label2", {0, 6420, 5415, 255}, {"Arial", 8.25}, product::notice);
+    Label2 = makeLabel(Frame1, QStringLiteral("Label2"), {0, 6420, 5415, 255}, titleText({"Arial", 8.25}),
+                       product::notice);
 
     Picture1->setFocusPolicy(Qt::TabFocus);
     setTabOrder(Command1, Command2);
@@ -69,9 +65,9 @@ TitleScreen::TitleScreen(Screens& screens)
 void TitleScreen::load()
 {
     const QSizeF display = displaySizeTwips();
-    const WindowPlacement place = centredPlacement(static_cast<float>(display.width()),
-                                                   static_cast<float>(display.height()),
-                                                   kClientWidth, kClientHeight);
+    const WindowPlacement place =
+        centredPlacement(static_cast<float>(display.width()), static_cast<float>(display.height()),
+                         kClientWidth, kClientHeight);
     setWindowSize(kClientWidth, kClientHeight);
     setWindowPosition(place.left, place.top);
 

@@ -6,15 +6,6 @@
 #include "shell/toolkit/screens.h"
 
 namespace shell {
-namespace {
-
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
-} // namespace
-
 TopicMenu::TopicMenu(Screens& screens, int number)
     : MenuScreen(screens, QStringLiteral("menu%1").arg(number))
     , Label3(this, QStringLiteral("Label3"))
@@ -25,7 +16,7 @@ TopicMenu::TopicMenu(Screens& screens, int number)
     Label1->setTwipGeometry(0, 120, 3405, 900);
     Label1->setFontSpec({"Tahoma", 36, true});
     Label1->setOpaque(true);
-    Label1->setCaption(text(row().title));
+    Label1->setCaption(qtext(row().title));
 
     Label* first = Label3.add(0);
     first->setTwipGeometry(0, 2400, row().topicWidth, 495);
@@ -34,11 +25,11 @@ TopicMenu::TopicMenu(Screens& screens, int number)
     first->setBackColor(colour::black);
     first->setOpaque(true);
     first->setAlign(Align::Centre);
-    first->setCaption(text(row().topics[0].caption));
+    first->setCaption(qtext(row().topics[0].caption));
     first->setVisible(false);
 
     Label3.onClick = [this](int index) {
-        this->screens().show(text(row().topics[static_cast<std::size_t>(index)].screen));
+        this->screens().show(qtext(row().topics[static_cast<std::size_t>(index)].screen));
     };
 }
 
@@ -56,7 +47,7 @@ void TopicMenu::load()
     for (int i = 1; i < static_cast<int>(row().topics.size()); ++i) {
         Label* topic = Label3.load(i);
         topic->moveTwips(first->leftTwips(), first->topTwips() + 750.0 * i);
-        topic->setCaption(text(row().topics[static_cast<std::size_t>(i)].caption));
+        topic->setCaption(qtext(row().topics[static_cast<std::size_t>(i)].caption));
     }
     Label3.forEach([](int, Label* topic) { topic->setVisible(true); });
 }

@@ -12,8 +12,8 @@ namespace {
 enum class Precision { Single, Double };
 
 enum class Form {
-    General, // shortest text of the value
-    TwoDecimals, // "0.00", also when the decimals are zero
+    General,            // shortest text of the value
+    TwoDecimals,        // "0.00", also when the decimals are zero
     WholeOrTwoDecimals, // general text for a whole number, "0.00" otherwise
 };
 
@@ -23,7 +23,7 @@ enum class Form {
 struct Conversion {
     Mode mode;
     std::string_view question; // follows the quantity
-    std::string_view unit; // follows the result
+    std::string_view unit;     // follows the result
     double times;
     double per;
     int count; // the drawn n runs from first to first + count - 1
@@ -114,8 +114,8 @@ std::string resultText(Real value, Form form)
 {
     // A whole number divides by its whole part to exactly 1; the speeds tested this way are
     // always above 1, so the whole part is never 0.
-    const bool general = form == Form::General
-        || (form == Form::WholeOrTwoDecimals && value / std::floor(value) == Real(1));
+    const bool general =
+        form == Form::General || (form == Form::WholeOrTwoDecimals && value / std::floor(value) == Real(1));
     return general ? shell::numtext::general(value) : shell::numtext::fixed(value, "0.00");
 }
 

@@ -19,9 +19,9 @@ enum class Reference { None, Imperial, Approximate };
 
 struct Question {
     Mode mode = Mode::Metric;
-    int row = 0; // 1-based within the mode's group
+    int row = 0;          // 1-based within the mode's group
     std::string question; // "57 km to metres"
-    std::string answer; // "57000 m"
+    std::string answer;   // "57000 m"
     Reference reference = Reference::None;
 };
 

@@ -8,7 +8,6 @@ namespace units {
 namespace {
 
 using shell::Align;
-using shell::Rgb;
 using shell::TwipRect;
 namespace colour = shell::colour;
 
@@ -31,35 +30,6 @@ constexpr std::array<ModeButton, 4> kModeButtons{{
     {"Option4", "Metric and Imperial", {10140, 5755, 1620, 435}},
 }};
 
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
-// A label with a transparent background, as every label of this screen has.
-shell::Label* makeLabel(QWidget* container, const char* name, const TwipRect& place, double points,
-                        Rgb colour, Align align, const QString& caption = {})
-{
-    auto* label = new shell::Label(container, QLatin1String(name));
-    label->setTwipGeometry(place);
-    label->setFontSpec({"Tahoma", points});
-    label->setForeColor(colour);
-    label->setAlign(align);
-    label->setCaption(caption);
-    return label;
-}
-
-shell::Frame* makeFrame(QWidget* container, const char* name, const TwipRect& place, const QString& caption,
-                        double points, Rgb captionColour)
-{
-    auto* frame = new shell::Frame(container, QLatin1String(name));
-    frame->setTwipGeometry(place);
-    frame->setCaption(caption);
-    frame->setFontSpec({"Tahoma", points, true});
-    frame->setForeColor(captionColour);
-    return frame;
-}
-
 } // namespace
 
 UnitsScreen::UnitsScreen(shell::Screens& screens)
@@ -67,14 +37,18 @@ UnitsScreen::UnitsScreen(shell::Screens& screens)
     , Label5(this, QStringLiteral("Label5"))
 {
     // Places are left, top, width, height in twips, relative to the container.
-    Label1 = makeLabel(this, "Label1", {225, 195, 3165, 1110}, 36, colour::yellow, Align::Left, kInstruction);
-    Label2 = makeLabel(this, "Label2", {105, 1575, 11550, 1110}, 39.75, colour::white, Align::Centre);
-    Frame1 = makeFrame(this, "Frame1", {225, 4215, 9570, 2160}, kAnswerCaption, 12, colour::yellow);
-    Label4 = makeLabel(Frame1, "Label4", {150, 285, 9225, 1530}, 60, colour::yellow, Align::Centre);
-    Frame2 = makeFrame(this, "Frame2", {150, 3390, 3400, 4830}, text(referenceFrame(Reference::Imperial).caption),
-                       9.75, colour::white);
-    Frame3 = makeFrame(this, "Frame3", {150, 3390, 3400, 2745},
-                       text(referenceFrame(Reference::Approximate).caption), 9.75, colour::white);
+    Label1 = shell::makeLabel(this, QStringLiteral("Label1"), {225, 195, 3165, 1110},
+                              {{"Tahoma", 36}, colour::yellow, Align::Left}, kInstruction);
+    Label2 = shell::makeLabel(this, QStringLiteral("Label2"), {105, 1575, 11550, 1110},
+                              {{"Tahoma", 39.75}, colour::white, Align::Centre});
+    Frame1 = shell::makeFrame(this, QStringLiteral("Frame1"), {225, 4215, 9570, 2160}, {"Tahoma", 12, true},
+                              colour::yellow, kAnswerCaption);
+    Label4 = shell::makeLabel(Frame1, QStringLiteral("Label4"), {150, 285, 9225, 1530},
+                              {{"Tahoma", 60}, colour::yellow, Align::Centre});
+    Frame2 = shell::makeFrame(this, QStringLiteral("Frame2"), {150, 3390, 3400, 4830}, {"Tahoma", 9.75, true},
+                              colour::white, shell::qtext(referenceFrame(Reference::Imperial).caption));
+    Frame3 = shell::makeFrame(this, QStringLiteral("Frame3"), {150, 3390, 3400, 2745}, {"Tahoma", 9.75, true},
+                              colour::white, shell::qtext(referenceFrame(Reference::Approximate).caption));
     Frame2->setVisible(false);
     Frame3->setVisible(false);
 
@@ -86,7 +60,7 @@ UnitsScreen::UnitsScreen(shell::Screens& screens)
             label->setTwipGeometry(fact.left, fact.top, kFactWidth, kFactHeight);
             label->setFontSpec({"Tahoma", 15.75});
             label->setForeColor(colour::yellow);
-            label->setCaption(text(fact.caption));
+            label->setCaption(shell::qtext(fact.caption));
         }
     }
 
@@ -125,8 +99,8 @@ void UnitsScreen::calculate()
     m_reference = question.reference;
     if (shell::Frame* frame = frameOf(m_reference))
         frame->setVisible(true);
-    Label2->setCaption(text(question.question));
-    Label4->setCaption(text(question.answer));
+    Label2->setCaption(shell::qtext(question.question));
+    Label4->setCaption(shell::qtext(question.answer));
 }
 
 void UnitsScreen::clearall()

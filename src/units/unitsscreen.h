@@ -18,12 +18,12 @@ public:
 
     Mode mode() const { return m_mode; }
 
-    shell::Label* Label1; // "Convert..."
-    shell::Label* Label2; // the question
-    shell::Frame* Frame1; // the answer frame
-    shell::Label* Label4; // the answer, inside Frame1
-    shell::Frame* Frame2; // "Imperial conversions"
-    shell::Frame* Frame3; // "Approximate conversions"
+    shell::Label* Label1;     // "Convert..."
+    shell::Label* Label2;     // the question
+    shell::Frame* Frame1;     // the answer frame
+    shell::Label* Label4;     // the answer, inside Frame1
+    shell::Frame* Frame2;     // "Imperial conversions"
+    shell::Frame* Frame3;     // "Approximate conversions"
     shell::LabelArray Label5; // the facts: 0 to 6 in Frame2, 10 to 13 in Frame3
     shell::OptionButton* Option1;
     shell::OptionButton* Option2;

@@ -59,8 +59,9 @@ void expectReadable(const shell::Label* label)
     const QFontMetrics metrics(label->font());
     for (const QString& word : label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
         EXPECT_LE(metrics.horizontalAdvance(word), label->width()) << word.toStdString();
-    EXPECT_LE(metrics.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text()).height(),
-              label->height());
+    EXPECT_LE(
+        metrics.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text()).height(),
+        label->height());
     EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry()));
 }
 
@@ -86,7 +87,8 @@ protected:
     // As a user does: "Angles and Parallel Lines" on menu1, "Interior Angles of Polygons" on menu5.
     AnglesScreen& open(AnglesTopic topic)
     {
-        const QString menuName = topic == AnglesTopic::Polygons ? QStringLiteral("menu5") : QStringLiteral("menu1");
+        const QString menuName =
+            topic == AnglesTopic::Polygons ? QStringLiteral("menu5") : QStringLiteral("menu1");
         auto& menu = screenAs<shell::TopicMenu>(menuName);
         screens.show(menuName);
         click(menu.Label3[3]);
@@ -209,8 +211,8 @@ TEST_F(AnglesScreenTest, ExitReturnsToTheMenuOfEachTopic)
         const char* menu;
     } cases[] = {
         {"parallel lines", AnglesTopic::ParallelLines, true, "Angles and Parallel Lines", "menu1"},
-        {"parallel lines before the first tick", AnglesTopic::ParallelLines, false, "Angles and Parallel Lines",
-         "menu1"},
+        {"parallel lines before the first tick", AnglesTopic::ParallelLines, false,
+         "Angles and Parallel Lines", "menu1"},
         {"polygons", AnglesTopic::Polygons, true, "Interior Angles of Polygons", "menu5"},
     };
     for (const auto& c : cases) {
@@ -263,7 +265,8 @@ TEST_F(AnglesScreenTest, PolygonTopicKeepsTheChosenKind)
     click(s.cmdsoln);
     EXPECT_TRUE(s.Frame1->isVisible());
     EXPECT_EQ(s.Label6->caption().toStdString(), angles::trianglesSolution(8).text);
-    EXPECT_EQ(s.Label8->caption(), "As 6 times 180° equals 8 times the interior angle, the interior angle is 135°.");
+    EXPECT_EQ(s.Label8->caption(),
+              "As 6 times 180° equals 8 times the interior angle, the interior angle is 135°.");
     EXPECT_TRUE(s.Label8->isVisible());
 }
 
@@ -287,7 +290,8 @@ TEST_F(AnglesScreenTest, PolygonAnswersReadInFullBesideTheFigure)
                 EXPECT_TRUE(s.rect().contains(text->geometry()));
                 for (QWidget* other : others) {
                     if (other != text && other->isVisible() && text->isVisible()) {
-                        EXPECT_FALSE(text->geometry().intersects(other->geometry())) << other->objectName().toStdString();
+                        EXPECT_FALSE(text->geometry().intersects(other->geometry()))
+                            << other->objectName().toStdString();
                     }
                 }
             }

@@ -66,8 +66,7 @@ TEST(ParallelLinesQuestion, EveryGivenAngleAtBothEndsOfItsRange)
         }
         others.erase(0, 2);
         others.replace(others.rfind(", "), 2, " and ");
-        EXPECT_EQ(q.question,
-                  "If the given angle =" + caption + ", what are angles " + others + "?");
+        EXPECT_EQ(q.question, "If the given angle =" + caption + ", what are angles " + others + "?");
     }
 }
 

@@ -75,9 +75,9 @@ TEST(PolygonVertices, RegularWithVertexZeroAtTheBottom)
             EXPECT_NEAR(distance(v[i], v[(i + 1) % n]), distance(v[0], v[1]), 2 * kFloatTwips);
         }
         // The angle measured at vertex 0 is the interior angle: n of them make (n - 2) x 180.
-        const double inner = std::acos(((v[1].x - v[0].x) * (v[n - 1].x - v[0].x)
-                                        + (v[1].y - v[0].y) * (v[n - 1].y - v[0].y))
-                                       / std::pow(distance(v[0], v[1]), 2));
+        const double inner = std::acos(
+            ((v[1].x - v[0].x) * (v[n - 1].x - v[0].x) + (v[1].y - v[0].y) * (v[n - 1].y - v[0].y)) /
+            std::pow(distance(v[0], v[1]), 2));
         EXPECT_NEAR(inner * 180 / std::numbers::pi * n, (n - 2) * 180, 1e-3);
     }
 }
@@ -125,8 +125,8 @@ TEST(PolygonSolution, TextsToTheLetter)
         EXPECT_EQ(angles::trianglesSolution(c.sides).text, c.triangles);
         EXPECT_EQ(angles::centreAngleSolution(c.sides),
                   std::string("From the red isosceles triangle we can see that angles a plus b "
-                              "must equal 180 degrees. ")
-                      + c.centre);
+                              "must equal 180 degrees. ") +
+                      c.centre);
     }
     EXPECT_EQ(angles::trianglesSolution(5).explanation,
               "As 3 times 180° equals 5 times the interior angle, the interior angle is 108°.");
@@ -153,8 +153,7 @@ TEST(PolygonSolution, AnglesAndNamesAgreeForEverySideCount)
         EXPECT_EQ(kind1.text.find("enneagon"), std::string::npos);
         EXPECT_EQ(kind2.find("enneagon"), std::string::npos);
         if (n > 3) {
-            EXPECT_NE(kind1.text.find("the interior angles of the " + name + "."),
-                      std::string::npos);
+            EXPECT_NE(kind1.text.find("the interior angles of the " + name + "."), std::string::npos);
         }
 
         // a + b = 180 with b one n-th of 360, wherever the text names a.
@@ -181,8 +180,7 @@ TEST(PolygonFigures, DrawingOrderColoursAndWidths)
         for (int i = 0; i < n - 3; ++i)
             EXPECT_EQ(split[i], (shell::Segment{v[n - 1], v[i + 1], shell::colour::black, 3}));
         for (int i = 0; i < n; ++i)
-            EXPECT_EQ(split[n - 3 + i],
-                      (shell::Segment{v[i], v[(i + 1) % n], shell::colour::yellow, 5}));
+            EXPECT_EQ(split[n - 3 + i], (shell::Segment{v[i], v[(i + 1) % n], shell::colour::yellow, 5}));
         EXPECT_EQ(angles::trianglesSolutionFigure(p), split);
 
         const shell::Figure question = angles::centreAngleQuestionFigure(p);
@@ -213,8 +211,7 @@ TEST(PolygonFigures, DrawingOrderColoursAndWidths)
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(solution[2 * n + 2 + i], red[i]);
     }
-    EXPECT_TRUE(angles::trianglesQuestionFigure(angles::makePolygon(3))[0].colour
-                == shell::colour::yellow);
+    EXPECT_TRUE(angles::trianglesQuestionFigure(angles::makePolygon(3))[0].colour == shell::colour::yellow);
     EXPECT_EQ(angles::trianglesQuestionFigure(angles::makePolygon(4))[0].from,
               angles::makePolygon(4).vertices[3]);
 }
@@ -238,8 +235,7 @@ TEST(PolygonLabels, PlacedAboutTheMarksTheyName)
         EXPECT_EQ(labels.label5.left, labels.label4.left);
         EXPECT_EQ(labels.label5.top, labels.label4.top + 180);
         // "b" is anchored on the bisector of the centre angle, an eighth of the radius out.
-        const PointTwips anchor{labels.label3.left + b.width / 2.5,
-                                labels.label3.top + b.height / 2.5};
+        const PointTwips anchor{labels.label3.left + b.width / 2.5, labels.label3.top + b.height / 2.5};
         EXPECT_NEAR(distance(anchor, kCentre), 2250 / 8.0, 0.01);
         EXPECT_NEAR(distance(anchor, p.vertices[0]), distance(anchor, p.vertices[1]), 0.01);
     }

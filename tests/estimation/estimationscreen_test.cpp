@@ -43,7 +43,8 @@ TEST_F(EstimationScreenTest, OpensInDecimalPlacesWithTheAnswerHidden)
 TEST_F(EstimationScreenTest, LabelsShowTheGeneratorsTexts)
 {
     // Kind 1, 51.5 to 2 places; then, in Mixed, an estimate 95 x 45.
-    auto& screen = open({0.0f, 0.25f, 0.505f, 0.99f, (95 - 10) / 591.0f + 1e-4f, (45 - 10) / 41.0f + 1e-4f, kTop});
+    auto& screen =
+        open({0.0f, 0.25f, 0.505f, 0.99f, (95 - 10) / 591.0f + 1e-4f, (45 - 10) / 41.0f + 1e-4f, kTop});
     EXPECT_EQ(screen.Label1->caption(), "Write the following number correct to 2 decimal places...");
     EXPECT_EQ(screen.Label2->caption(), "51.5");
     EXPECT_EQ(screen.Label3->caption(), "51.50");
@@ -86,7 +87,8 @@ TEST_F(EstimationScreenTest, EachModeAsksOnlyItsKinds)
         shell::OptionButton* option;
         int low;
         int high;
-    } modes[] = {{screen.Option2, 3, 4}, {screen.Option3, 5, 5}, {screen.Option4, 1, 5}, {screen.Option1, 1, 2}};
+    } modes[] = {
+        {screen.Option2, 3, 4}, {screen.Option3, 5, 5}, {screen.Option4, 1, 5}, {screen.Option1, 1, 2}};
     for (const auto& mode : modes) {
         SCOPED_TRACE(mode.option->text().toStdString());
         click(mode.option);
@@ -129,10 +131,10 @@ TEST_F(EstimationScreenTest, ScreenshotsOfEveryKind)
 {
     // One question of each kind, solved: kinds 1 and 2 in Decimal Places, 3 and 4 in Significant
     // Figures, 5 in Estimation.
-    auto& screen = open({0.0f, 0.25f, 0.5f,                           // kind 1
-                         kTop, 0.5f, 0.01234567f / 2,                  // kind 2, exponent form
-                         0.0f, 0.62f, 0.6f,                            // kind 3
-                         kTop, 0.3f, 0.0f, 0.9f});                     // kind 4
+    auto& screen = open({0.0f, 0.25f, 0.5f,           // kind 1
+                         kTop, 0.5f, 0.01234567f / 2, // kind 2, exponent form
+                         0.0f, 0.62f, 0.6f,           // kind 3
+                         kTop, 0.3f, 0.0f, 0.9f});    // kind 4
     click(screen.cmdsoln);
     screenshot(screen, QStringLiteral("sigfig-kind1.png"));
     click(screen.cmdgo);

@@ -96,7 +96,8 @@ TEST_F(MappingsScreenTest, OpensOnAFindTheRangeQuestion)
     // Each domain value stands level with its image; the pictures keep their own size.
     EXPECT_EQ(screen.Label4[4]->geometry(), QRect(55, 213, 53, 58));
     for (int i = 0; i < 5; ++i)
-        EXPECT_NEAR(screen.Label4[i]->mapTo(&screen, QPoint()).y(), screen.Label5[i]->mapTo(&screen, QPoint()).y(), 1);
+        EXPECT_NEAR(screen.Label4[i]->mapTo(&screen, QPoint()).y(),
+                    screen.Label5[i]->mapTo(&screen, QPoint()).y(), 1);
     EXPECT_EQ(screen.Image1->geometry().topLeft(), QPoint(280, 187));
     EXPECT_EQ(screen.Image1->size(), screen.Image1->picture().size());
     EXPECT_EQ(screen.Image2->size(), screen.Image2->picture().size());
@@ -115,14 +116,42 @@ TEST_F(MappingsScreenTest, SolutionRevealsExactlyTheHiddenColumn)
         QStringList domain;
         QStringList range;
     } cases[] = {
-        {"find-range", &MappingsScreen::Option1, {0.925f, kTop, kTop}, Mode::FindRange, 0, false,
-         "x\u00B3", {"3", "6", "9", "12", "15"}, {"27", "216", "729", "1728", "3375"}},
-        {"find-domain", &MappingsScreen::Option2, {0.9f, 0.25f, 0.3f, 0.5f}, Mode::FindDomain, 0, true,
-         "x\u00B2 + 4", {"\u00B12", "\u00B15", "\u00B18", "\u00B111", "\u00B114"}, {"8", "29", "68", "125", "200"}},
-        {"mixed-domain-hidden", &MappingsScreen::Option3, {0.15f, 0, 0, kTop, 0}, Mode::Mixed, 1, true,
-         "10x", {"1", "2", "3", "4", "5"}, {"10", "20", "30", "40", "50"}},
-        {"mixed-range-hidden", &MappingsScreen::Option3, {0.34375f, kTop, 0, 0}, Mode::Mixed, 2, false,
-         "x/4", {"1", "2", "3", "4", "5"}, {"0.25", "0.5", "0.75", "1", "1.25"}},
+        {"find-range",
+         &MappingsScreen::Option1,
+         {0.925f, kTop, kTop},
+         Mode::FindRange,
+         0,
+         false,
+         "x\u00B3",
+         {"3", "6", "9", "12", "15"},
+         {"27", "216", "729", "1728", "3375"}},
+        {"find-domain",
+         &MappingsScreen::Option2,
+         {0.9f, 0.25f, 0.3f, 0.5f},
+         Mode::FindDomain,
+         0,
+         true,
+         "x\u00B2 + 4",
+         {"\u00B12", "\u00B15", "\u00B18", "\u00B111", "\u00B114"},
+         {"8", "29", "68", "125", "200"}},
+        {"mixed-domain-hidden",
+         &MappingsScreen::Option3,
+         {0.15f, 0, 0, kTop, 0},
+         Mode::Mixed,
+         1,
+         true,
+         "10x",
+         {"1", "2", "3", "4", "5"},
+         {"10", "20", "30", "40", "50"}},
+        {"mixed-range-hidden",
+         &MappingsScreen::Option3,
+         {0.34375f, kTop, 0, 0},
+         Mode::Mixed,
+         2,
+         false,
+         "x/4",
+         {"1", "2", "3", "4", "5"},
+         {"0.25", "0.5", "0.75", "1", "1.25"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -207,7 +236,8 @@ TEST_F(MappingsScreenTest, EveryQuestionShowsOneColumnAndFillsBoth)
             click(screen.cmdgo);
             EXPECT_FALSE(screen.Label3->text().isEmpty());
             EXPECT_EQ(visibleCount(screen.Label4) + visibleCount(screen.Label5), 5);
-            EXPECT_FALSE(texts(screen.Label4).contains(QString()) || texts(screen.Label5).contains(QString()));
+            EXPECT_FALSE(texts(screen.Label4).contains(QString()) ||
+                         texts(screen.Label5).contains(QString()));
             EXPECT_TRUE(allFit(screen.Label4) && allFit(screen.Label5));
             click(screen.cmdsoln);
             EXPECT_EQ(visibleCount(screen.Label4) + visibleCount(screen.Label5), 10);

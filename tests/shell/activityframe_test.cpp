@@ -18,7 +18,8 @@ public:
                          QStringLiteral("framestatus"))
     {
         Option1 = addModeOption(QStringLiteral("Option1"), QStringLiteral("First"), {10140, 4365, 1500, 435});
-        Option2 = addModeOption(QStringLiteral("Option2"), QStringLiteral("Second"), {10140, 4795, 1650, 435});
+        Option2 =
+            addModeOption(QStringLiteral("Option2"), QStringLiteral("Second"), {10140, 4795, 1650, 435});
         Option1->setChecked(true);
     }
 
@@ -53,7 +54,8 @@ class ActivityFrame : public testing_support::ScreenTest {
 protected:
     ActivityFrame()
     {
-        screens.define(QStringLiteral("compoundunits"), [](shell::Screens& s) { return new CountingActivity(s); });
+        screens.define(QStringLiteral("compoundunits"),
+                       [](shell::Screens& s) { return new CountingActivity(s); });
     }
 
     CountingActivity& openFromMenu()
@@ -134,7 +136,8 @@ TEST_F(ActivityFrame, PresenterKeysStepThroughTheLesson)
     activity.Option2->setFocusPolicy(Qt::StrongFocus);
     activity.Option2->setFocus();
 
-    for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Down, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+    for (Qt::Key key :
+         {Qt::Key_PageDown, Qt::Key_Down, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         SCOPED_TRACE(QTest::toString(key));
         const int before = activity.questions;
         press(activity.Option2, key);

@@ -141,11 +141,27 @@ TEST(NumberText, ReadNumberStopsAtTheFirstCharacterThatCannotContinueIt)
         const char* text;
         double expected;
     } cases[] = {
-        {" 123\xC2\xB0", 123},  {"-5", -5},      {"2.5x", 2.5},  {"  -0.25", -0.25},
-        {"12.3.4", 12.3},       {"5.", 5},       {".5", 0.5},    {"1E5", 1},
-        {"abc", 0},             {"", 0},         {"-", 0},       {".", 0},
-        {"- 5", 0},             {"   ", 0},      {"-0", 0},      {"3375", 3375},
-        {"\xC2\xB1" "5", 0},    {"007", 7},      {"0.0996000", 0.0996},
+        {" 123\xC2\xB0", 123},
+        {"-5", -5},
+        {"2.5x", 2.5},
+        {"  -0.25", -0.25},
+        {"12.3.4", 12.3},
+        {"5.", 5},
+        {".5", 0.5},
+        {"1E5", 1},
+        {"abc", 0},
+        {"", 0},
+        {"-", 0},
+        {".", 0},
+        {"- 5", 0},
+        {"   ", 0},
+        {"-0", 0},
+        {"3375", 3375},
+        {"\xC2\xB1"
+         "5",
+         0},
+        {"007", 7},
+        {"0.0996000", 0.0996},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -167,7 +183,9 @@ TEST(NumberText, CharacterCodes)
     EXPECT_EQ(numtext::charCode("h = 123"), 104);
     EXPECT_EQ(numtext::charCode(" 57\xC2\xB0"), 32);
     EXPECT_EQ(numtext::charCode("\xC2\xB0"), 176);
-    EXPECT_EQ(numtext::charCode("\xC2\xB1" "2"), 177);
+    EXPECT_EQ(numtext::charCode("\xC2\xB1"
+                                "2"),
+              177);
     EXPECT_EQ(numtext::charCode("\xE2\x82\xAC"), 0x20AC);
     EXPECT_EQ(numtext::charCode(""), -1);
     for (int code : {32, 97, 104, 176, 177, 178, 179, 0x20AC, 0x1F600}) {

@@ -1,9 +1,9 @@
 #include "screentest.h"
 
 #include "shell/mainmenu.h"
+#include "shell/titlescreen.h"
 #include "shell/topicmenu.h"
 #include "shell/topicscreen.h"
-#include "shell/titlescreen.h"
 
 namespace {
 
@@ -43,7 +43,8 @@ TEST_F(TopicMenus, TitlesAndTopicsStandWhereTheTableSays)
         ASSERT_EQ(menu.Label3.count(), 5);
         for (int i = 0; i < 5; ++i) {
             Label* topic = menu.Label3[i];
-            EXPECT_EQ(topic->caption(), QString::fromUtf8(shell::kTopicMenus[number - 1].topics[i].caption.data()));
+            EXPECT_EQ(topic->caption(),
+                      QString::fromUtf8(shell::kTopicMenus[number - 1].topics[i].caption.data()));
             EXPECT_EQ(topic->widthTwips(), widths[number - 1]);
             EXPECT_EQ(topic->leftTwips(), (12000 - widths[number - 1]) / 2);
             EXPECT_EQ(topic->topTwips(), 2400 + 750 * i);

@@ -4,8 +4,8 @@
 
 #include <QApplication>
 
-#include <cstdio>
 #include <QStyleFactory>
+#include <cstdio>
 
 #include <gtest/gtest.h>
 

@@ -38,10 +38,15 @@ protected:
 
     // The loaded screen of that name, which the test expects to exist.
     shell::Screen& screen(const QString& name);
-    template <class T> T& screenAs(const QString& name) { return screens.get<T>(name); }
+    template <class T>
+    T& screenAs(const QString& name)
+    {
+        return screens.get<T>(name);
+    }
 
     // A control of a loaded screen by its name (exact case).
-    template <class T = QWidget> T* control(const QString& screenName, const QString& name)
+    template <class T = QWidget>
+    T* control(const QString& screenName, const QString& name)
     {
         auto* found = screen(screenName).control<T>(name, Qt::CaseSensitive);
         EXPECT_NE(found, nullptr) << name.toStdString() << " on " << screenName.toStdString();

@@ -64,15 +64,25 @@ struct Unit {
 // Metric lengths in mm, imperial lengths in inches, speeds in m/sec; the metric and imperial
 // group uses its approximate facts, in cm.
 const std::vector<Unit> kUnits[] = {
-    {{"kilometres", "km", 1e6}, {"metres", "m", 1e3}, {"centimetres", "cm", 10},
-     {"millimetres", "mm", 1}},
-    {{"miles", "miles", 63360}, {"furlongs", "furlongs", 7920}, {"chains", "chains", 792},
-     {"poles", "poles", 198}, {"yards", "yards", 36}, {"feet", "feet", 12},
-     {"inches", "inches", 1}, {"links", "links", 7.92}},
-    {{"m/sec", "m/sec", 1}, {"km/h", "km/h", 1 / 3.6}, {"cm/sec", "cm/sec", 0.01},
+    {{"kilometres", "km", 1e6}, {"metres", "m", 1e3}, {"centimetres", "cm", 10}, {"millimetres", "mm", 1}},
+    {{"miles", "miles", 63360},
+     {"furlongs", "furlongs", 7920},
+     {"chains", "chains", 792},
+     {"poles", "poles", 198},
+     {"yards", "yards", 36},
+     {"feet", "feet", 12},
+     {"inches", "inches", 1},
+     {"links", "links", 7.92}},
+    {{"m/sec", "m/sec", 1},
+     {"km/h", "km/h", 1 / 3.6},
+     {"cm/sec", "cm/sec", 0.01},
      {"m/min", "m/min", 1 / 60.0}},
-    {{"centimetres", "cm", 1}, {"kilometres", "km", 1e5}, {"inches", "inches", 2.54},
-     {"feet", "feet", 30.48}, {"yards", "yards", 91.44}, {"miles", "miles", 161000}},
+    {{"centimetres", "cm", 1},
+     {"kilometres", "km", 1e5},
+     {"inches", "inches", 2.54},
+     {"feet", "feet", 30.48},
+     {"yards", "yards", 91.44},
+     {"miles", "miles", 161000}},
 };
 
 const Unit* findUnit(Mode mode, const std::string& name)
@@ -122,8 +132,7 @@ int checkConversion(const Question& q)
     if (q.mode == Mode::Imperial) {
         EXPECT_TRUE(whole);
     }
-    return q.mode == Mode::Imperial && q.row > 10 ? static_cast<int>(shown)
-                                                  : static_cast<int>(quantity);
+    return q.mode == Mode::Imperial && q.row > 10 ? static_cast<int>(shown) : static_cast<int>(quantity);
 }
 
 TEST(UnitQuestions, ExamplesGiveTheirExactTexts)
@@ -154,8 +163,7 @@ TEST(UnitQuestions, ExamplesGiveTheirExactTexts)
         {"feet to centimetres", Mode::MetricImperial, 1, 57, "57 feet to centimetres", "1737.36 cm"},
         {"kilometres to miles keeps a zero", Mode::MetricImperial, 8, 57, "57 kilometres to miles",
          "35.40 miles"},
-        {"centimetres to feet below 1", Mode::MetricImperial, 5, 2, "2 centimetres to feet",
-         "0.07 feet"},
+        {"centimetres to feet below 1", Mode::MetricImperial, 5, 2, "2 centimetres to feet", "0.07 feet"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -170,8 +178,7 @@ TEST(UnitQuestions, EveryRowConvertsAtBothEndsOfItsRange)
 {
     for (Mode mode : kModes) {
         for (int row = 1; row <= rowCount(mode); ++row) {
-            SCOPED_TRACE("mode " + std::to_string(static_cast<int>(mode)) + " row "
-                         + std::to_string(row));
+            SCOPED_TRACE("mode " + std::to_string(static_cast<int>(mode)) + " row " + std::to_string(row));
             EXPECT_EQ(checkConversion(ask(mode, row, 0.0f)), rangeOf(mode, row).low);
             EXPECT_EQ(checkConversion(ask(mode, row, kLargestDraw)), rangeOf(mode, row).high);
         }
@@ -213,8 +220,7 @@ TEST(UnitQuestions, ReferenceFrameGoesWithTheMode)
         {"metric", Mode::Metric, Reference::None, ""},
         {"imperial", Mode::Imperial, Reference::Imperial, "Imperial conversions"},
         {"compound", Mode::Compound, Reference::None, ""},
-        {"metric and imperial", Mode::MetricImperial, Reference::Approximate,
-         "Approximate conversions"},
+        {"metric and imperial", Mode::MetricImperial, Reference::Approximate, "Approximate conversions"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

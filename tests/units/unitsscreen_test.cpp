@@ -106,11 +106,16 @@ TEST_F(UnitsScreenTest, ControlsStandWhereDesigned)
         const char* caption;
         QPoint at; // pixels inside the frame
     } facts[] = {
-        {0, units.Frame2, "1 mile = 1760 yards", {20, 26}},   {1, units.Frame2, "1 yard = 3 feet", {20, 67}},
-        {2, units.Frame2, "1 foot = 12 inches", {20, 109}},   {3, units.Frame2, "1 mile = 8 furlongs", {20, 150}},
-        {4, units.Frame2, "1 furlong = 40 poles", {20, 192}}, {5, units.Frame2, "1 chain = 22 yards", {20, 233}},
-        {6, units.Frame2, "1 chain = 100 links", {20, 275}},  {13, units.Frame3, "1 inch = 2.54 cm", {20, 26}},
-        {12, units.Frame3, "1 foot = 30.48 cm", {20, 67}},    {11, units.Frame3, "1 yard = 91.44 cm", {21, 109}},
+        {0, units.Frame2, "1 mile = 1760 yards", {20, 26}},
+        {1, units.Frame2, "1 yard = 3 feet", {20, 67}},
+        {2, units.Frame2, "1 foot = 12 inches", {20, 109}},
+        {3, units.Frame2, "1 mile = 8 furlongs", {20, 150}},
+        {4, units.Frame2, "1 furlong = 40 poles", {20, 192}},
+        {5, units.Frame2, "1 chain = 22 yards", {20, 233}},
+        {6, units.Frame2, "1 chain = 100 links", {20, 275}},
+        {13, units.Frame3, "1 inch = 2.54 cm", {20, 26}},
+        {12, units.Frame3, "1 foot = 30.48 cm", {20, 67}},
+        {11, units.Frame3, "1 yard = 91.44 cm", {21, 109}},
         {10, units.Frame3, "1 mile = 1.61 km", {20, 150}},
     };
     EXPECT_EQ(units.Label5.count(), 11);
@@ -192,13 +197,16 @@ TEST_F(UnitsScreenTest, ShowsTheGeneratorsTextsInEveryMode)
         const char* question;
         const char* answer;
     } cases[] = {
-        {"mode1", &UnitsScreen::Option1, Mode::Metric, 3, kLargestDraw, "100 km to millimetres", "100000000 mm"},
-        {"mode2", &UnitsScreen::Option2, Mode::Imperial, 13, kLargestDraw, "6272640 inches to miles", "99 miles"},
+        {"mode1", &UnitsScreen::Option1, Mode::Metric, 3, kLargestDraw, "100 km to millimetres",
+         "100000000 mm"},
+        {"mode2", &UnitsScreen::Option2, Mode::Imperial, 13, kLargestDraw, "6272640 inches to miles",
+         "99 miles"},
         {"mode2-inches", &UnitsScreen::Option2, Mode::Imperial, 3, kLargestDraw, "99 miles to inches",
          "6272640 inches"},
-        {"mode3", &UnitsScreen::Option3, Mode::Compound, 2, drawFor(50, 191, 10), "50 km/h to m/sec", "13.89 m/sec"},
-        {"mode4", &UnitsScreen::Option4, Mode::MetricImperial, 6, drawFor(57, 98, 2), "57 centimetres to inches",
-         "22.44 inches"},
+        {"mode3", &UnitsScreen::Option3, Mode::Compound, 2, drawFor(50, 191, 10), "50 km/h to m/sec",
+         "13.89 m/sec"},
+        {"mode4", &UnitsScreen::Option4, Mode::MetricImperial, 6, drawFor(57, 98, 2),
+         "57 centimetres to inches", "22.44 inches"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -230,9 +238,11 @@ TEST_F(UnitsScreenTest, EveryTextFitsItsLine)
             for (float r : quantities) {
                 shell::ScriptedDraws draws({drawFor(row, rowCount(mode), 1), r});
                 const units::Question q = units::calculate(mode, draws);
-                EXPECT_LE(questionFont.horizontalAdvance(QString::fromStdString(q.question)), units.Label2->width())
+                EXPECT_LE(questionFont.horizontalAdvance(QString::fromStdString(q.question)),
+                          units.Label2->width())
                     << q.question;
-                EXPECT_LE(answerFont.horizontalAdvance(QString::fromStdString(q.answer)), units.Label4->width())
+                EXPECT_LE(answerFont.horizontalAdvance(QString::fromStdString(q.answer)),
+                          units.Label4->width())
                     << q.answer;
             }
         }

@@ -18,8 +18,7 @@ std::uint64_t mix(std::uint64_t z)
 
 std::uint64_t clockReading()
 {
-    return static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
 } // namespace

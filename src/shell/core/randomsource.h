@@ -2,8 +2,8 @@
 // tests replay a scripted list of draws so that each exact case can be reached on purpose.
 #pragma once
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace shell {

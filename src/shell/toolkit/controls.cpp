@@ -173,7 +173,7 @@ void Label::setOpaque(bool opaque)
 void Label::setAlign(Align align)
 {
     m_align = align;
-    const Qt::Alignment horizontal = align == Align::Centre ? Qt::AlignHCenter
+    const Qt::Alignment horizontal = align == Align::Centre  ? Qt::AlignHCenter
                                      : align == Align::Right ? Qt::AlignRight
                                                              : Qt::AlignLeft;
     setAlignment(horizontal | Qt::AlignTop);
@@ -219,7 +219,9 @@ void Label::fitToText()
     const TextMetrics design = designMetrics(font());
     // The design line height, plus whatever Qt's own layout of further lines adds.
     const int lineHeight = design.ascent + design.descent;
-    const auto heightFor = [&](int qtHeight) { return lineHeight + std::max(0, qtHeight - metrics.height()); };
+    const auto heightFor = [&](int qtHeight) {
+        return lineHeight + std::max(0, qtHeight - metrics.height());
+    };
     if (m_wrap) {
         const QRect bounds = metrics.boundingRect(QRect(0, 0, std::max(1, toPixels(widthTwips())), 1 << 20),
                                                   Qt::TextWordWrap | alignment(), text());
@@ -254,7 +256,8 @@ void Label::mousePressEvent(QMouseEvent* event)
 
 void Label::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     event->accept();
     if (click)
@@ -265,6 +268,22 @@ void Label::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     fire(onMouseMove);
+}
+
+Label* makeLabel(QWidget* container, const QString& name, const TwipRect& place, const LabelStyle& style,
+                 const QString& caption)
+{
+    auto* label = new Label(container, name);
+    label->setTwipGeometry(place);
+    label->setFontSpec(style.font);
+    label->setForeColor(style.colour);
+    label->setAlign(style.align);
+    if (style.autoSize) {
+        label->setAutoSize(true);
+        label->setWrap(false);
+    }
+    label->setCaption(caption);
+    return label;
 }
 
 // --- LabelArray ---------------------------------------------------------------------------
@@ -387,6 +406,17 @@ void Frame::mouseMoveEvent(QMouseEvent* event)
     event->accept();
 }
 
+Frame* makeFrame(QWidget* container, const QString& name, const TwipRect& place, const FontSpec& font,
+                 Rgb captionColour, const QString& caption)
+{
+    auto* frame = new Frame(container, name);
+    frame->setTwipGeometry(place);
+    frame->setFontSpec(font);
+    frame->setForeColor(captionColour);
+    frame->setCaption(caption);
+    return frame;
+}
+
 // --- OptionButton -------------------------------------------------------------------------
 
 OptionButton::OptionButton(QWidget* container, const QString& name, const QString& caption)
@@ -437,7 +467,8 @@ void OptionButton::paintEvent(QPaintEvent*)
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = painter.boundingRect(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, this->text());
+        focus.rect =
+            painter.boundingRect(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, this->text());
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }
@@ -537,8 +568,8 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event)
 
 // --- LineControl --------------------------------------------------------------------------
 
-LineControl::LineControl(QWidget* container, const QString& name, PointTwips from, PointTwips to,
-                         Rgb colour, int widthPixels)
+LineControl::LineControl(QWidget* container, const QString& name, PointTwips from, PointTwips to, Rgb colour,
+                         int widthPixels)
     : QWidget(container)
     , m_from(from)
     , m_to(to)

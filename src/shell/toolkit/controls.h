@@ -102,6 +102,19 @@ private:
     bool m_pressed = false;
 };
 
+// How a label is designed: font, text colour, alignment, and whether it sizes itself to its text
+// (one line, left edge fixed).
+struct LabelStyle {
+    FontSpec font;
+    Rgb colour = colour::yellow;
+    Align align = Align::Left;
+    bool autoSize = false;
+};
+
+// A label with a transparent background, placed and styled as designed.
+Label* makeLabel(QWidget* container, const QString& name, const TwipRect& place, const LabelStyle& style,
+                 const QString& caption = {});
+
 // Labels addressed by a whole-number index; click and mouse-move handlers receive the index.
 // Either every element is designed (add), or element 0 is designed and the others are loaded at
 // run time as hidden copies of it (load).
@@ -115,7 +128,8 @@ public:
     Label* load(int index);
     Label* operator[](int index) const;
     int count() const { return static_cast<int>(m_elements.size()); }
-    template <class F> void forEach(F&& f) const
+    template <class F>
+    void forEach(F&& f) const
     {
         for (const auto& [index, label] : m_elements)
             f(index, label);
@@ -158,6 +172,10 @@ private:
     Rgb m_foreColor = colour::black;
     bool m_border = true;
 };
+
+// A frame with a border and its caption in the given font and colour.
+Frame* makeFrame(QWidget* container, const QString& name, const TwipRect& place, const FontSpec& font,
+                 Rgb captionColour, const QString& caption);
 
 // An option button; the option buttons in one container exclude one another. A caption too
 // long for one line wraps onto the next, centred on the circle.
@@ -226,8 +244,8 @@ private:
 class LineControl : public QWidget {
     Q_OBJECT
 public:
-    LineControl(QWidget* container, const QString& name, PointTwips from, PointTwips to,
-                Rgb colour, int widthPixels);
+    LineControl(QWidget* container, const QString& name, PointTwips from, PointTwips to, Rgb colour,
+                int widthPixels);
 
     PointTwips from() const { return m_from; }
     PointTwips to() const { return m_to; }

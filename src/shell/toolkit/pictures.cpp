@@ -67,9 +67,8 @@ QImage decode(const QString& path, QString& problem)
         return {};
     }
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
-        problem = QStringLiteral("the picture is too large (%1 by %2 pixels)")
-                      .arg(size.width())
-                      .arg(size.height());
+        problem =
+            QStringLiteral("the picture is too large (%1 by %2 pixels)").arg(size.width()).arg(size.height());
         return {};
     }
     if (reader.format() == "jpeg" && !endsLikeJpeg(data)) {

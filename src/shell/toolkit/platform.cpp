@@ -59,7 +59,8 @@ QString registerFonts()
     // Only the regular face of the Wine fonts: their bold file draws hardly heavier than the
     // regular one, while Qt's own emboldening of the regular face reads clearly as bold.
     const QString file = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
-    if (QFile::exists(file) && QFontDatabase::addApplicationFont(file) >= 0 && QFontDatabase::hasFamily(tahoma))
+    if (QFile::exists(file) && QFontDatabase::addApplicationFont(file) >= 0 &&
+        QFontDatabase::hasFamily(tahoma))
         return tahoma;
     // No Tahoma at all: the screens ask for it by name, so point the name at a plain sans font.
     QFont::insertSubstitutions(tahoma, {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),

@@ -53,7 +53,8 @@ public:
 
     // A control found by its name; letter case is ignored unless asked for.
     QWidget* control(const QString& name, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const;
-    template <class T> T* control(const QString& name, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const
+    template <class T>
+    T* control(const QString& name, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const
     {
         return qobject_cast<T*>(control(name, cs));
     }

@@ -36,7 +36,8 @@ public:
     // The screen of that name, created and loaded (but not shown) when it is not loaded.
     // A load step that fails leaves nothing loaded and passes its error on.
     Screen& get(const QString& name);
-    template <class T> T& get(const QString& name)
+    template <class T>
+    T& get(const QString& name)
     {
         if (auto* screen = qobject_cast<T*>(&get(name)))
             return *screen;

@@ -11,8 +11,15 @@
 #include <QString>
 
 #include <cmath>
+#include <string_view>
 
 namespace shell {
+
+// A UTF-8 text from the Qt-free parts as a QString.
+inline QString qtext(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 inline int toPixels(double twips)
 {
