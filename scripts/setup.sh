@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev
   libgtest-dev libbenchmark-dev
   fonts-wine fonts-liberation2
+  poppler-utils
 )
 
 missing=()

@@ -1,0 +1,115 @@
+// chalkface-sheet: worksheets of questions from Chalkface's activities, as text, JSON Lines or
+// a printable PDF, with the answers.
+#include "sheet/outputfile.h"
+#include "sheet/pdfsheet.h"
+#include "sheet/sheetoptions.h"
+#include "sheet/sheetquestions.h"
+#include "sheet/sheetwriters.h"
+
+#include "shell/core/randomsource.h"
+#include "shell/toolkit/platform.h"
+
+#include <QGuiApplication>
+#include <QHashSeed>
+
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kProgram = "chalkface-sheet";
+constexpr int kBadInput = 2;
+constexpr int kFailure = 1;
+
+int badInput(const std::string& message)
+{
+    std::cerr << kProgram << ": " << message << "\n" << sheet::usageLine(kProgram) << "\n";
+    return kBadInput;
+}
+
+void writePdf(int& argc, char** argv, const sheet::Options& options, shell::RandomSource& draws,
+              std::ostream& out)
+{
+    // A worksheet is made on servers too, where there is no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The PDF writer keeps its fonts in a hash; a fixed hash seed keeps their order, and so the
+    // file's bytes, the same from run to run.
+    if (options.seed)
+        QHashSeed::setDeterministicGlobalSeed();
+    QGuiApplication application(argc, argv);
+
+    std::vector<sheet::Item> items;
+    items.reserve(static_cast<std::size_t>(options.count));
+    for (int i = 0; i < options.count; ++i)
+        items.push_back(sheet::makeItem(options.activity, options.mode, draws));
+
+    sheet::PdfSettings settings;
+    settings.fontFamily = shell::registerFonts();
+    settings.fixedDate = options.seed.has_value();
+    const QByteArray pdf = sheet::pdfWorksheet(options.activity, options.mode, items, settings);
+    out.write(pdf.constData(), pdf.size());
+}
+
+void writeSheet(int& argc, char** argv, const sheet::Options& options, std::ostream& out)
+{
+    std::unique_ptr<shell::ClockRandom> draws = options.seed
+                                                    ? std::make_unique<shell::ClockRandom>(*options.seed)
+                                                    : std::make_unique<shell::ClockRandom>();
+    switch (options.format) {
+    case sheet::Format::Text: {
+        sheet::TextWriter writer(out, options.activity, options.mode, options.count);
+        for (int i = 0; i < options.count; ++i)
+            writer.add(sheet::makeItem(options.activity, options.mode, *draws));
+        writer.finish();
+        break;
+    }
+    case sheet::Format::Json:
+        for (int i = 0; i < options.count; ++i)
+            sheet::writeJsonLine(out, options.activity, options.mode,
+                                 sheet::makeItem(options.activity, options.mode, *draws));
+        break;
+    case sheet::Format::Pdf:
+        writePdf(argc, argv, options, *draws, out);
+        break;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const sheet::ParseResult parsed = sheet::parseArguments(arguments);
+    if (std::holds_alternative<sheet::HelpRequest>(parsed)) {
+        std::cout << sheet::helpText(kProgram);
+        return 0;
+    }
+    if (const auto* error = std::get_if<sheet::ParseError>(&parsed))
+        return badInput(error->message);
+    const sheet::Options& options = std::get<sheet::Options>(parsed);
+
+    try {
+        // The file is opened first, so a path that cannot be written fails before any work.
+        std::optional<sheet::OutputFile> file;
+        if (options.output)
+            file.emplace(*options.output);
+        std::ostream& out = file ? file->stream() : std::cout;
+        writeSheet(argc, argv, options, out);
+        if (file) {
+            file->commit();
+        } else if (!std::cout.flush()) {
+            std::cerr << kProgram << ": writing to standard output failed\n";
+            return kFailure;
+        }
+    } catch (const sheet::OutputError& error) {
+        return badInput(error.what());
+    } catch (const std::exception& error) {
+        std::cerr << kProgram << ": " << error.what() << "\n";
+        return kFailure;
+    }
+    return 0;
+}

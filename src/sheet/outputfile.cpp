@@ -1,0 +1,89 @@
+#include "sheet/outputfile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <system_error>
+
+namespace sheet {
+namespace {
+
+constexpr int kNameAttempts = 16;
+
+std::string hexName(std::random_device& random)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string name;
+    for (int i = 0; i < 12; ++i)
+        name += kDigits[random() % 16];
+    return name;
+}
+
+} // namespace
+
+OutputFile::OutputFile(std::filesystem::path target)
+    : m_target(std::move(target))
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(m_target, error))
+        fail(std::strerror(EISDIR));
+
+    std::filesystem::path folder = m_target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::random_device random;
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::filesystem::path candidate =
+            folder / ("." + m_target.filename().string() + ".tmp-" + hexName(random));
+        // "x": never take over a file that is already there.
+        errno = 0;
+        if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
+            std::fclose(file);
+            m_temporary = candidate;
+            break;
+        }
+        if (errno != EEXIST)
+            fail(std::strerror(errno));
+    }
+    if (m_temporary.empty())
+        fail(std::strerror(EEXIST));
+
+    m_stream.open(m_temporary, std::ios::binary | std::ios::trunc);
+    if (!m_stream) {
+        // The destructor does not run for a constructor that throws.
+        std::filesystem::remove(m_temporary, error);
+        fail("cannot open a temporary file beside it");
+    }
+}
+
+OutputFile::~OutputFile()
+{
+    if (!m_committed && !m_temporary.empty()) {
+        m_stream.close();
+        std::error_code ignored;
+        std::filesystem::remove(m_temporary, ignored);
+    }
+}
+
+void OutputFile::commit()
+{
+    m_stream.flush();
+    if (!m_stream)
+        fail("writing failed");
+    m_stream.close();
+    if (!m_stream)
+        fail("writing failed");
+    std::error_code error;
+    std::filesystem::rename(m_temporary, m_target, error);
+    if (error)
+        fail(error.message());
+    m_committed = true;
+}
+
+void OutputFile::fail(const std::string& reason)
+{
+    throw OutputError("cannot write \"" + m_target.string() + "\": " + reason);
+}
+
+} // namespace sheet

@@ -1,0 +1,482 @@
+// Runs the built chalkface-sheet program as a teacher would and reads back what it wrote.
+#include "angles/parallellines.h"
+#include "angles/polygon.h"
+#include "estimation/estimationquestions.h"
+#include "mappings/mappingquestions.h"
+#include "units/unitquestions.h"
+
+#include "shell/core/randomsource.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Outcome {
+    int status = -1; // -1 when the program crashed or did not finish
+    QByteArray out;
+    QByteArray err;
+};
+
+Outcome run(const QString& program, const QStringList& arguments, const QString& folder = {})
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    if (!folder.isEmpty())
+        process.setWorkingDirectory(folder);
+    process.start();
+    process.waitForFinished(120'000);
+    Outcome result;
+    if (process.exitStatus() == QProcess::NormalExit && process.state() == QProcess::NotRunning)
+        result.status = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+Outcome sheet(const QStringList& arguments, const QString& folder = {})
+{
+    return run(QStringLiteral(CHALKFACE_SHEET), arguments, folder);
+}
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+std::vector<QJsonObject> jsonLines(const QByteArray& out)
+{
+    std::vector<QJsonObject> objects;
+    for (const QByteArray& line : out.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+        EXPECT_TRUE(document.isObject());
+        objects.push_back(document.object());
+    }
+    return objects;
+}
+
+QJsonArray texts(const auto& values)
+{
+    QJsonArray array;
+    for (const std::string& value : values)
+        array.append(qs(value));
+    return array;
+}
+
+// Each activity's fields as the generator, run from the same seed, gives them.
+using Expected = std::function<QJsonObject(shell::RandomSource&)>;
+
+Expected estimationFields(int low, int high)
+{
+    return [=](shell::RandomSource& draws) {
+        const estimation::Question q = estimation::newQuestion(low, high, draws);
+        return QJsonObject{{"kind", q.kind},
+                           {"instruction", qs(q.instruction)},
+                           {"question", qs(q.question)},
+                           {"answer", qs(q.answer)},
+                           {"result", q.result ? QJsonValue(qs(*q.result)) : QJsonValue()}};
+    };
+}
+
+Expected mappingFields(mappings::Mode mode)
+{
+    return [=](shell::RandomSource& draws) {
+        const mappings::Question q = mappings::calculate(mode, draws);
+        return QJsonObject{{"kind", q.kind},
+                           {"rule", qs(q.rule)},
+                           {"domain", texts(q.domain)},
+                           {"range", texts(q.range)},
+                           {"hidden", q.hidden == mappings::Column::Domain ? "domain" : "range"}};
+    };
+}
+
+Expected unitFields(units::Mode mode, QJsonValue reference)
+{
+    return [=](shell::RandomSource& draws) {
+        const units::Question q = units::calculate(mode, draws);
+        return QJsonObject{
+            {"row", q.row}, {"question", qs(q.question)}, {"answer", qs(q.answer)}, {"reference", reference}};
+    };
+}
+
+QJsonObject parallelFields(shell::RandomSource& draws)
+{
+    const angles::ParallelLinesQuestion q = angles::makeParallelLinesQuestion(draws);
+    const auto solution = angles::solveParallelLines(q.captions);
+    return QJsonObject{{"given", q.given},
+                       {"labels", texts(q.captions)},
+                       {"question", qs(q.question)},
+                       {"answer", QJsonArray{qs(solution->firstLine), qs(solution->secondLine)}}};
+}
+
+Expected polygonFields(int kind)
+{
+    return [=](shell::RandomSource& draws) {
+        const angles::PolygonQuestion q = angles::makePolygonQuestion(draws);
+        const int sides = q.polygon.sides;
+        QJsonArray solution;
+        if (kind == 1) {
+            const angles::TrianglesSolution s = angles::trianglesSolution(sides);
+            solution.append(qs(s.text));
+            if (sides != 3)
+                solution.append(qs(s.explanation));
+        } else {
+            solution.append(qs(angles::centreAngleSolution(sides)));
+        }
+        return QJsonObject{
+            {"kind", kind}, {"sides", sides}, {"question", qs(q.question)}, {"solution", solution}};
+    };
+}
+
+struct ActivityCase {
+    const char* activity;
+    const char* mode; // nullptr: none given, and the JSON mode is null
+    const char* jsonMode;
+    Expected fields;
+};
+
+std::vector<ActivityCase> everyActivityAndMode()
+{
+    return {
+        {"estimation", "decimal-places", "decimal-places", estimationFields(1, 2)},
+        {"estimation", "significant-figures", "significant-figures", estimationFields(3, 4)},
+        {"estimation", "estimation", "estimation", estimationFields(5, 5)},
+        {"estimation", "mixed", "mixed", estimationFields(1, 5)},
+        {"estimation", nullptr, "decimal-places", estimationFields(1, 2)},
+        {"mappings", "range", "range", mappingFields(mappings::Mode::FindRange)},
+        {"mappings", "domain", "domain", mappingFields(mappings::Mode::FindDomain)},
+        {"mappings", "mixed", "mixed", mappingFields(mappings::Mode::Mixed)},
+        {"units", "metric", "metric", unitFields(units::Mode::Metric, QJsonValue())},
+        {"units", "imperial", "imperial", unitFields(units::Mode::Imperial, "Imperial conversions")},
+        {"units", "compound", "compound", unitFields(units::Mode::Compound, QJsonValue())},
+        {"units", "metric-imperial", "metric-imperial",
+         unitFields(units::Mode::MetricImperial, "Approximate conversions")},
+        {"parallel-lines", nullptr, nullptr, parallelFields},
+        {"polygons", "triangles", "triangles", polygonFields(1)},
+        {"polygons", "central-angle", "central-angle", polygonFields(2)},
+        {"polygons", nullptr, "triangles", polygonFields(1)},
+    };
+}
+
+QStringList arguments(const ActivityCase& c, const QStringList& more)
+{
+    QStringList list{c.activity};
+    if (c.mode)
+        list << "--mode" << c.mode;
+    return list + more;
+}
+
+std::string caseName(const ActivityCase& c)
+{
+    return std::string(c.activity) + " " + (c.mode ? c.mode : "(default)");
+}
+
+TEST(SheetProgram, JsonMatchesTheGeneratorsFieldByField)
+{
+    constexpr std::uint64_t seed = 20240917;
+    constexpr int count = 40;
+    for (const ActivityCase& c : everyActivityAndMode()) {
+        SCOPED_TRACE(caseName(c));
+        const Outcome result = sheet(arguments(
+            c, {"--count", QString::number(count), "--seed", QString::number(seed), "--format", "json"}));
+        ASSERT_EQ(result.status, 0) << result.err.toStdString();
+        const std::vector<QJsonObject> objects = jsonLines(result.out);
+        ASSERT_EQ(objects.size(), static_cast<std::size_t>(count));
+
+        shell::ClockRandom draws(seed);
+        for (std::size_t i = 0; i < objects.size(); ++i) {
+            SCOPED_TRACE("question " + std::to_string(i + 1));
+            QJsonObject expected = c.fields(draws);
+            expected.insert("activity", c.activity);
+            expected.insert("mode", c.jsonMode ? QJsonValue(c.jsonMode) : QJsonValue());
+            // No other fields, and each one equal.
+            EXPECT_EQ(objects[i].keys(), expected.keys());
+            for (const QString& key : expected.keys()) {
+                EXPECT_EQ(objects[i].value(key), expected.value(key))
+                    << key.toStdString() << ": "
+                    << QJsonDocument(QJsonObject{{"got", objects[i].value(key)}})
+                           .toJson(QJsonDocument::Compact)
+                           .toStdString();
+            }
+        }
+    }
+}
+
+TEST(SheetProgram, JsonKeepsTheScreensCharacters)
+{
+    // Degree signs, superscripts and plus-minus signs arrive as themselves, not as escapes.
+    const Outcome parallel = sheet({"parallel-lines", "--seed", "3", "--count", "5", "--format", "json"});
+    EXPECT_TRUE(parallel.out.contains("°"));
+    const Outcome squares =
+        sheet({"mappings", "--mode", "domain", "--seed", "3", "--count", "200", "--format", "json"});
+    EXPECT_TRUE(squares.out.contains("x² + ") && squares.out.contains("±") && squares.out.contains("x³ + "));
+    EXPECT_FALSE(squares.out.contains("\\u"));
+}
+
+TEST(SheetProgram, SameSeedSameBytesInEveryFormat)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const ActivityCase& c : everyActivityAndMode()) {
+        if (!c.mode && c.jsonMode)
+            continue; // the default modes are covered by their named rows
+        for (const char* format : {"text", "json", "pdf"}) {
+            SCOPED_TRACE(caseName(c) + " as " + format);
+            QByteArray outputs[2];
+            for (QByteArray& output : outputs) {
+                const QString file = folder.filePath("sheet");
+                const Outcome result = sheet(
+                    arguments(c, {"--seed", "77", "--count", "6", "--format", format, "--output", file}));
+                ASSERT_EQ(result.status, 0) << result.err.toStdString();
+                QFile written(file);
+                ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+                output = written.readAll();
+                ASSERT_FALSE(output.isEmpty());
+            }
+            EXPECT_TRUE(outputs[0] == outputs[1]);
+        }
+    }
+}
+
+TEST(SheetProgram, DifferentSeedsAndTheClockGiveDifferentQuestions)
+{
+    for (const ActivityCase& c : everyActivityAndMode()) {
+        if (!c.mode && c.jsonMode)
+            continue;
+        SCOPED_TRACE(caseName(c));
+        const QStringList common{"--count", "20", "--format", "json"};
+        const Outcome one = sheet(arguments(c, common + QStringList{"--seed", "1"}));
+        const Outcome two = sheet(arguments(c, common + QStringList{"--seed", "2"}));
+        const Outcome clock1 = sheet(arguments(c, common));
+        const Outcome clock2 = sheet(arguments(c, common));
+        EXPECT_NE(one.out, two.out);
+        EXPECT_NE(clock1.out, clock2.out);
+        EXPECT_EQ(jsonLines(clock1.out).size(), 20u);
+    }
+}
+
+TEST(SheetProgram, TextListsTheQuestionsThenTheAnswers)
+{
+    const Outcome result = sheet({"units", "--mode", "imperial", "--seed", "5", "--count", "12"});
+    ASSERT_EQ(result.status, 0);
+    const QString text = QString::fromUtf8(result.out);
+    EXPECT_TRUE(
+        text.startsWith("Units: Imperial\n\nConvert...\n\nImperial conversions:\n  1 mile = 1760 yards\n"));
+
+    shell::ClockRandom draws(5);
+    qsizetype at = 0;
+    std::vector<units::Question> questions;
+    for (int i = 1; i <= 12; ++i) {
+        questions.push_back(units::calculate(units::Mode::Imperial, draws));
+        const QString line = QStringLiteral("%1. %2\n").arg(i, 2).arg(qs(questions.back().question));
+        at = text.indexOf(line, at);
+        ASSERT_GE(at, 0) << line.toStdString();
+    }
+    at = text.indexOf("\nAnswers\n\n", at);
+    ASSERT_GE(at, 0);
+    for (int i = 1; i <= 12; ++i) {
+        const QString line = QStringLiteral("%1. %2\n").arg(i, 2).arg(qs(questions[i - 1].answer));
+        at = text.indexOf(line, at);
+        ASSERT_GE(at, 0) << line.toStdString();
+    }
+}
+
+TEST(SheetProgram, HelpDocumentsEverythingAndSucceeds)
+{
+    const Outcome result = sheet({"--help"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_TRUE(result.err.isEmpty());
+    for (const char* word : {"estimation", "significant-figures", "mappings", "domain", "units",
+                             "metric-imperial", "parallel-lines", "polygons", "central-angle", "--count",
+                             "--seed", "--format", "--output", "1,000,000", "Exit status"})
+        EXPECT_TRUE(result.out.contains(word)) << word;
+}
+
+TEST(SheetProgram, BadInputFailsWithOneLineAndAUsageHintAndLeavesNoFile)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile plainFile(folder.filePath("plain"));
+    ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
+    plainFile.close();
+    QDir(folder.path()).mkdir("sub");
+    const QString out = folder.filePath("out.txt");
+
+    struct Case {
+        const char* name;
+        QStringList arguments;
+        const char* named; // what the message must name
+    };
+    const Case cases[] = {
+        {"unknown activity", {"fractions", "--output", out}, "\"fractions\""},
+        {"unknown mode", {"units", "--mode", "nautical", "--output", out}, "\"nautical\""},
+        {"mode for parallel lines", {"parallel-lines", "--mode", "mixed", "--output", out}, "no modes"},
+        {"count zero", {"units", "--count", "0", "--output", out}, "--count"},
+        {"count above a million", {"units", "--count", "1000001", "--output", out}, "--count"},
+        {"count not a whole number", {"units", "--count", "1.5", "--output", out}, "--count"},
+        {"count in words", {"units", "--count", "five", "--output", out}, "--count"},
+        {"unknown option", {"units", "--verbose", "--output", out}, "\"--verbose\""},
+        {"unknown format", {"units", "--format", "docx", "--output", out}, "\"docx\""},
+        {"seed not a number", {"units", "--seed", "x", "--output", out}, "--seed"},
+        {"output folder missing",
+         {"units", "--output", folder.filePath("missing/out.txt")},
+         "missing/out.txt"},
+        {"output inside a plain file",
+         {"units", "--output", folder.filePath("plain/out.txt")},
+         "plain/out.txt"},
+        {"output is a folder", {"units", "--output", folder.filePath("sub")}, "sub"},
+        {"pdf output folder missing",
+         {"polygons", "--format", "pdf", "--output", folder.filePath("missing/w.pdf")},
+         "missing/w.pdf"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome result = sheet(c.arguments, folder.path());
+        EXPECT_EQ(result.status, 2);
+        EXPECT_TRUE(result.out.isEmpty());
+        const QList<QByteArray> lines = result.err.trimmed().split('\n');
+        ASSERT_EQ(lines.size(), 2) << result.err.toStdString();
+        EXPECT_TRUE(lines[0].startsWith("chalkface-sheet: ")) << lines[0].toStdString();
+        EXPECT_TRUE(lines[0].contains(c.named)) << lines[0].toStdString();
+        EXPECT_TRUE(lines[1].startsWith("Usage: chalkface-sheet ACTIVITY")) << lines[1].toStdString();
+        // Nothing written: only what the test put there.
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  (QStringList{"plain", "sub"}));
+        EXPECT_TRUE(
+            QDir(folder.filePath("sub")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+}
+
+TEST(SheetProgram, ABadRunLeavesAnEarlierFileAsItWas)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath("kept.json");
+    ASSERT_EQ(sheet({"units", "--seed", "1", "--format", "json", "--output", file}).status, 0);
+    QFile before(file);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray contents = before.readAll();
+    before.close();
+
+    EXPECT_EQ(sheet({"units", "--count", "0", "--format", "json", "--output", file}).status, 2);
+    QFile after(file);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), contents);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.json"});
+}
+
+// --- The PDF ------------------------------------------------------------------------------------
+
+QString poppler(const char* tool)
+{
+    return QStandardPaths::findExecutable(QString::fromLatin1(tool));
+}
+
+QString pageText(const QString& pdf, int page)
+{
+    const QString number = QString::number(page);
+    return QString::fromUtf8(run(poppler("pdftotext"), {"-f", number, "-l", number, pdf, "-"}).out);
+}
+
+TEST(SheetProgram, PdfOpensAndKeepsTheAnswerKeyOnItsOwnPages)
+{
+    if (poppler("pdftoppm").isEmpty() || poppler("pdftotext").isEmpty() || poppler("pdfinfo").isEmpty())
+        FAIL() << "poppler-utils is missing: run scripts/setup.sh";
+
+    struct Case {
+        const char* name;
+        QStringList arguments;
+        const char* onQuestionPages; // on the first page, never in the key
+        const char* onAnswerPages;   // on the key's first page, never before it
+    };
+    const Case cases[] = {
+        {"estimation", {"estimation", "--count", "12"}, "Write the following number", nullptr},
+        {"mappings",
+         {"mappings", "--mode", "mixed", "--count", "9"},
+         "Complete the mapping diagram",
+         nullptr},
+        {"units", {"units", "--mode", "imperial", "--count", "30"}, "Imperial conversions", nullptr},
+        {"parallel lines", {"parallel-lines", "--count", "6"}, "If the given angle", "Given angle ="},
+        {"polygons by triangles",
+         {"polygons", "--count", "7"},
+         "What are the interior angles",
+         "can be divided into"},
+        {"polygons by the central angle",
+         {"polygons", "--mode", "central-angle", "--count", "7"},
+         "What are the interior angles",
+         "From the red isosceles triangle"},
+    };
+    QTemporaryDir folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString pdf = folder.filePath("sheet.pdf");
+        const Outcome made =
+            sheet(c.arguments + QStringList{"--seed", "4", "--format", "pdf", "--output", pdf});
+        ASSERT_EQ(made.status, 0) << made.err.toStdString();
+
+        const QString info = QString::fromUtf8(run(poppler("pdfinfo"), {pdf}).out);
+        EXPECT_TRUE(info.contains(QRegularExpression("Page size:.*\\(A4\\)"))) << info.toStdString();
+        // A seeded sheet records a fixed date, so that it is the same file whenever it is made.
+        EXPECT_TRUE(info.contains(QRegularExpression("CreationDate:.* 1970"))) << info.toStdString();
+        const QRegularExpressionMatch pages = QRegularExpression("Pages:\\s+(\\d+)").match(info);
+        ASSERT_TRUE(pages.hasMatch());
+        const int pageCount = pages.captured(1).toInt();
+        ASSERT_GE(pageCount, 2);
+
+        const Outcome rendered = run(poppler("pdftoppm"), {"-r", "20", "-png", pdf, folder.filePath("page")});
+        EXPECT_EQ(rendered.status, 0) << rendered.err.toStdString();
+        EXPECT_EQ(QDir(folder.path()).entryList({"page-*.png"}).size(), pageCount);
+        for (const QString& png : QDir(folder.path()).entryList({"page-*.png"}))
+            QFile::remove(folder.filePath(png));
+
+        // The key starts on the page headed "Answers"; every page from there on is the key's.
+        int firstAnswerPage = 0;
+        for (int page = 1; page <= pageCount; ++page) {
+            SCOPED_TRACE("page " + std::to_string(page));
+            const QString text = pageText(pdf, page);
+            if (firstAnswerPage == 0 && text.contains("Answers"))
+                firstAnswerPage = page;
+            if (firstAnswerPage == 0) {
+                if (c.onAnswerPages) {
+                    EXPECT_FALSE(text.contains(c.onAnswerPages)) << text.toStdString();
+                }
+            } else {
+                EXPECT_FALSE(text.contains(c.onQuestionPages)) << text.toStdString();
+                EXPECT_FALSE(text.contains("Name")) << text.toStdString();
+            }
+        }
+        ASSERT_GT(firstAnswerPage, 1);
+        EXPECT_TRUE(pageText(pdf, 1).contains(c.onQuestionPages));
+        EXPECT_TRUE(pageText(pdf, 1).contains("Name"));
+        if (c.onAnswerPages) {
+            EXPECT_TRUE(pageText(pdf, firstAnswerPage).contains(c.onAnswerPages));
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
