@@ -264,10 +264,15 @@ void AnglesScreen::setUpParallelLines()
     cmdgo->setVisible(true);
     cmdsoln->setVisible(true);
     Timer1->setEnabled(false);
+    m_parallelQuestionSet = true;
 }
 
 void AnglesScreen::showsoln2()
 {
+    // Before the first question's tick the angle labels still carry their design captions, which
+    // would read as a given angle of 999 degrees: there is nothing to solve yet.
+    if (!m_parallelQuestionSet)
+        return;
     // The given angle is read back from the captions as they stand.
     std::array<std::string, kAngleCount> captions;
     for (int i = 0; i < kAngleCount; ++i)

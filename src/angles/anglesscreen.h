@@ -80,6 +80,7 @@ private:
     AnglesTopic m_topic;
     int m_kind = ParallelLines;
     std::array<double, kAngleCount> m_angles{}; // a to h, filled by the solution
+    bool m_parallelQuestionSet = false;         // until the first tick the labels hold "999", "99"
     Polygon m_polygon;                          // no sides until the first polygon question
 };
 

@@ -3,6 +3,7 @@
 #include "shell/activityscreen.h"
 #include "shell/topicmenu.h"
 
+#include <QKeySequence>
 #include <QTest>
 
 namespace {
@@ -138,7 +139,7 @@ TEST_F(ActivityFrame, PresenterKeysStepThroughTheLesson)
 
     for (Qt::Key key :
          {Qt::Key_PageDown, Qt::Key_Down, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        SCOPED_TRACE(QTest::toString(key));
+        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
         const int before = activity.questions;
         press(activity.Option2, key);
         EXPECT_TRUE(activity.solved) << "first press shows the solution";
@@ -150,7 +151,7 @@ TEST_F(ActivityFrame, PresenterKeysStepThroughTheLesson)
     EXPECT_TRUE(activity.Option1->isChecked()) << "the keys never chose a mode";
 
     for (Qt::Key key : {Qt::Key_PageUp, Qt::Key_Up, Qt::Key_Left}) {
-        SCOPED_TRACE(QTest::toString(key));
+        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
         press(&activity, Qt::Key_PageDown);
         ASSERT_TRUE(activity.solved);
         press(&activity, key);
@@ -168,7 +169,7 @@ TEST_F(ActivityFrame, BlankingHidesTheLessonUntilTheSameKeyOrAClick)
 {
     auto& activity = openFromMenu();
     for (Qt::Key key : {Qt::Key_B, Qt::Key_Period}) {
-        SCOPED_TRACE(QTest::toString(key));
+        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
         press(&activity, key);
         ASSERT_TRUE(activity.isBlanked());
         screenshot(activity, QStringLiteral("activity-blanked.png"));

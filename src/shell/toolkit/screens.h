@@ -27,6 +27,8 @@ public:
 
     void define(const QString& name, Factory factory);
     bool isDefined(const QString& name) const { return m_factories.contains(name); }
+    // The factory of that name, or an empty one; tests wrap it (to seed a screen's draws, say).
+    Factory factory(const QString& name) const { return m_factories.value(name); }
 
     // The loaded screen of that name, or nullptr; never creates one.
     Screen* find(const QString& name) const { return m_loaded.value(name); }

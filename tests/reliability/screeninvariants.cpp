@@ -1,0 +1,343 @@
+#include "screeninvariants.h"
+
+#include "invariants.h"
+
+#include "angles/anglesscreen.h"
+#include "estimation/estimationscreen.h"
+#include "mappings/mappingsscreen.h"
+#include "shell/linksscreen.h"
+#include "shell/mainmenu.h"
+#include "shell/titlescreen.h"
+#include "shell/toolkit/screens.h"
+#include "shell/topicscreen.h"
+#include "shell/topictable.h"
+#include "units/unitsscreen.h"
+
+#include <QApplication>
+#include <QEvent>
+
+#include <initializer_list>
+
+namespace reliability {
+namespace {
+
+std::string text(const shell::Label* label)
+{
+    return label->caption().toStdString();
+}
+
+// Shown when its window is: every container up to the window is shown.
+bool shows(const QWidget* widget)
+{
+    return widget->isVisibleTo(widget->window());
+}
+
+// The mode the chosen option button stands for, 1 for the first; 0 unless exactly one is chosen.
+int chosenMode(std::initializer_list<const shell::OptionButton*> options)
+{
+    int mode = 0;
+    int chosen = 0;
+    int index = 0;
+    for (const shell::OptionButton* option : options) {
+        ++index;
+        if (option->isChecked()) {
+            mode = index;
+            ++chosen;
+        }
+    }
+    return chosen == 1 ? mode : 0;
+}
+
+std::string questionShown(const shell::Label* label, const char* what)
+{
+    if (!shows(label))
+        return std::string(what) + " is hidden";
+    if (label->caption().trimmed().isEmpty())
+        return std::string(what) + " is empty";
+    return {};
+}
+
+std::string checkEstimationScreen(const estimation::EstimationScreen& s)
+{
+    const int mode = chosenMode({s.Option1, s.Option2, s.Option3, s.Option4});
+    if (mode == 0)
+        return "not exactly one mode is chosen";
+    for (const auto& problem :
+         {questionShown(s.Label1, "the instruction"), questionShown(s.Label2, "the question")}) {
+        if (!problem.empty())
+            return problem;
+    }
+    const bool estimate = isEstimateInstruction(text(s.Label1));
+    EstimationTexts texts{text(s.Label1), text(s.Label2), text(s.Label3), std::nullopt};
+    if (estimate)
+        texts.result = text(s.Label4);
+    if (auto problem = checkEstimation(texts, mode); !problem.empty())
+        return problem;
+    if (shows(s.Frame1)) {
+        if (!shows(s.Label3))
+            return "the answer frame shows without its answer";
+        if (shows(s.Label4) != estimate)
+            return estimate ? "an estimate is solved without its result line"
+                            : "a result line shows under a rounding";
+    }
+    return {};
+}
+
+std::string checkMappingsScreen(const mappings::MappingsScreen& s)
+{
+    const int mode = chosenMode({s.Option1, s.Option2, s.Option3});
+    if (mode == 0)
+        return "not exactly one mode is chosen";
+    if (auto problem = questionShown(s.Label3, "the rule"); !problem.empty())
+        return problem;
+    MappingTexts texts{text(s.Label3), {}, {}};
+    int domainShown = 0;
+    int rangeShown = 0;
+    for (int i = 0; i < 5; ++i) {
+        texts.domain[static_cast<std::size_t>(i)] = text(s.Label4[i]);
+        texts.range[static_cast<std::size_t>(i)] = text(s.Label5[i]);
+        domainShown += shows(s.Label4[i]) ? 1 : 0;
+        rangeShown += shows(s.Label5[i]) ? 1 : 0;
+    }
+    if (domainShown % 5 != 0 || rangeShown % 5 != 0)
+        return "a column is partly shown";
+    if (domainShown == 0 && rangeShown == 0)
+        return "neither column shows";
+    if ((mode == 1 && domainShown == 0) || (mode == 2 && rangeShown == 0))
+        return "the column the mode shows is hidden";
+    return checkMapping(texts, mode);
+}
+
+std::string checkUnitsScreen(const units::UnitsScreen& s)
+{
+    const int mode = chosenMode({s.Option1, s.Option2, s.Option3, s.Option4});
+    if (mode == 0)
+        return "not exactly one mode is chosen";
+    if (auto problem = questionShown(s.Label2, "the question"); !problem.empty())
+        return problem;
+    if (auto problem = checkConversion(text(s.Label2), text(s.Label4), mode); !problem.empty())
+        return problem;
+    const bool solved = shows(s.Frame1);
+    const bool imperial = shows(s.Frame2);
+    const bool approximate = shows(s.Frame3);
+    if (solved && (imperial || approximate))
+        return "a reference frame shows beside the answer";
+    if (!solved && (imperial != (mode == 2) || approximate != (mode == 4)))
+        return "the reference frame does not match the mode";
+    return {};
+}
+
+std::string checkParallelScreen(const angles::AnglesScreen& s)
+{
+    AngleCaptions captions;
+    for (int i = 0; i < 8; ++i)
+        captions[static_cast<std::size_t>(i)] = text(s.Label7[i]);
+    for (const shell::Label* polygonLabel : {s.Label2, s.Label3, s.Label4, s.Label5, s.Label8}) {
+        if (shows(polygonLabel))
+            return "a polygon label shows on the parallel lines";
+    }
+    // The question is built on a timer tick; until then its controls stay hidden.
+    if (s.Timer1->isEnabled()) {
+        if (shows(s.Label1))
+            return "the question shows while the next one is on its way";
+        for (int i = 0; i < 8; ++i) {
+            if (shows(s.Label7[i]))
+                return "an angle label shows while the next question is on its way";
+        }
+    } else {
+        if (auto problem = questionShown(s.Label1, "the question"); !problem.empty())
+            return problem;
+        for (int i = 0; i < 8; ++i) {
+            if (!shows(s.Label7[i]))
+                return "an angle label is hidden";
+        }
+        for (const shell::LineControl* line :
+             {s.Line1, s.Line2, s.Line3, s.Line4, s.Line5, s.Line6, s.Line7}) {
+            if (!shows(line))
+                return "a line of the figure is hidden";
+        }
+        if (auto problem = checkParallelQuestion(captions, text(s.Label1)); !problem.empty())
+            return problem;
+    }
+    if (shows(s.Frame1))
+        return checkParallelAnswer(captions, text(s.Label6), text(s.Label9));
+    return {};
+}
+
+std::string checkPolygonsScreen(const angles::AnglesScreen& s)
+{
+    const int kind = chosenMode({s.Option1, s.Option2});
+    if (kind == 0)
+        return "not exactly one kind is chosen";
+    if (auto problem = questionShown(s.Label1, "the question"); !problem.empty())
+        return problem;
+    const int sides = polygonSidesAsked(text(s.Label1));
+    if (sides == 0)
+        return "question \"" + text(s.Label1) + "\" names no polygon";
+    for (int i = 0; i < 8; ++i) {
+        if (shows(s.Label7[i]))
+            return "an angle label of the parallel lines shows";
+    }
+    const bool solved = shows(s.Frame1);
+    if (kind == 1) {
+        if (auto problem = checkPolygonFigure(s.drawing(), sides, {sides - 3, 0, 0}); !problem.empty())
+            return problem;
+        if (shows(s.Label8) != (solved && sides > 3))
+            return "the explanation shows when it should not, or not when it should";
+        if (solved)
+            return checkTrianglesSolution(sides, text(s.Label6), text(s.Label8));
+        return {};
+    }
+    const shell::Figure& figure = s.drawing();
+    if (auto problem =
+            checkPolygonFigure(figure, sides, solved ? FigureCounts{sides, 3, 2} : FigureCounts{0, 0, 2});
+        !problem.empty())
+        return problem;
+    if (shows(s.Label2) == solved || shows(s.Label3) != solved || shows(s.Label4) != solved ||
+        shows(s.Label5) != solved)
+        return "the angle labels do not match whether the solution shows";
+    if (solved)
+        return checkCentreAngleSolution(sides, text(s.Label6));
+    return {};
+}
+
+std::string checkTopicScreen(const shell::TopicScreen& s)
+{
+    for (const auto& problem :
+         {questionShown(s.Label1, "the topic"), questionShown(s.Label2, "what it covers"),
+          questionShown(s.Label3, "the notice")}) {
+        if (!problem.empty())
+            return problem;
+    }
+    if (shows(s.cmdgo) || shows(s.cmdsoln))
+        return "a topic without exercises offers a question or a solution";
+    return {};
+}
+
+const QString kTitle = shell::TitleScreen::kName;
+const QString kMainMenu = shell::MainMenu::kName;
+const QString kLinks = shell::LinksScreen::kName;
+
+bool isTopicMenu(const QString& name)
+{
+    return name.size() == 5 && name.startsWith(QLatin1String("menu")) && name[4] >= QLatin1Char('1') &&
+           name[4] <= QLatin1Char('5');
+}
+
+QString describe(const QStringList& names)
+{
+    return QLatin1Char('{') + names.join(QLatin1String(", ")) + QLatin1Char('}');
+}
+
+} // namespace
+
+std::string checkActivity(const shell::Screen& screen)
+{
+    const auto* activity = qobject_cast<const shell::ActivityScreen*>(&screen);
+    if (!activity)
+        return {};
+    if (!shows(activity->cmdexit))
+        return "the exit button is hidden";
+    if (const auto* s = qobject_cast<const estimation::EstimationScreen*>(&screen))
+        return checkEstimationScreen(*s);
+    if (const auto* s = qobject_cast<const mappings::MappingsScreen*>(&screen))
+        return checkMappingsScreen(*s);
+    if (const auto* s = qobject_cast<const units::UnitsScreen*>(&screen))
+        return checkUnitsScreen(*s);
+    if (const auto* s = qobject_cast<const angles::AnglesScreen*>(&screen))
+        return s->topic() == angles::AnglesTopic::Polygons ? checkPolygonsScreen(*s)
+                                                           : checkParallelScreen(*s);
+    if (const auto* s = qobject_cast<const shell::TopicScreen*>(&screen))
+        return checkTopicScreen(*s);
+    return "an activity screen of an unknown kind";
+}
+
+QString menuOf(const QString& screen)
+{
+    const auto menu = shell::menuOfScreen(screen.toStdString());
+    return menu ? QStringLiteral("menu%1").arg(*menu) : QString();
+}
+
+QMap<QString, int> liveScreens()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QMap<QString, int> live;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* screen = qobject_cast<shell::Screen*>(widget))
+            ++live[screen->name()];
+    }
+    return live;
+}
+
+std::string checkFlowState(const shell::Screens& screens, const QString& front, const QString& opener)
+{
+    QStringList shown;
+    QStringList hidden;
+    for (const QString& name : screens.loadedNames())
+        (screens.find(name)->isVisible() ? shown : hidden) << name;
+
+    // What may stand behind the front screen, shown, and what may be loaded but hidden.
+    QStringList behind;
+    QStringList mayHide;
+    QString base = front;
+    if (front == kLinks) {
+        if (opener != kMainMenu && !isTopicMenu(opener))
+            return "the links screen was opened from " + opener.toStdString();
+        behind << opener;
+        base = opener;
+    } else if (!menuOf(front).isEmpty()) {
+        behind << menuOf(front);
+        base = menuOf(front);
+    } else if (front != kTitle && front != kMainMenu && !isTopicMenu(front)) {
+        return "the screen in front, \"" + front.toStdString() + "\", is none the flows lead to";
+    }
+    // A topic menu creates the main menu without showing it, to borrow its picture.
+    if (isTopicMenu(base))
+        mayHide << kMainMenu;
+
+    QStringList expected = QStringList{front} + behind;
+    expected.sort();
+    shown.sort();
+    if (shown != expected)
+        return "with " + front.toStdString() + " in front the screens shown are " +
+               describe(shown).toStdString() + ", not " + describe(expected).toStdString();
+    for (const QString& name : hidden) {
+        if (!mayHide.contains(name))
+            return "screen " + name.toStdString() + " is loaded but hidden with " + front.toStdString() +
+                   " in front";
+    }
+    return {};
+}
+
+FrontTracker::FrontTracker()
+{
+    qApp->installEventFilter(this);
+}
+
+FrontTracker::~FrontTracker()
+{
+    qApp->removeEventFilter(this);
+}
+
+QString FrontTracker::front() const
+{
+    for (auto it = m_order.rbegin(); it != m_order.rend(); ++it) {
+        if (*it && (*it)->isVisible())
+            return (*it)->name();
+    }
+    return {};
+}
+
+bool FrontTracker::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Show && event->type() != QEvent::ZOrderChange)
+        return false;
+    auto* screen = qobject_cast<shell::Screen*>(watched);
+    if (!screen || !screen->isWindow())
+        return false;
+    std::erase_if(m_order, [screen](const QPointer<shell::Screen>& s) { return s.isNull() || s == screen; });
+    m_order.emplace_back(screen);
+    return false;
+}
+
+} // namespace reliability
