@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-wine fonts-liberation2
   poppler-utils
+  dpkg-dev appstream desktop-file-utils
 )
 
 missing=()

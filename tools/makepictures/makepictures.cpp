@@ -1,10 +1,11 @@
 // makepictures: draws every JPEG picture that Chalkface shows (the activity button faces,
 // the logo, the menu background, the title picture and the two mapping arrows), so that
 // the run-time data in data/ can be remade from source. All geometry is in 1x pixels;
-// --scale draws the same pictures at a higher pixel density.
+// --scale draws the same pictures at a higher pixel density for high-density displays.
 //
 // Usage: makepictures [--scale N] OUTPUT_FOLDER
-// writes OUTPUT_FOLDER/Images/*.jpg and OUTPUT_FOLDER/opening/*.jpg.
+// writes OUTPUT_FOLDER/Images/*.jpg and OUTPUT_FOLDER/opening/*.jpg; at a scale other than 1
+// each name gets the suffix the program looks for ("Images/next@2x.jpg" at scale 2).
 
 #include <QColor>
 #include <QDir>
@@ -151,9 +152,18 @@ void beginPainting(QPainter& painter)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
+// "Images/next.jpg" at scale 2 is saved as "Images/next@2x.jpg".
+QString scaledName(const QString& relativePath, qreal scale)
+{
+    if (scale == 1)
+        return relativePath;
+    const int dot = relativePath.lastIndexOf(QLatin1Char('.'));
+    return relativePath.left(dot) + QStringLiteral("@%1x").arg(scale) + relativePath.mid(dot);
+}
+
 bool savePicture(const QImage& image, const QString& folder, const QString& relativePath)
 {
-    const QString path = QDir(folder).filePath(relativePath);
+    const QString path = QDir(folder).filePath(scaledName(relativePath, image.devicePixelRatio()));
     QDir().mkpath(QFileInfo(path).absolutePath());
     QImageWriter writer(path, "jpeg");
     writer.setQuality(kJpegQuality);

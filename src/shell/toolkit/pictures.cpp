@@ -7,11 +7,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
 
 #ifndef CHALKFACE_DATADIR
 #define CHALKFACE_DATADIR "/usr/local/share/chalkface"
+#endif
+// The data folder seen from the program's folder in an installation (bin/ and share/ side by side),
+// so that a package unpacked anywhere finds its pictures.
+#ifndef CHALKFACE_DATADIR_FROM_PROGRAM
+#define CHALKFACE_DATADIR_FROM_PROGRAM "../share/chalkface"
 #endif
 
 namespace shell {
@@ -40,6 +47,20 @@ QString describe(const QString& name, const QString& problem, const QStringList&
         .arg(name, problem, searched.join(QStringLiteral(", ")));
 }
 
+// Screens load the same few pictures each time they are created, and decoding is most of the
+// time a screen takes to appear. The same bytes decode to the same picture, so a file is decoded
+// again only when its contents have changed.
+struct DecodedPicture {
+    QByteArray data;
+    QImage image;
+};
+
+QHash<QString, DecodedPicture>& decodedPictures()
+{
+    static QHash<QString, DecodedPicture> pictures;
+    return pictures;
+}
+
 // Decodes one file; returns an empty image and sets `problem` when it cannot.
 QImage decode(const QString& path, QString& problem)
 {
@@ -52,11 +73,16 @@ QImage decode(const QString& path, QString& problem)
         problem = QStringLiteral("the file cannot be read (%1)").arg(file.errorString());
         return {};
     }
-    const QByteArray data = file.read(kMaxPictureBytes + 1);
+    // What the file holds, within the limit: reading up to the limit itself would set aside
+    // 16 MB for every picture of a few kilobytes.
+    const QByteArray data = file.read(qMin(file.size(), kMaxPictureBytes) + 1);
     if (data.isEmpty()) {
         problem = QStringLiteral("the file is empty");
         return {};
     }
+    if (const auto decoded = decodedPictures().constFind(path);
+        decoded != decodedPictures().cend() && decoded->data == data)
+        return decoded->image;
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
@@ -78,6 +104,28 @@ QImage decode(const QString& path, QString& problem)
     QImage image = reader.read();
     if (image.isNull())
         problem = QStringLiteral("the picture cannot be decoded (%1)").arg(reader.errorString());
+    else
+        decodedPictures().insert(path, {data, image});
+    return image;
+}
+
+// "Images/next.jpg" in its folder gives "Images/next@2x.jpg" in the same folder.
+QString doubleDensityPath(const QFileInfo& plain)
+{
+    return plain.dir().filePath(plain.completeBaseName() + QStringLiteral("@2x.") + plain.suffix());
+}
+
+// The double-density copy beside a plain picture of `plainSize` pixels, or an empty image when
+// there is none that loads at exactly twice that size.
+QImage doubleDensityCopy(const QFileInfo& plain, QSize plainSize)
+{
+    const QFileInfo dense(doubleDensityPath(plain));
+    if (!dense.isFile())
+        return {};
+    QString ignored;
+    const QImage image = decode(dense.filePath(), ignored);
+    if (image.size() != plainSize * 2)
+        return {};
     return image;
 }
 
@@ -87,8 +135,11 @@ QStringList pictureFolders()
 {
     if (!folderOverride().isEmpty())
         return folderOverride();
-    QStringList folders{QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                        QStringLiteral(CHALKFACE_DATADIR)};
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    QStringList folders{
+        QDir::currentPath(), programFolder,
+        QDir::cleanPath(programFolder + QLatin1Char('/') + QStringLiteral(CHALKFACE_DATADIR_FROM_PROGRAM)),
+        QDir::cleanPath(QStringLiteral(CHALKFACE_DATADIR))};
     folders.removeDuplicates();
     return folders;
 }
@@ -99,6 +150,11 @@ void setPictureFolders(const QStringList& folders)
 }
 
 QPixmap loadPicture(const QString& name)
+{
+    return loadPicture(name, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+}
+
+QPixmap loadPicture(const QString& name, qreal devicePixelRatio)
 {
     if (name.isEmpty())
         return {};
@@ -118,6 +174,13 @@ QPixmap loadPicture(const QString& name)
         const QImage image = decode(info.filePath(), problem);
         if (image.isNull())
             break;
+        if (devicePixelRatio > 1) {
+            if (const QImage dense = doubleDensityCopy(info, image.size()); !dense.isNull()) {
+                QPixmap picture = QPixmap::fromImage(dense);
+                picture.setDevicePixelRatio(2);
+                return picture;
+            }
+        }
         return QPixmap::fromImage(image);
     }
     throw FatalError(describe(name, problem, folders));

@@ -1,6 +1,15 @@
 // Pictures are JPEG files beside the program, named the way the screens name them
 // ("Images\exit.jpg", the backslash read as a folder separator). A name is looked up relative to
-// the working directory, then beside the program, then in the installed data folder.
+// the working directory, then beside the program, then in the data folder of the installation the
+// program runs from (../share/chalkface from it, wherever it was installed), then in the data
+// folder it was built for.
+//
+// High-density displays: beside a picture may lie a copy twice as many pixels across, named with
+// "@2x" ("Images\next@2x.jpg"). The plain file is the one the program needs: it is loaded and
+// checked on every display, so its faults are reported alike everywhere. On a display whose
+// device pixel ratio is above 1 the copy is shown in its place when it loads and is exactly twice
+// the plain picture's size; otherwise (missing, damaged, another size) the plain picture is shown,
+// silently. Either way the picture's device-independent size is the plain file's, in pixels.
 #pragma once
 
 #include <QPixmap>
@@ -15,9 +24,13 @@ namespace shell {
 inline constexpr int kMaxPictureSide = 4096;
 inline constexpr qint64 kMaxPictureBytes = 16 * 1024 * 1024;
 
-// Loads a picture; an empty name gives an empty picture. Throws FatalError with a message that
-// names the file, what was wrong and the folders searched.
+// Loads a picture for the display's device pixel ratio (the highest of the screens); an empty
+// name gives an empty picture. Throws FatalError with a message that names the file, what was
+// wrong and the folders searched.
 QPixmap loadPicture(const QString& name);
+
+// The same for a given device pixel ratio.
+QPixmap loadPicture(const QString& name, qreal devicePixelRatio);
 
 // The folders searched, in order.
 QStringList pictureFolders();
