@@ -20,15 +20,22 @@ struct Digits {
 
 Digits significantDigits(double magnitude, int precision)
 {
+    // to_chars rounds exactly as printf's "%.*e" does (halves to even on exact ties), at a
+    // fraction of its cost: this is the heart of every number a generator writes.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, magnitude);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                       std::chars_format::scientific, precision - 1);
     Digits d;
     const char* p = buffer;
     for (; *p != 'e'; ++p) {
         if (*p != '.')
             d.digits += *p;
     }
-    d.exponent = std::atoi(p + 1);
+    // The exponent is written with its sign ("e+02", "e-05"); from_chars takes no plus sign.
+    const bool negative = p[1] == '-';
+    std::from_chars(p + 2, written.ptr, d.exponent);
+    if (negative)
+        d.exponent = -d.exponent;
     return d;
 }
 

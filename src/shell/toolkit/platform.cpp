@@ -12,6 +12,13 @@
 #include <QScreen>
 #include <QUrl>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+#ifdef CHALKFACE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace shell {
 namespace {
 
@@ -66,6 +73,41 @@ QString registerFonts()
     QFont::insertSubstitutions(tahoma, {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
                                         QStringLiteral("Sans Serif")});
     return QFontInfo(QFont(tahoma)).family();
+}
+
+void keepFreedMemory()
+{
+#ifdef __GLIBC__
+    // Fixed limits also stop glibc from moving them to the size of each large block freed, which
+    // left window-sized buffers mapped and unmapped again on every screen change.
+    constexpr int kMapAbove = 16 * 1024 * 1024; // bytes: only larger blocks get their own mapping
+    constexpr int kReturnAbove = 2 * kMapAbove; // bytes of free memory kept at the heap's top
+    mallopt(M_MMAP_THRESHOLD, kMapAbove);
+    mallopt(M_TRIM_THRESHOLD, kReturnAbove);
+#endif
+}
+
+void loadFontConfiguration()
+{
+#ifdef CHALKFACE_FONTCONFIG
+    // What FcInit does, less the reading of the unused files: the configuration in force (the
+    // system's fonts.conf and the files it includes) and the fonts it lists, from their caches.
+    FcConfig* config = FcConfigCreate();
+    if (!config)
+        return;
+    bool loaded = false;
+    if (FcConfigParseAndLoad(config, nullptr, FcTrue)) {
+        // Without a cache folder fontconfig would add its own fallback first.
+        if (FcStrList* caches = FcConfigGetCacheDirs(config)) {
+            loaded = FcStrListNext(caches) && FcConfigBuildFonts(config) && FcConfigSetCurrent(config);
+            FcStrListDone(caches);
+        }
+    }
+    // Once current, the configuration stays for the rest of the program: this reference is kept,
+    // as older fontconfig takes none of its own when a configuration is made current.
+    if (!loaded)
+        FcConfigDestroy(config);
+#endif
 }
 
 } // namespace shell
