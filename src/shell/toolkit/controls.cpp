@@ -35,12 +35,12 @@ void setPaletteColour(QWidget* widget, QPalette::ColorRole role, Rgb colour)
 
 } // namespace
 
-QFont makeFont(const FontSpec& spec)
+QFont makeFont(const FontSpec& fontSpec)
 {
-    QFont font(QString::fromLatin1(spec.family));
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    QFont font(QString::fromLatin1(fontSpec.family));
+    font.setPixelSize(static_cast<int>(std::lround(fontSpec.points * 96.0 / 72.0)));
+    font.setBold(fontSpec.bold);
+    font.setUnderline(fontSpec.underline);
     return font;
 }
 
@@ -179,10 +179,10 @@ void Label::setAlign(Align align)
     setAlignment(horizontal | Qt::AlignTop);
 }
 
-void Label::setFontSpec(const FontSpec& spec)
+void Label::setFontSpec(const FontSpec& fontSpec)
 {
-    m_fontSpec = spec;
-    const QFont font = makeFont(spec);
+    m_fontSpec = fontSpec;
+    const QFont font = makeFont(fontSpec);
     setFont(font);
     // Text starts where the design metrics put it, not higher.
     const TextMetrics design = designMetrics(font);
@@ -192,9 +192,9 @@ void Label::setFontSpec(const FontSpec& spec)
 
 void Label::setFontPoints(double points)
 {
-    FontSpec spec = m_fontSpec;
-    spec.points = points;
-    setFontSpec(spec);
+    FontSpec resized = m_fontSpec;
+    resized.points = points;
+    setFontSpec(resized);
 }
 
 void Label::setAutoSize(bool autoSize)
@@ -366,9 +366,9 @@ void Frame::setForeColor(Rgb colour)
     update();
 }
 
-void Frame::setFontSpec(const FontSpec& spec)
+void Frame::setFontSpec(const FontSpec& fontSpec)
 {
-    setFont(makeFont(spec));
+    setFont(makeFont(fontSpec));
     update();
 }
 
@@ -441,9 +441,9 @@ void OptionButton::setBackColor(Rgb colour)
     setPaletteColour(this, QPalette::Button, colour);
 }
 
-void OptionButton::setFontSpec(const FontSpec& spec)
+void OptionButton::setFontSpec(const FontSpec& fontSpec)
 {
-    setFont(makeFont(spec));
+    setFont(makeFont(fontSpec));
 }
 
 void OptionButton::paintEvent(QPaintEvent*)
@@ -497,9 +497,9 @@ void CommandButton::setBackColor(Rgb colour)
     setPaletteColour(this, QPalette::Button, colour);
 }
 
-void CommandButton::setFontSpec(const FontSpec& spec)
+void CommandButton::setFontSpec(const FontSpec& fontSpec)
 {
-    setFont(makeFont(spec));
+    setFont(makeFont(fontSpec));
 }
 
 void CommandButton::setTabStop(bool tabStop)

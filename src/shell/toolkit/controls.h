@@ -76,7 +76,7 @@ public:
     void setOpaque(bool opaque);
     bool isOpaque() const { return autoFillBackground(); }
     void setAlign(Align align);
-    void setFontSpec(const FontSpec& spec);
+    void setFontSpec(const FontSpec& fontSpec);
     void setFontPoints(double points);
     void setAutoSize(bool autoSize);
     void setWrap(bool wrap);
@@ -159,7 +159,7 @@ public:
     void setBackColor(Rgb colour);
     Rgb backColor() const { return m_backColor; }
     void setForeColor(Rgb colour);
-    void setFontSpec(const FontSpec& spec);
+    void setFontSpec(const FontSpec& fontSpec);
     void setBorder(bool border);
 
 protected:
@@ -186,7 +186,7 @@ public:
 
     void setForeColor(Rgb colour);
     void setBackColor(Rgb colour);
-    void setFontSpec(const FontSpec& spec);
+    void setFontSpec(const FontSpec& fontSpec);
 
     Handler onClick;
 
@@ -207,7 +207,7 @@ public:
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return m_picture; }
     void setBackColor(Rgb colour);
-    void setFontSpec(const FontSpec& spec);
+    void setFontSpec(const FontSpec& fontSpec);
     // Buttons out of the Tab order take no keyboard focus, so keys go to the window.
     void setTabStop(bool tabStop);
 

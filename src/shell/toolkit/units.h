@@ -50,7 +50,7 @@ struct FontSpec {
 
 // Fonts are sized in pixels (points x 96 / 72) so that text keeps its place in layouts that are
 // fixed in twips, whatever dots per inch the display reports.
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& fontSpec);
 
 // A font's ascent and descent in pixels as its Windows metrics give them (the OS/2 table's
 // winAscent and winDescent). The screens were laid out with text placed by these; some fonts
