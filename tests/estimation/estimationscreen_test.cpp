@@ -1,7 +1,6 @@
 #include "screentest.h"
 
 #include "estimation/estimationscreen.h"
-#include "shell/topicmenu.h"
 
 #include <QTest>
 
@@ -14,18 +13,14 @@ constexpr float kTop = shell::kLargestDraw;
 
 class EstimationScreenTest : public testing_support::ScreenTest {
 protected:
+    EstimationScreenTest() { estimation::defineEstimationScreen(screens); }
+
     // Opens the screen from "Estimation" on menu5; with draws, the screen replays them.
-    EstimationScreen& open(std::vector<float> draws = {})
+    EstimationScreen& open(const std::vector<float>& draws = {})
     {
-        screens.define(EstimationScreen::kName, [draws](shell::Screens& s) {
-            auto* screen = new EstimationScreen(s);
-            if (!draws.empty())
-                screen->setRandomSource(std::make_unique<shell::ScriptedDraws>(draws));
-            return screen;
-        });
-        screens.show(QStringLiteral("menu5"));
-        click(screenAs<shell::TopicMenu>(QStringLiteral("menu5")).Label3[1]);
-        return screenAs<EstimationScreen>(EstimationScreen::kName);
+        if (!draws.empty())
+            script(EstimationScreen::kName, draws);
+        return openTopic<EstimationScreen>(QStringLiteral("menu5"), 1, EstimationScreen::kName);
     }
 };
 
@@ -80,7 +75,8 @@ TEST_F(EstimationScreenTest, AnswerFrameHasOneLineExceptForEstimates)
     EXPECT_EQ(screen.Frame1->heightTwips(), 1500) << "a second press changes nothing";
 }
 
-TEST_F(EstimationScreenTest, EachModeAsksOnlyItsKinds)
+// Random questions keep to their mode's kinds in the click storm; here each button's range.
+TEST_F(EstimationScreenTest, EachModeSetsItsRangeOfKinds)
 {
     auto& screen = open();
     const struct {
@@ -94,12 +90,7 @@ TEST_F(EstimationScreenTest, EachModeAsksOnlyItsKinds)
         click(mode.option);
         EXPECT_EQ(screen.low(), mode.low);
         EXPECT_EQ(screen.high(), mode.high);
-        for (int i = 0; i < 40; ++i) {
-            click(screen.cmdgo);
-            ASSERT_GE(screen.kind(), mode.low);
-            ASSERT_LE(screen.kind(), mode.high);
-            ASSERT_FALSE(screen.Label2->caption().isEmpty());
-        }
+        EXPECT_TRUE(screen.kind() >= mode.low && screen.kind() <= mode.high);
     }
 }
 
@@ -113,7 +104,7 @@ TEST_F(EstimationScreenTest, TheLongestAnswerFitsItsFrame)
     screenshot(screen, QStringLiteral("sigfig-kind1-solved.png"));
 }
 
-TEST_F(EstimationScreenTest, SolutionKeysAndExit)
+TEST_F(EstimationScreenTest, PresenterKeysShowAndHideTheAnswer)
 {
     auto& screen = open();
     QTest::keyClick(&screen, Qt::Key_PageDown);
@@ -121,10 +112,6 @@ TEST_F(EstimationScreenTest, SolutionKeysAndExit)
     QTest::keyClick(&screen, Qt::Key_PageUp);
     EXPECT_FALSE(screen.Frame1->isVisible());
     EXPECT_FALSE(screen.Label3->isVisible());
-
-    click(screen.cmdexit);
-    settle();
-    EXPECT_EQ(shownScreens(), QStringList{QStringLiteral("menu5")});
 }
 
 TEST_F(EstimationScreenTest, ScreenshotsOfEveryKind)

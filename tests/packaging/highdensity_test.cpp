@@ -7,16 +7,9 @@
 
 #include "allscreens.h"
 #include "angles/anglesscreen.h"
-#include "estimation/estimationscreen.h"
-#include "mappings/mappingsscreen.h"
 #include "shell/activityscreen.h"
-#include "shell/linksscreen.h"
-#include "shell/mainmenu.h"
-#include "shell/titlescreen.h"
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/pictures.h"
-#include "shell/topictable.h"
-#include "units/unitsscreen.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -27,8 +20,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -42,26 +33,6 @@ QByteArray builtPicture(const QString& relative)
     QFile file(QCoreApplication::applicationDirPath() + QLatin1Char('/') + relative);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << relative.toStdString() << " lies beside the test";
     return file.readAll();
-}
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Every screen's name, the title screen first, then the menus and the links screen, then every
-// topic's screen.
-QStringList everyScreen()
-{
-    QStringList names{shell::TitleScreen::kName, shell::MainMenu::kName};
-    for (const auto& row : shell::kTopicMenus)
-        names << fromView(row.screen);
-    names << shell::LinksScreen::kName;
-    for (const auto& row : shell::kTopicMenus) {
-        for (const auto& topic : row.topics)
-            names << fromView(topic.screen);
-    }
-    return names;
 }
 
 // One line per visible control: its name, its place and size in device-independent pixels, and
@@ -97,28 +68,14 @@ protected:
     {
         defineAllScreens(screens);
         // Activity screens draw from a fixed seed, so both ratios show the same questions.
-        seeded<estimation::EstimationScreen>(estimation::EstimationScreen::kName);
-        seeded<mappings::MappingsScreen>(mappings::MappingsScreen::kName);
-        seeded<units::UnitsScreen>(units::UnitsScreen::kName);
-        seeded<angles::AnglesScreen>(angles::AnglesScreen::kParallelName, angles::AnglesTopic::ParallelLines);
-        seeded<angles::AnglesScreen>(angles::AnglesScreen::kPolygonsName, angles::AnglesTopic::Polygons);
-    }
-
-    template <class T, class... Arguments>
-    void seeded(const QString& name, Arguments... arguments)
-    {
-        screens.define(name, [=](shell::Screens& s) {
-            auto* screen = new T(s, arguments...);
-            screen->setRandomSource(std::make_unique<shell::ClockRandom>(20260611));
-            return screen;
-        });
+        seedActivities([] { return 20260611; });
     }
 
     // Shows every screen in each of its states (each mode option, the solution shown), hands
     // each state to `visit` under a name of its own, and unloads it again.
     void visitEveryScreen(const std::function<void(QWidget&, const QString&)>& visit)
     {
-        for (const QString& name : everyScreen()) {
+        for (const QString& name : testing_support::everyScreenName()) {
             shell::Screen& shown = screens.show(name);
             // The Angles screen makes its first question on a timer tick, which comes after the
             // first paint: a slow build (the sanitizers') takes longer than any fixed wait.
@@ -211,25 +168,6 @@ TEST_F(HighDensity, AFaultyDoubleDensityCopyGivesWayToThePlainPicture)
             EXPECT_TRUE(error.message().contains(QLatin1String(c.problem))) << error.message().toStdString();
         }
     }
-}
-
-TEST_F(HighDensity, TitleScreenGoesOnWhenOnlyTheDoubleDensityCopyIsThere)
-{
-    QTemporaryDir folder;
-    QDir(folder.path()).mkpath(QStringLiteral("opening"));
-    QFile copy(folder.filePath(QStringLiteral("opening/orvan300@2x.jpg")));
-    ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
-    copy.write(builtPicture(QStringLiteral("opening/orvan300@2x.jpg")));
-    copy.close();
-    shell::setPictureFolders({folder.path()});
-
-    auto& title = screenAs<shell::TitleScreen>(shell::TitleScreen::kName);
-    screens.show(shell::TitleScreen::kName);
-    EXPECT_TRUE(title.Picture1->picture().isNull());
-    EXPECT_TRUE(fatalMessages.isEmpty());
-    shell::setPictureFolders({});
-    click(title.Command1);
-    EXPECT_TRUE(screens.isLoaded(shell::MainMenu::kName));
 }
 
 TEST_F(HighDensity, PicturesReachTheDisplayPixelForPixel)

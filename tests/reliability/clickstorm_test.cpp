@@ -95,23 +95,7 @@ protected:
     {
         defineAllScreens(screens);
         // Every activity screen draws from a source seeded by the storm, so a run replays.
-        QStringList names{shell::TitleScreen::kName, shell::MainMenu::kName, shell::LinksScreen::kName};
-        for (const auto& row : shell::kTopicMenus) {
-            names << qname(row.screen);
-            for (const auto& topic : row.topics)
-                names << qname(topic.screen);
-        }
-        for (const QString& name : names) {
-            m_names << name;
-            shell::Screens::Factory make = screens.factory(name);
-            screens.define(name, [this, make](shell::Screens& s) {
-                shell::Screen* screen = make(s);
-                if (auto* activity = qobject_cast<shell::ActivityScreen*>(screen))
-                    activity->setRandomSource(
-                        std::make_unique<shell::ClockRandom>(m_seed * 7919 + ++m_created));
-                return screen;
-            });
-        }
+        seedActivities([this] { return m_seed * 7919 + ++m_created; });
         m_previousHandler = qInstallMessageHandler(quietTestMessages);
     }
 
@@ -287,7 +271,6 @@ protected:
     const long m_events;
     std::mt19937_64 m_draws;
     std::uint64_t m_created = 0;
-    QStringList m_names;
     QString m_opener; // where the links screen in front was opened from
     static inline QtMessageHandler m_previousHandler = nullptr;
 };
@@ -364,7 +347,7 @@ TEST_F(ClickStorm, EveryEventLeavesTheProgramInAStateItsFlowsAllow)
                 qPrintable(fronts.join(QLatin1String(", "))));
     RecordProperty("events", static_cast<int>(m_events));
     if (m_events >= kDefaultEvents) {
-        for (const QString& name : m_names)
+        for (const QString& name : testing_support::everyScreenName())
             EXPECT_GT(visits.value(name), 0) << name.toStdString() << " was never in front";
         EXPECT_GT(programEnds, 0);
     }

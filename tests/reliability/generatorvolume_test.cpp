@@ -182,6 +182,7 @@ TEST(GeneratorVolume, TheChecksRejectWrongAnswers)
          checkMapping({"x/4", {"1", "2", "3", "4", "5"}, {"0.25", "0.50", "0.75", "1", "1.25"}}, 1)},
         {"a conversion a factor of ten out", checkConversion("57 km to metres", "5700 m", 1)},
         {"two decimals rounded down", checkConversion("57 kilometres to miles", "35.39 miles", 4)},
+        {"an answer in exponent form", checkConversion("1 mm to kilometres", "1E-06 km", 1)},
         {"supplementary angles that are not",
          checkParallelAnswer({"a", " 57\u00B0", "c", "d", "e", "f", "g", "h"},
                              "Given angle = 57\u00B0, a = 123\u00B0, c = 57\u00B0, d = 123\u00B0, ",
@@ -210,7 +211,7 @@ TEST(GeneratorVolume, TheChecksRejectWrongAnswers)
                            2),
               "");
     EXPECT_EQ(checkConversion("50 km/h to m/sec", "13.89 m/sec", 3), "");
-    EXPECT_EQ(checkConversion("1 mm to kilometres", "1E-06 km", 1), "");
+    EXPECT_EQ(checkConversion("1 mm to kilometres", "0.000001 km", 1), "");
     EXPECT_EQ(checkParallelAnswer(
                   {"a", "b", "c", "d", "e", "f", " 40\u00B0", "h"},
                   "Given angle = 40\u00B0, a = 140\u00B0, b = 40\u00B0, c = 40\u00B0, d = 140\u00B0, ",

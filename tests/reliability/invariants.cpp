@@ -653,7 +653,9 @@ std::string checkConversion(const std::string& question, const std::string& answ
     const bool whole = numerator % denominator == 0;
     if (conversion->written == Written::General ||
         (conversion->written == Written::WholeOrTwoDecimals && whole)) {
-        const std::optional<Exact> value = readGeneral(number, 15);
+        // Even the smallest answers (1 mm is 0.000001 km) are written plainly.
+        const std::optional<Exact> value =
+            number.find('E') == std::string_view::npos ? readGeneral(number, 15) : std::nullopt;
         if (!value || !equals(*value, numerator, denominator))
             return "answer " + quoted(answer) + " to " + quoted(question) + " is not exactly " +
                    digitsOf(numerator) + "/" + digitsOf(denominator);
@@ -778,6 +780,9 @@ std::string checkTrianglesSolution(int sides, const std::string& text, const std
     if (!text.starts_with(lead) || !text.ends_with(tail))
         return "solution " + quoted(text) + " does not divide the " + std::string(p.name) + " into " +
                std::string(kCountWords[sides - 2]) + " triangles";
+    // From six sides on, the triangles from one vertex are not all isosceles.
+    if ((text.find("isosceles") != std::string::npos) != (sides == 4 || sides == 5))
+        return "solution " + quoted(text) + " calls the triangles isosceles wrongly";
     // The angle, rounded to whole degrees: n x angle lies within n / 2 of (n - 2) x 180.
     std::string_view rest = explanation;
     const std::string start = "As " + std::to_string(sides - 2) + " times 180\u00B0 equals " +

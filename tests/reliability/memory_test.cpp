@@ -11,10 +11,10 @@
 #include "shell/activityscreen.h"
 #include "shell/topicmenu.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -61,80 +61,64 @@ protected:
         return activity;
     }
 
-    void visit(const Activity& a)
+    // Warms up, then measures resident memory over `count` more steps on each activity.
+    void measure(const char* what, int warmUp, int count,
+                 const std::function<void(const Activity&, int first, int steps)>& step)
     {
-        shell::ActivityScreen& activity = open(a);
-        EXPECT_EQ(checkActivity(activity), "");
-        click(activity.cmdexit);
-        settle();
-    }
-
-    // Steps through questions by the next and solution buttons, changing mode now and then.
-    void stepThrough(shell::ActivityScreen& activity, int questions, int& question)
-    {
-        const QList<shell::OptionButton*> modes = activity.findChildren<shell::OptionButton*>();
-        for (int i = 0; i < questions; ++i, ++question) {
-            if (!modes.isEmpty() && question % kQuestionsPerMode == 0)
-                click(modes[(question / kQuestionsPerMode) % modes.size()]);
-            else
-                click(activity.cmdgo);
-            waitForQuestion(activity);
-            click(activity.cmdsoln);
-            if (question % 100 == 0) {
-                ASSERT_EQ(checkActivity(activity), "") << "question " << question;
-                QCoreApplication::processEvents(); // lets the screen paint now and then
+        for (const Activity& a : kActivities) {
+            SCOPED_TRACE(a.screen);
+            screens.show(QLatin1String(a.menu));
+            step(a, 0, warmUp);
+            const long before = residentBytes();
+            step(a, warmUp, count);
+            const long growth = residentBytes() - before;
+            std::printf("memory: %s %s %d times after %d to warm up: resident memory grew by %.3f MB\n",
+                        a.screen, what, count, warmUp, megabytes(growth));
+            if (!kSanitized) {
+                EXPECT_LT(growth, kGrowthLimit);
             }
+            EXPECT_TRUE(fatalMessages.isEmpty());
+            EXPECT_EQ(liveScreens().keys(), screens.loadedNames());
+            screens.endProgram();
+            settle();
         }
     }
 };
 
 TEST_F(Memory, OpeningAndLeavingEveryActivityAThousandTimesKeepsMemoryFlat)
 {
-    for (const Activity& a : kActivities) {
-        SCOPED_TRACE(a.screen);
-        screens.show(QLatin1String(a.menu));
-        for (int i = 0; i < kWarmUpVisits; ++i)
-            visit(a);
-        const long before = residentBytes();
-        for (int i = 0; i < kVisits; ++i)
-            visit(a);
-        const long growth = residentBytes() - before;
-        std::printf("memory: %s opened and left %d times after %d to warm up: resident memory grew by "
-                    "%.3f MB\n",
-                    a.screen, kVisits, kWarmUpVisits, megabytes(growth));
-        if (!kSanitized) {
-            EXPECT_LT(growth, kGrowthLimit);
+    measure("opened and left", kWarmUpVisits, kVisits, [&](const Activity& a, int, int visits) {
+        for (int i = 0; i < visits; ++i) {
+            shell::ActivityScreen& activity = open(a);
+            EXPECT_EQ(checkActivity(activity), "");
+            click(activity.cmdexit);
+            settle();
         }
-        EXPECT_TRUE(fatalMessages.isEmpty());
-        EXPECT_EQ(liveScreens().keys(), screens.loadedNames());
-        screens.endProgram();
-        settle();
-    }
+    });
 }
 
+// By the next and solution buttons, changing mode now and then.
 TEST_F(Memory, TenThousandQuestionsOnEveryActivityKeepMemoryFlat)
 {
-    for (const Activity& a : kActivities) {
-        SCOPED_TRACE(a.screen);
-        screens.show(QLatin1String(a.menu));
-        shell::ActivityScreen& activity = open(a);
-        int question = 1;
-        stepThrough(activity, kWarmUpQuestions, question);
-        const long before = residentBytes();
-        QElapsedTimer clock;
-        clock.start();
-        stepThrough(activity, kQuestions, question);
-        const long growth = residentBytes() - before;
-        std::printf("memory: %d questions on %s after %d to warm up: resident memory grew by %.3f MB "
-                    "(%.1f s)\n",
-                    kQuestions, a.screen, kWarmUpQuestions, megabytes(growth), clock.elapsed() / 1000.0);
-        if (!kSanitized) {
-            EXPECT_LT(growth, kGrowthLimit);
-        }
-        EXPECT_TRUE(fatalMessages.isEmpty());
-        screens.endProgram();
-        settle();
-    }
+    shell::ActivityScreen* activity = nullptr;
+    measure("questions stepped through", kWarmUpQuestions, kQuestions,
+            [&](const Activity& a, int first, int n) {
+                if (first == 0)
+                    activity = &open(a);
+                const QList<shell::OptionButton*> modes = activity->findChildren<shell::OptionButton*>();
+                for (int question = first + 1; question <= first + n; ++question) {
+                    if (!modes.isEmpty() && question % kQuestionsPerMode == 0)
+                        click(modes[(question / kQuestionsPerMode) % modes.size()]);
+                    else
+                        click(activity->cmdgo);
+                    waitForQuestion(*activity);
+                    click(activity->cmdsoln);
+                    if (question % 100 == 0) {
+                        ASSERT_EQ(checkActivity(*activity), "") << "question " << question;
+                        QCoreApplication::processEvents(); // lets the screen paint now and then
+                    }
+                }
+            });
 }
 
 } // namespace

@@ -64,95 +64,6 @@ TEST(SheetText, WrapsAtBlanksCountingCharactersNotBytes)
     }
 }
 
-// Enough copies of one draw for any question.
-std::vector<float> draws(float r)
-{
-    return std::vector<float>(40, r);
-}
-
-// The lowest and highest draws reach the ends of each mode's range, which shows the mode reaches
-// the generator with the settings the screen's mode button would give it.
-TEST(SheetQuestions, ModesReachTheEndsOfTheirRanges)
-{
-    struct Case {
-        const char* name;
-        Activity activity;
-        int mode;
-        float draw;
-        int kind; // estimation and mapping kind, unit row, polygon sides, given angle
-    };
-    constexpr float top = shell::kLargestDraw;
-    const Case cases[] = {
-        {"decimal places, lowest", Activity::Estimation, 0, 0, 1},
-        {"decimal places, highest", Activity::Estimation, 0, top, 2},
-        {"significant figures, lowest", Activity::Estimation, 1, 0, 3},
-        {"significant figures, highest", Activity::Estimation, 1, top, 4},
-        {"estimation, lowest", Activity::Estimation, 2, 0, 5},
-        {"estimation, highest", Activity::Estimation, 2, top, 5},
-        {"estimation mixed, lowest", Activity::Estimation, 3, 0, 1},
-        {"estimation mixed, highest", Activity::Estimation, 3, top, 5},
-        {"find the range, highest", Activity::Mappings, 0, top, 20},
-        {"find the domain, highest", Activity::Mappings, 1, top, 18},
-        {"mappings mixed, lowest", Activity::Mappings, 2, 0, 1},
-        {"mappings mixed, highest", Activity::Mappings, 2, top, 16},
-        {"metric, highest", Activity::Units, 0, top, 12},
-        {"imperial, highest", Activity::Units, 1, top, 20},
-        {"compound, highest", Activity::Units, 2, top, 6},
-        {"metric and imperial, lowest", Activity::Units, 3, 0, 1},
-        {"metric and imperial, highest", Activity::Units, 3, top, 8},
-        {"parallel lines, lowest", Activity::ParallelLines, 0, 0, 0},
-        {"parallel lines, highest", Activity::ParallelLines, 0, top, 7},
-        {"triangles, lowest", Activity::Polygons, 0, 0, 3},
-        {"central angle, highest", Activity::Polygons, 1, top, 12},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        shell::ScriptedDraws source(draws(c.draw));
-        const sheet::Item item = sheet::makeItem(c.activity, c.mode, source);
-        int kind = -1;
-        if (const auto* q = std::get_if<estimation::Question>(&item))
-            kind = q->kind;
-        else if (const auto* q = std::get_if<mappings::Question>(&item))
-            kind = q->kind;
-        else if (const auto* q = std::get_if<units::Question>(&item))
-            kind = q->row;
-        else if (const auto* p = std::get_if<sheet::ParallelLinesItem>(&item))
-            kind = p->question.given;
-        else if (const auto* p = std::get_if<sheet::PolygonItem>(&item))
-            kind = p->question.polygon.sides;
-        EXPECT_EQ(kind, c.kind);
-    }
-}
-
-TEST(SheetQuestions, PolygonSolutionsFollowTheKind)
-{
-    struct Case {
-        const char* name;
-        int mode;
-        float draw;
-        std::size_t texts;
-        const char* first;
-    };
-    const Case cases[] = {
-        {"triangle by triangles: no explanation", 0, 0, 1, "The sum of the angles of a triangle is 180°."},
-        {"dodecagon by triangles: text and explanation", 0, shell::kLargestDraw, 2,
-         "A regular dodecagon can be divided into ten"},
-        {"central angle: one text", 1, 0, 1, "From the red isosceles triangle"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        shell::ScriptedDraws source(draws(c.draw));
-        const auto item = std::get<sheet::PolygonItem>(sheet::makeItem(Activity::Polygons, c.mode, source));
-        EXPECT_EQ(item.kind, c.mode + 1);
-        ASSERT_EQ(item.solution.size(), c.texts);
-        EXPECT_TRUE(item.solution.front().starts_with(c.first)) << item.solution.front();
-    }
-    shell::ScriptedDraws source(draws(shell::kLargestDraw));
-    const auto item = std::get<sheet::PolygonItem>(sheet::makeItem(Activity::Polygons, 0, source));
-    EXPECT_EQ(item.solution[1],
-              "As 10 times 180° equals 12 times the interior angle, the interior angle is 150°.");
-}
-
 TEST(SheetText, QuestionsComeFirstThenTheAnswersUnderTheirNumbers)
 {
     // Metric row 1 and a quantity of 57: 57 km to metres, 57000 m.
@@ -174,7 +85,7 @@ TEST(SheetText, QuestionsComeFirstThenTheAnswersUnderTheirNumbers)
 TEST(SheetText, HiddenMappingColumnShowsQuestionMarks)
 {
     // Find the Domain, kind 1 (x + c) with first value 1, c = 1, step 1.
-    shell::ScriptedDraws source(draws(0));
+    shell::ScriptedDraws source(std::vector<float>(10, 0.0f));
     std::ostringstream out;
     sheet::TextWriter writer(out, Activity::Mappings, 1, 1);
     writer.add(sheet::makeItem(Activity::Mappings, 1, source));

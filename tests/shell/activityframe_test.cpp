@@ -61,10 +61,7 @@ protected:
 
     CountingActivity& openFromMenu()
     {
-        auto& menu = screenAs<shell::TopicMenu>(QStringLiteral("menu3"));
-        screens.show(QStringLiteral("menu3"));
-        click(menu.Label3[4]);
-        return screenAs<CountingActivity>(QStringLiteral("compoundunits"));
+        return openTopic<CountingActivity>(QStringLiteral("menu3"), 4, QStringLiteral("compoundunits"));
     }
 
     static void press(QWidget* target, Qt::Key key) { QTest::keyClick(target, key); }

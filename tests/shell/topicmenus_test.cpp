@@ -3,7 +3,6 @@
 #include "shell/mainmenu.h"
 #include "shell/titlescreen.h"
 #include "shell/topicmenu.h"
-#include "shell/topicscreen.h"
 
 namespace {
 
@@ -110,29 +109,6 @@ TEST_F(TopicMenus, HighlightingLeavesTopicsBlack)
     menu.Label3.forEach([](int, Label* topic) { EXPECT_TRUE(topic->isOpaque()); });
     moveOver(menu.Label1);
     EXPECT_TRUE(menu.Label1->isOpaque());
-}
-
-TEST_F(TopicMenus, TopicWithoutAnActivitySaysSoAndReturnsToItsMenu)
-{
-    auto& menu = openFromMainMenu(4);
-    moveOver(menu.Label2[1]);
-    click(menu.Label3[2]);
-    auto& topic = screenAs<shell::TopicScreen>(QStringLiteral("coordinates"));
-    EXPECT_TRUE(topic.isVisible());
-    EXPECT_EQ(topic.windowTitle(), "Coordinates and Straight Lines");
-    EXPECT_EQ(topic.Label1->caption(), "Coordinates and Straight Lines");
-    EXPECT_EQ(topic.Label3->caption(), shell::TopicScreen::kNotYet);
-    EXPECT_FALSE(topic.cmdgo->isVisible());
-    EXPECT_FALSE(topic.cmdsoln->isVisible());
-    EXPECT_TRUE(topic.cmdexit->isVisible());
-    EXPECT_TRUE(menu.isVisible()) << "the menu stays behind, unchanged";
-    screenshot(topic, QStringLiteral("topic-placeholder.png"));
-
-    click(topic.cmdexit);
-    settle();
-    EXPECT_EQ(shownScreens(), QStringList{menuName(4)});
-    EXPECT_TRUE(menu.Label2[1]->isOpaque()) << "highlights kept";
-    EXPECT_EQ(screens.loadCount(menuName(4)), 1);
 }
 
 } // namespace

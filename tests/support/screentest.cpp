@@ -1,9 +1,15 @@
 #include "screentest.h"
 
+#include "shell/activityscreen.h"
+#include "shell/linksscreen.h"
+#include "shell/mainmenu.h"
 #include "shell/shellscreens.h"
+#include "shell/titlescreen.h"
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/platform.h"
+#include "shell/topicmenu.h"
+#include "shell/topictable.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -12,6 +18,21 @@
 #include <QTest>
 
 namespace testing_support {
+
+QStringList everyScreenName()
+{
+    const auto text = [](std::string_view name) {
+        return QString::fromUtf8(name.data(), qsizetype(name.size()));
+    };
+    QStringList names{shell::TitleScreen::kName, shell::MainMenu::kName, shell::LinksScreen::kName};
+    for (const auto& row : shell::kTopicMenus) {
+        names << text(row.screen);
+        for (const auto& topic : row.topics)
+            names << text(topic.screen);
+    }
+    names.removeDuplicates();
+    return names;
+}
 
 ScreenTest::ScreenTest()
 {
@@ -37,6 +58,37 @@ shell::Screen& ScreenTest::screen(const QString& name)
     if (!found)
         throw std::logic_error("screen " + name.toStdString() + " is not loaded");
     return *found;
+}
+
+void ScreenTest::script(const QString& name, const std::vector<float>& draws)
+{
+    const shell::Screens::Factory make = screens.factory(name);
+    ASSERT_TRUE(make) << name.toStdString() << " is not defined";
+    screens.define(name, [make, draws](shell::Screens& s) {
+        shell::Screen* screen = make(s);
+        if (auto* activity = qobject_cast<shell::ActivityScreen*>(screen))
+            activity->setRandomSource(std::make_unique<shell::ScriptedDraws>(draws));
+        return screen;
+    });
+}
+
+void ScreenTest::seedActivities(const std::function<std::uint64_t()>& seed)
+{
+    for (const QString& name : everyScreenName()) {
+        const shell::Screens::Factory make = screens.factory(name);
+        ASSERT_TRUE(make) << name.toStdString() << " is not defined";
+        screens.define(name, [make, seed](shell::Screens& s) {
+            shell::Screen* screen = make(s);
+            if (auto* activity = qobject_cast<shell::ActivityScreen*>(screen))
+                activity->setRandomSource(std::make_unique<shell::ClockRandom>(seed()));
+            return screen;
+        });
+    }
+}
+
+QWidget* ScreenTest::topicOf(const QString& menu, int topic)
+{
+    return screens.get<shell::TopicMenu>(menu).Label3[topic];
 }
 
 void ScreenTest::click(QWidget* widget)

@@ -12,7 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
 #include <ostream>
+#include <vector>
 
 // Lets GoogleTest print texts in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -21,6 +24,10 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }
 
 namespace testing_support {
+
+// Every screen of the program by name: the title screen, the main menu, the links screen, then
+// each topic menu followed by the screens of its topics.
+QStringList everyScreenName();
 
 // Receives the web addresses the program asks the platform to open.
 class UrlCatcher : public QObject {
@@ -52,6 +59,22 @@ protected:
         EXPECT_NE(found, nullptr) << name.toStdString() << " on " << screenName.toStdString();
         return found;
     }
+
+    // Every later opening of the screen `name`, once defined, draws from `draws` alone.
+    void script(const QString& name, const std::vector<float>& draws);
+    // Every activity screen made from now on draws from a clock source with the seed `seed()`
+    // gives it, so that a run replays.
+    void seedActivities(const std::function<std::uint64_t()>& seed);
+
+    // Shows the topic menu, clicks its topic (0 for the first) and returns the screen it opens.
+    template <class T>
+    T& openTopic(const QString& menu, int topic, const QString& name)
+    {
+        screens.show(menu);
+        click(topicOf(menu, topic));
+        return screenAs<T>(name);
+    }
+    QWidget* topicOf(const QString& menu, int topic);
 
     // Clicks with the left button in the middle of the widget, as a user would.
     static void click(QWidget* widget);

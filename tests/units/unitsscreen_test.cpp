@@ -4,13 +4,12 @@
 #include "screentest.h"
 
 #include "shell/core/randomsource.h"
-#include "shell/topicmenu.h"
 #include "units/unitsscreen.h"
 
 #include <QFontMetrics>
 #include <QTest>
 
-#include <memory>
+#include <array>
 #include <vector>
 
 namespace {
@@ -34,24 +33,8 @@ class UnitsScreenTest : public testing_support::ScreenTest {
 protected:
     UnitsScreenTest() { units::defineUnitsScreen(screens); }
 
-    // Makes every later opening of the screen replay these draws.
-    void script(std::vector<float> draws)
-    {
-        screens.define(UnitsScreen::kName, [draws](shell::Screens& s) {
-            auto* screen = new UnitsScreen(s);
-            screen->setRandomSource(std::make_unique<shell::ScriptedDraws>(draws));
-            return screen;
-        });
-    }
-
     // As a user does: the topic "Units" on menu3.
-    UnitsScreen& open()
-    {
-        auto& menu = screenAs<shell::TopicMenu>(QStringLiteral("menu3"));
-        screens.show(QStringLiteral("menu3"));
-        click(menu.Label3[4]);
-        return screenAs<UnitsScreen>(UnitsScreen::kName);
-    }
+    UnitsScreen& open() { return openTopic<UnitsScreen>(QStringLiteral("menu3"), 4, UnitsScreen::kName); }
 
     static std::vector<bool> frames(const UnitsScreen& s)
     {
@@ -66,7 +49,7 @@ const std::vector<bool> kApproximate{false, false, true};
 
 TEST_F(UnitsScreenTest, OpensInMetricModeWithTheQuestionAlone)
 {
-    script({drawFor(1, 12, 1), drawFor(57, 100, 1)});
+    script(UnitsScreen::kName, {drawFor(1, 12, 1), drawFor(57, 100, 1)});
     auto& units = open();
     EXPECT_EQ(units.windowTitle(), "Units");
     EXPECT_EQ(units.Framestatus->objectName(), "framestatus");
@@ -79,26 +62,9 @@ TEST_F(UnitsScreenTest, OpensInMetricModeWithTheQuestionAlone)
     EXPECT_EQ(frames(units), kOnlyQuestion);
 }
 
-TEST_F(UnitsScreenTest, ControlsStandWhereDesigned)
+TEST_F(UnitsScreenTest, ReferenceFactsStandInTheirFrames)
 {
     auto& units = open();
-    const struct {
-        QWidget* control;
-        QWidget* container;
-        QRect pixels; // twips / 15
-    } controls[] = {
-        {units.Label1, &units, {15, 13, 211, 74}},    {units.Label2, &units, {7, 105, 770, 74}},
-        {units.Frame1, &units, {15, 281, 638, 144}},  {units.Label4, units.Frame1, {10, 19, 615, 102}},
-        {units.Frame2, &units, {10, 226, 227, 322}},  {units.Frame3, &units, {10, 226, 227, 183}},
-        {units.Option1, &units, {676, 291, 100, 29}}, {units.Option2, &units, {676, 320, 110, 29}},
-        {units.Option3, &units, {676, 348, 110, 29}}, {units.Option4, &units, {676, 384, 108, 29}},
-    };
-    for (const auto& c : controls) {
-        SCOPED_TRACE(c.control->objectName().toStdString());
-        EXPECT_EQ(c.control->parentWidget(), c.container);
-        EXPECT_EQ(c.control->geometry(), c.pixels);
-    }
-
     // Each fact in its own frame, 3000 x 405 twips, on one line.
     const struct {
         int index;
@@ -131,88 +97,73 @@ TEST_F(UnitsScreenTest, ControlsStandWhereDesigned)
     }
 }
 
-TEST_F(UnitsScreenTest, ImperialFrameGoesWithTheOpenQuestion)
+TEST_F(UnitsScreenTest, ReferenceFramesFollowTheModeAndTheAnswer)
 {
     auto& units = open();
-    click(units.Option2);
-    EXPECT_EQ(units.mode(), Mode::Imperial);
-    EXPECT_EQ(frames(units), kImperial);
-    click(units.cmdsoln);
-    EXPECT_EQ(frames(units), kAnswer);
-    const QString question = units.Label2->text();
-    click(units.cmdsoln);
-    EXPECT_EQ(frames(units), kAnswer) << "a second press changes nothing";
-    EXPECT_EQ(units.Label2->text(), question);
-    click(units.cmdgo);
-    EXPECT_EQ(frames(units), kImperial);
-    EXPECT_TRUE(units.Option2->isChecked());
-
-    // The presenter's back key returns to the open question, facts and all.
-    QTest::keyClick(&units, Qt::Key_PageDown);
-    EXPECT_EQ(frames(units), kAnswer);
-    QTest::keyClick(&units, Qt::Key_PageUp);
-    EXPECT_EQ(frames(units), kImperial);
-}
-
-TEST_F(UnitsScreenTest, MetricAndCompoundNeverShowAReferenceFrame)
-{
-    auto& units = open();
-    for (shell::OptionButton* option : {units.Option4, units.Option1, units.Option4, units.Option3}) {
-        const bool withFacts = option == units.Option4;
-        click(option);
-        for (int question = 0; question < 3; ++question) {
-            SCOPED_TRACE(option->text().toStdString());
-            EXPECT_EQ(frames(units), withFacts ? kApproximate : kOnlyQuestion);
-            click(units.cmdsoln);
-            EXPECT_EQ(frames(units), kAnswer);
-            QTest::keyClick(&units, Qt::Key_Up);
-            EXPECT_EQ(frames(units), withFacts ? kApproximate : kOnlyQuestion);
-            click(units.cmdgo);
-        }
+    const struct {
+        const char* step;
+        QWidget* press; // clicked, or else the key pressed
+        Qt::Key key;
+        std::vector<bool> frames;
+    } steps[] = {
+        // clang-format off
+        {"metric solved", units.cmdsoln, {}, kAnswer},
+        {"metric back", nullptr, Qt::Key_Up, kOnlyQuestion},
+        {"imperial", units.Option2, {}, kImperial},
+        {"imperial solved", units.cmdsoln, {}, kAnswer},
+        {"imperial solved again changes nothing", units.cmdsoln, {}, kAnswer},
+        {"imperial next", units.cmdgo, {}, kImperial},
+        {"imperial presenter forward", nullptr, Qt::Key_PageDown, kAnswer},
+        {"imperial presenter back", nullptr, Qt::Key_PageUp, kImperial},
+        {"approximate", units.Option4, {}, kApproximate},
+        {"approximate solved", units.cmdsoln, {}, kAnswer},
+        {"approximate back", nullptr, Qt::Key_Up, kApproximate},
+        {"approximate next", units.cmdgo, {}, kApproximate},
+        {"imperial from approximate", units.Option2, {}, kImperial},
+        {"approximate from imperial", units.Option4, {}, kApproximate},
+        {"approximate solved", units.cmdsoln, {}, kAnswer},
+        {"imperial from a solved question", units.Option2, {}, kImperial},
+        {"compound", units.Option3, {}, kOnlyQuestion},
+        {"compound solved", units.cmdsoln, {}, kAnswer},
+        {"compound back", nullptr, Qt::Key_Left, kOnlyQuestion},
+        {"compound next", units.cmdgo, {}, kOnlyQuestion},
+        {"compound solved", units.cmdsoln, {}, kAnswer},
+        {"metric from a solved question", units.Option1, {}, kOnlyQuestion},
+        // clang-format on
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.step);
+        if (s.press)
+            click(s.press);
+        else
+            QTest::keyClick(&units, s.key);
+        EXPECT_EQ(frames(units), s.frames);
     }
-}
-
-TEST_F(UnitsScreenTest, SwitchingFromApproximateToImperialSwapsTheFrames)
-{
-    auto& units = open();
-    click(units.Option4);
-    EXPECT_EQ(frames(units), kApproximate);
-    click(units.Option2);
-    EXPECT_EQ(frames(units), kImperial);
-    click(units.Option4);
-    click(units.cmdsoln);
-    click(units.Option2);
-    EXPECT_EQ(frames(units), kImperial) << "from a solved question too";
+    EXPECT_TRUE(units.Option1->isChecked());
 }
 
 // The longest texts of each mode, reached by scripted draws, as the class sees them.
 TEST_F(UnitsScreenTest, ShowsTheGeneratorsTextsInEveryMode)
 {
+    constexpr float kTop = kLargestDraw;
     const struct {
         const char* name;
-        shell::OptionButton* UnitsScreen::*option;
-        Mode mode;
-        int row;
-        float quantity;
+        int option;
+        float row, quantity;
         const char* question;
         const char* answer;
     } cases[] = {
-        {"mode1", &UnitsScreen::Option1, Mode::Metric, 3, kLargestDraw, "100 km to millimetres",
-         "100000000 mm"},
-        {"mode2", &UnitsScreen::Option2, Mode::Imperial, 13, kLargestDraw, "6272640 inches to miles",
-         "99 miles"},
-        {"mode2-inches", &UnitsScreen::Option2, Mode::Imperial, 3, kLargestDraw, "99 miles to inches",
-         "6272640 inches"},
-        {"mode3", &UnitsScreen::Option3, Mode::Compound, 2, drawFor(50, 191, 10), "50 km/h to m/sec",
-         "13.89 m/sec"},
-        {"mode4", &UnitsScreen::Option4, Mode::MetricImperial, 6, drawFor(57, 98, 2),
-         "57 centimetres to inches", "22.44 inches"},
+        {"mode1", 1, drawFor(3, 12, 1), kTop, "100 km to millimetres", "100000000 mm"},
+        {"mode2", 2, drawFor(13, 20, 1), kTop, "6272640 inches to miles", "99 miles"},
+        {"mode2-inches", 2, drawFor(3, 20, 1), kTop, "99 miles to inches", "6272640 inches"},
+        {"mode3", 3, drawFor(2, 6, 1), drawFor(50, 191, 10), "50 km/h to m/sec", "13.89 m/sec"},
+        {"mode4", 4, drawFor(6, 8, 1), drawFor(57, 98, 2), "57 centimetres to inches", "22.44 inches"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        script({0.0f, 0.0f, drawFor(c.row, rowCount(c.mode), 1), c.quantity});
+        script(UnitsScreen::kName, {0.0f, 0.0f, c.row, c.quantity});
         auto& units = open();
-        click(units.*c.option);
+        click(std::array{units.Option1, units.Option2, units.Option3, units.Option4}[c.option - 1]);
         EXPECT_EQ(units.Label2->text(), c.question);
         EXPECT_EQ(units.Label4->text(), c.answer);
         screenshot(units, QStringLiteral("units-%1-question.png").arg(QLatin1String(c.name)));
@@ -247,20 +198,6 @@ TEST_F(UnitsScreenTest, EveryTextFitsItsLine)
             }
         }
     }
-}
-
-TEST_F(UnitsScreenTest, ExitReturnsToMenu3)
-{
-    auto& units = open();
-    click(units.Option3);
-    click(units.cmdexit);
-    settle();
-    EXPECT_FALSE(screens.isLoaded(UnitsScreen::kName));
-    EXPECT_EQ(shownScreens(), QStringList{QStringLiteral("menu3")});
-
-    auto& again = open();
-    EXPECT_TRUE(again.Option1->isChecked()) << "every visit starts in Metric";
-    EXPECT_EQ(again.mode(), Mode::Metric);
 }
 
 } // namespace
