@@ -135,25 +135,32 @@ void ActivityScreen::toggleBlank()
 
 namespace {
 
-bool isLessonKey(int key)
+// What a key from the keyboard or a presenter remote does on an activity screen.
+enum class LessonKey { None, Blank, Forward, Back, Swallowed };
+
+LessonKey lessonKey(int key)
 {
     switch (key) {
     case Qt::Key_B:
     case Qt::Key_Period:
+        return LessonKey::Blank;
     case Qt::Key_PageDown:
     case Qt::Key_Down:
     case Qt::Key_Right:
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        return LessonKey::Forward;
     case Qt::Key_PageUp:
     case Qt::Key_Up:
     case Qt::Key_Left:
+        return LessonKey::Back;
     case Qt::Key_Escape:
     case Qt::Key_F5:
-        return true;
+        // A remote's slideshow button sends these: they must not leave the lesson.
+        return LessonKey::Swallowed;
     default:
-        return false;
+        return LessonKey::None;
     }
 }
 
@@ -167,7 +174,7 @@ bool ActivityScreen::eventFilter(QObject* watched, QEvent* event)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (!widget || widget->window() != this || !isLessonKey(key->key()))
+    if (!widget || widget->window() != this || lessonKey(key->key()) == LessonKey::None)
         return false;
     if (event->type() == QEvent::ShortcutOverride) {
         key->accept();
@@ -184,28 +191,20 @@ void ActivityScreen::handleKey(int key)
         if (button->isVisible() && button->isEnabled())
             button->click();
     };
-    switch (key) {
-    case Qt::Key_B:
-    case Qt::Key_Period:
+    switch (lessonKey(key)) {
+    case LessonKey::Blank:
         toggleBlank();
         break;
-    case Qt::Key_PageDown:
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case LessonKey::Forward:
         if (!isBlanked())
             press(solutionShown() ? cmdgo : cmdsoln);
         break;
-    case Qt::Key_PageUp:
-    case Qt::Key_Up:
-    case Qt::Key_Left:
+    case LessonKey::Back:
         if (!isBlanked())
             runGuarded([this] { hideSolution(); });
         break;
-    default:
-        // Escape and F5 come from a remote's slideshow button: they must not leave the lesson.
+    case LessonKey::Swallowed:
+    case LessonKey::None:
         break;
     }
 }
