@@ -1,6 +1,7 @@
 // Writes an output file so that it appears whole or not at all: the bytes go to a temporary
 // file beside the target, which replaces the target only when commit() succeeds. A file that is
-// never committed is removed, so a failed run leaves nothing behind.
+// never committed is removed, so a failed run leaves nothing behind. A device or a pipe
+// (/dev/stdout, a FIFO) is written straight, as it cannot be replaced; a link is followed.
 #pragma once
 
 #include <filesystem>
@@ -34,8 +35,9 @@ public:
 private:
     [[noreturn]] void fail(const std::string& reason);
 
+    std::string m_shownName; // as the user gave it
     std::filesystem::path m_target;
-    std::filesystem::path m_temporary;
+    std::filesystem::path m_temporary; // empty where the target is written straight
     std::ofstream m_stream;
     bool m_committed = false;
 };
