@@ -12,6 +12,8 @@
 #include <QGuiApplication>
 #include <QHashSeed>
 
+#include <cstdlib>
+#include <ctime>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -38,8 +40,13 @@ void writePdf(int& argc, char** argv, const sheet::Options& options, shell::Rand
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The PDF writer keeps its fonts in a hash; a fixed hash seed keeps their order, and so the
     // file's bytes, the same from run to run.
-    if (options.seed)
+    if (options.seed) {
         QHashSeed::setDeterministicGlobalSeed();
+        // The writer records the time with the zone's offset, whose length varies from zone to
+        // zone; in UTC it has one form, which fixCreationDate then fixes.
+        setenv("TZ", "UTC", 1);
+        tzset();
+    }
     QGuiApplication application(argc, argv);
 
     std::vector<sheet::Item> items;

@@ -623,21 +623,11 @@ void drawHeading(Layout& page, const QString& title)
 
 void drawInstruction(Layout& page, Activity activity, int mode)
 {
-    switch (activity) {
-    case Activity::Mappings:
-        page.y += page.write(kLeft, page.y, kRight - kLeft,
-                             QStringLiteral("Complete the mapping diagram...."), page.font(13)) +
-                  6;
-        break;
-    case Activity::Units:
-        page.y += page.write(kLeft, page.y, kRight - kLeft, QStringLiteral("Convert..."), page.font(13)) + 6;
+    const std::string_view instruction = sheetInstruction(activity);
+    if (!instruction.empty())
+        page.y += page.write(kLeft, page.y, kRight - kLeft, qs(instruction), page.font(13)) + 6;
+    if (activity == Activity::Units)
         drawReferenceFrame(page, static_cast<units::Mode>(mode + 1));
-        break;
-    case Activity::Estimation:
-    case Activity::ParallelLines:
-    case Activity::Polygons:
-        break;
-    }
 }
 
 void drawQuestions(Layout& page, Activity activity, const std::vector<Item>& items)
@@ -715,7 +705,8 @@ QByteArray pdfWorksheet(Activity activity, int mode, const std::vector<Item>& it
                         const PdfSettings& settings)
 {
     const QString title = qs(sheetTitle(activity, mode));
-    QBuffer buffer;
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
@@ -736,7 +727,7 @@ QByteArray pdfWorksheet(Activity activity, int mode, const std::vector<Item>& it
         page.y += page.write(kLeft, page.y, kRight - kLeft, title, page.font(11)) + 6;
         drawAnswers(page, activity, items);
     }
-    QByteArray pdf = buffer.data();
+    buffer.close();
     if (settings.fixedDate)
         fixCreationDate(pdf);
     return pdf;
