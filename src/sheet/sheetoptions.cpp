@@ -184,6 +184,8 @@ ParseResult check(const Typed& typed)
     }
     if (options.format == Format::Pdf && !options.output && typed.output.value_or("") != "-")
         return ParseError{"a pdf worksheet needs --output FILE (or --output - for standard output)"};
+    if (options.format == Format::Pdf && options.count > kMostPdfQuestions)
+        return ParseError{"a pdf worksheet holds at most 10,000 questions, not " + quoted(*typed.count)};
     return options;
 }
 
@@ -283,7 +285,8 @@ std::string helpText(std::string_view program)
     text += "\n"
             "Options:\n"
             "  --mode MODE       which questions of the activity to ask (see above)\n"
-            "  --count N         how many questions, a whole number from 1 to 1,000,000 (default 10)\n"
+            "  --count N         how many questions, a whole number from 1 to 1,000,000 (default 10);\n"
+            "                    a pdf holds at most 10,000\n"
             "  --seed S          a whole number from 0 to 18446744073709551615; the same seed gives\n"
             "                    the same output byte for byte. Without it the clock seeds the\n"
             "                    questions, as on the screens\n"

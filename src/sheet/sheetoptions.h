@@ -37,6 +37,8 @@ const ActivityInfo& activityInfo(Activity activity);
 
 inline constexpr int kDefaultCount = 10;
 inline constexpr int kMostQuestions = 1'000'000;
+// A pdf is made whole in memory before it is written: 10,000 questions are some 5,000 pages.
+inline constexpr int kMostPdfQuestions = 10'000;
 
 struct Options {
     Activity activity = Activity::Estimation;

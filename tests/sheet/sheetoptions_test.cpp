@@ -45,6 +45,8 @@ TEST(SheetOptions, GoodCommandLines)
          Activity::Polygons, 1, 10, {}, Format::Text, none},
         {"pdf to a file", {"estimation", "--format", "pdf", "--output", "e.pdf"},
          Activity::Estimation, 0, 10, {}, Format::Pdf, "e.pdf"},
+        {"the largest pdf", {"estimation", "--format", "pdf", "--output", "e.pdf", "--count", "10000"},
+         Activity::Estimation, 0, 10'000, {}, Format::Pdf, "e.pdf"},
         {"a dash is standard output", {"estimation", "--format", "pdf", "--output", "-"},
          Activity::Estimation, 0, 10, {}, Format::Pdf, none},
     };
@@ -104,6 +106,8 @@ TEST(SheetOptions, BadCommandLinesNameWhatWasWrong)
         {"option given twice", {"units", "--seed", "1", "--seed", "2"}, "--seed is given more than once"},
         {"empty output name", {"units", "--output", ""}, "--output needs a file name"},
         {"pdf without a file", {"units", "--format", "pdf"}, "a pdf worksheet needs --output FILE"},
+        {"pdf past its most questions", {"units", "--format", "pdf", "--output", "u.pdf", "--count", "10001"},
+         "a pdf worksheet holds at most 10,000 questions, not \"10001\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
