@@ -22,7 +22,7 @@ ParallelLinesItem makeParallelLines(shell::RandomSource& draws)
     ParallelLinesItem item;
     item.question = angles::makeParallelLinesQuestion(draws);
     // A fresh question always has exactly one given caption, so there is always a solution.
-    const angles::ParallelLinesSolution solution = *angles::solveParallelLines(item.question.captions);
+    const angles::ParallelLinesSolution solution = angles::solveParallelLines(item.question.captions).value();
     item.answer = {solution.firstLine, solution.secondLine};
     return item;
 }
@@ -45,6 +45,21 @@ PolygonItem makePolygon(int kind, shell::RandomSource& draws)
 }
 
 } // namespace
+
+std::string_view sheetInstruction(Activity activity)
+{
+    switch (activity) {
+    case Activity::Mappings:
+        return "Complete the mapping diagram....";
+    case Activity::Units:
+        return "Convert...";
+    case Activity::Estimation:
+    case Activity::ParallelLines:
+    case Activity::Polygons:
+        break;
+    }
+    return {};
+}
 
 Item makeItem(Activity activity, int mode, shell::RandomSource& draws)
 {

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -39,6 +40,10 @@ struct PolygonItem {
 
 using Item =
     std::variant<estimation::Question, mappings::Question, units::Question, ParallelLinesItem, PolygonItem>;
+
+// The instruction a sheet of the activity starts with, as the screen shows it above every
+// question; empty where each question carries its own.
+std::string_view sheetInstruction(Activity activity);
 
 // Makes the next question of the activity in the given mode (an index into its modes).
 Item makeItem(Activity activity, int mode, shell::RandomSource& draws);

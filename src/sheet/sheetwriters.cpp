@@ -27,8 +27,6 @@ constexpr std::string_view kParallelFigure = "                             /\n"
                                              "                   g /  h\n"
                                              "                    /\n";
 
-constexpr std::string_view kMappingsInstruction = "Complete the mapping diagram....";
-constexpr std::string_view kUnitsInstruction = "Convert...";
 
 // The length of the valid UTF-8 sequence starting at `at`, or 0 if the bytes there are not one.
 std::size_t sequenceLength(std::string_view text, std::size_t at)
@@ -219,7 +217,7 @@ void writeNumbered(std::ostream& out, int number, int numberWidth, const std::ve
         const std::string extra(lead, ' ');
         for (const std::string& line :
              wrapText(std::string_view(paragraph).substr(lead), columns - static_cast<int>(lead))) {
-            out << (first ? label + " " : indent) << extra << trimmedRight(line) << "\n";
+            out << (first ? label + " " : indent) << extra << line << "\n";
             first = false;
         }
     }
@@ -324,12 +322,9 @@ TextWriter::TextWriter(std::ostream& out, Activity activity, int mode, int count
     , m_numberWidth(static_cast<int>(std::to_string(count).size()))
 {
     m_out << sheetTitle(activity, mode) << "\n\n";
-    switch (activity) {
-    case Activity::Mappings:
-        m_out << kMappingsInstruction << "\n\n";
-        break;
-    case Activity::Units: {
-        m_out << kUnitsInstruction << "\n\n";
+    if (const std::string_view instruction = sheetInstruction(activity); !instruction.empty())
+        m_out << instruction << "\n\n";
+    if (activity == Activity::Units) {
         const units::ReferenceFrame frame =
             units::referenceFrame(units::referenceFor(static_cast<units::Mode>(mode + 1)));
         if (!frame.caption.empty()) {
@@ -338,14 +333,8 @@ TextWriter::TextWriter(std::ostream& out, Activity activity, int mode, int count
                 m_out << "  " << fact.caption << "\n";
             m_out << "\n";
         }
-        break;
-    }
-    case Activity::ParallelLines:
+    } else if (activity == Activity::ParallelLines) {
         m_out << kParallelFigure << "\n";
-        break;
-    case Activity::Estimation:
-    case Activity::Polygons:
-        break;
     }
 }
 

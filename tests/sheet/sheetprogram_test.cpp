@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -32,9 +33,16 @@ struct Outcome {
     QByteArray err;
 };
 
-Outcome run(const QString& program, const QStringList& arguments, const QString& folder = {})
+// timeZone: a POSIX TZ value for the program, or empty for the test's own.
+Outcome run(const QString& program, const QStringList& arguments, const QString& folder = {},
+            const QString& timeZone = {})
 {
     QProcess process;
+    if (!timeZone.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TZ"), timeZone);
+        process.setProcessEnvironment(environment);
+    }
     process.setProgram(program);
     process.setArguments(arguments);
     if (!folder.isEmpty())
@@ -49,9 +57,9 @@ Outcome run(const QString& program, const QStringList& arguments, const QString&
     return result;
 }
 
-Outcome sheet(const QStringList& arguments, const QString& folder = {})
+Outcome sheet(const QStringList& arguments, const QString& folder = {}, const QString& timeZone = {})
 {
-    return run(QStringLiteral(CHALKFACE_SHEET), arguments, folder);
+    return run(QStringLiteral(CHALKFACE_SHEET), arguments, folder, timeZone);
 }
 
 QString qs(const std::string& text)
@@ -241,11 +249,15 @@ TEST(SheetProgram, SameSeedSameBytesInEveryFormat)
             continue; // the default modes are covered by their named rows
         for (const char* format : {"text", "json", "pdf"}) {
             SCOPED_TRACE(caseName(c) + " as " + format);
+            // In two time zones too, as one classroom's clock goes over to summer time.
             QByteArray outputs[2];
-            for (QByteArray& output : outputs) {
+            const QString zones[2] = {QStringLiteral("UTC0"), QStringLiteral("XYZ-3")};
+            for (int run = 0; run < 2; ++run) {
+                QByteArray& output = outputs[run];
                 const QString file = folder.filePath("sheet");
                 const Outcome result = sheet(
-                    arguments(c, {"--seed", "77", "--count", "6", "--format", format, "--output", file}));
+                    arguments(c, {"--seed", "77", "--count", "6", "--format", format, "--output", file}), {},
+                    zones[run]);
                 ASSERT_EQ(result.status, 0) << result.err.toStdString();
                 QFile written(file);
                 ASSERT_TRUE(written.open(QIODevice::ReadOnly));
@@ -350,6 +362,35 @@ TEST(SheetProgram, ABadRunLeavesAnEarlierFileAsItWas)
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), contents);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.json"});
+}
+
+TEST(SheetProgram, OutputReplacesFilesButWritesDevicesAndFollowsLinks)
+{
+    QTemporaryDir folder;
+    const QString real = folder.filePath("real.txt");
+    const QString link = folder.filePath("link.txt");
+    QFile old(real);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    ASSERT_TRUE(old.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    ASSERT_TRUE(QFile::link(real, link));
+
+    ASSERT_EQ(sheet({"units", "--seed", "3", "--output", link}).status, 0);
+    EXPECT_TRUE(QFileInfo(link).isSymLink()) << "the link stays a link";
+    QFile written(real);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), sheet({"units", "--seed", "3"}).out);
+    EXPECT_EQ(written.permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              (QStringList{"link.txt", "real.txt"}));
+
+    // A device is written as it stands, never replaced by a file of that name.
+    const Outcome toDevice = sheet({"units", "--format", "pdf", "--output", "/dev/null"});
+    EXPECT_EQ(toDevice.status, 0) << toDevice.err.toStdString();
+    EXPECT_TRUE(toDevice.out.isEmpty());
+    EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/null")).isFile());
 }
 
 // --- The PDF ------------------------------------------------------------------------------------
