@@ -27,7 +27,6 @@ constexpr std::string_view kParallelFigure = "                             /\n"
                                              "                   g /  h\n"
                                              "                    /\n";
 
-
 // The length of the valid UTF-8 sequence starting at `at`, or 0 if the bytes there are not one.
 std::size_t sequenceLength(std::string_view text, std::size_t at)
 {

@@ -106,7 +106,8 @@ TEST(SheetOptions, BadCommandLinesNameWhatWasWrong)
         {"option given twice", {"units", "--seed", "1", "--seed", "2"}, "--seed is given more than once"},
         {"empty output name", {"units", "--output", ""}, "--output needs a file name"},
         {"pdf without a file", {"units", "--format", "pdf"}, "a pdf worksheet needs --output FILE"},
-        {"pdf past its most questions", {"units", "--format", "pdf", "--output", "u.pdf", "--count", "10001"},
+        {"pdf past its most questions",
+         {"units", "--format", "pdf", "--output", "u.pdf", "--count", "10001"},
          "a pdf worksheet holds at most 10,000 questions, not \"10001\""},
     };
     for (const Case& c : cases) {
