@@ -18,7 +18,7 @@
 #include "shell/toolkit/screen.h"
 #include "shell/toolkit/screens.h"
 #include "shell/topicmenu.h"
-#include "shell/topictable.h"
+#include "shell/core/topictable.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/screens.h"
-#include "shell/topictable.h"
+#include "shell/core/topictable.h"
 
 #include <QApplication>
 #include <QKeyEvent>

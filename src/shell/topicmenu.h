@@ -4,7 +4,7 @@
 #pragma once
 
 #include "shell/menuscreen.h"
-#include "shell/topictable.h"
+#include "shell/core/topictable.h"
 
 namespace shell {
 

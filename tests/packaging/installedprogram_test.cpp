@@ -10,7 +10,7 @@
 #include "shell/titlescreen.h"
 #include "shell/toolkit/pictures.h"
 #include "shell/topicmenu.h"
-#include "shell/topictable.h"
+#include "shell/core/topictable.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -17,7 +17,7 @@
 #include "shell/titlescreen.h"
 #include "shell/toolkit/errors.h"
 #include "shell/topicmenu.h"
-#include "shell/topictable.h"
+#include "shell/core/topictable.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -10,7 +10,7 @@
 #include "shell/titlescreen.h"
 #include "shell/toolkit/screens.h"
 #include "shell/topicscreen.h"
-#include "shell/topictable.h"
+#include "shell/core/topictable.h"
 #include "units/unitsscreen.h"
 
 #include <QApplication>

@@ -9,7 +9,7 @@
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/platform.h"
 #include "shell/topicmenu.h"
-#include "shell/topictable.h"
+#include "shell/core/topictable.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

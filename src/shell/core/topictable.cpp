@@ -1,4 +1,4 @@
-#include "shell/topictable.h"
+#include "shell/core/topictable.h"
 
 namespace shell {
 
