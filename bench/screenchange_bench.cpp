@@ -7,6 +7,7 @@
 // time), then measured the given number of times.
 //
 // Usage: screenchange_bench [--samples N] [--only TEXT]  (only the changes whose name holds TEXT)
+#include "registry/registry.h"
 #include "summary.h"
 
 #include "allscreens.h"
@@ -234,7 +235,7 @@ std::vector<Change> allChanges()
     for (const shell::TopicMenuRow& row : shell::kTopicMenus) {
         for (int i = 0; i < static_cast<int>(row.topics.size()); ++i) {
             const shell::Topic& topic = row.topics[static_cast<std::size_t>(i)];
-            if (!topic.hasActivity)
+            if (!registry::byScreenName(topic.screen))
                 continue;
             const QString menu = qtext(row.screen);
             changes.push_back({std::string(row.screen) + " -> " + std::string(topic.screen), menu,

@@ -32,9 +32,6 @@ extern char** environ;
 
 namespace {
 
-// Set for the program only by this benchmark: quit right after the title screen's first paint.
-constexpr const char* kQuitSwitch = "CHALKFACE_QUIT_AFTER_FIRST_PAINT=1";
-
 constexpr int kPatienceMs = 10000; // for a program that never paints
 
 constexpr double kTimeTarget = 1.5;  // times the baseline's
@@ -59,7 +56,7 @@ Run runOnce(const std::string& program)
     if (pipe(out) != 0)
         throw std::runtime_error("cannot make a pipe");
 
-    std::vector<std::string> settings{"QT_QPA_PLATFORM=offscreen", kQuitSwitch};
+    std::vector<std::string> settings{"QT_QPA_PLATFORM=offscreen"};
     for (char** e = environ; *e; ++e) {
         const std::string_view setting = *e;
         if (!setting.starts_with("QT_QPA_PLATFORM=") && !setting.starts_with("CHALKFACE_"))

@@ -1,5 +1,7 @@
 #include "angles/anglesscreen.h"
 
+#include "angles/activity.h"
+
 #include "shell/toolkit/screens.h"
 
 #include <initializer_list>
@@ -12,8 +14,6 @@ namespace {
 using shell::FontSpec;
 using shell::TwipRect;
 
-const QString kParallelCaption = QStringLiteral("Angles and Parallel Lines");
-const QString kPolygonsCaption = QStringLiteral("Interior Angles of Polygons");
 
 // The answer frame under the parallel lines, two lines that size to their text.
 constexpr TwipRect kParallelFrame{150, 6705, 8565, 1230};
@@ -40,8 +40,7 @@ constexpr TwipRect kLabel4Place{1680, 1680, 120, 240};
 constexpr TwipRect kLabel5Place{1680, 1860, 120, 240};
 constexpr TwipRect kLabel8Place{8370, kPolygonFrameTop + kPolygonTextTop, kPolygonTextWidth, 2085};
 
-constexpr TwipRect kOption1Place{9570, 5775, 2250, 435};
-constexpr TwipRect kOption2Place{9570, 6225, 2250, 435};
+constexpr TwipRect kModePlaces[] = {{9570, 5775, 2250, 435}, {9570, 6225, 2250, 435}};
 
 constexpr double kQuestionDesignPoints = 39.75;
 constexpr double kAnswerPoints = 15.75;
@@ -77,8 +76,7 @@ void moveTo(shell::Label* label, LabelPlace place)
 } // namespace
 
 AnglesScreen::AnglesScreen(shell::Screens& screens, AnglesTopic topic)
-    : ActivityScreen(screens, topic == AnglesTopic::Polygons ? kPolygonsName : kParallelName,
-                     topic == AnglesTopic::Polygons ? kPolygonsCaption : kParallelCaption)
+    : ActivityScreen(screens, activities()[topic == AnglesTopic::Polygons ? 1 : 0])
     , Label7(this, QStringLiteral("Label7"))
     , m_topic(topic)
 {
@@ -139,11 +137,9 @@ AnglesScreen::AnglesScreen(shell::Screens& screens, AnglesTopic topic)
         // The arrowheads belong to the parallel lines; over a polygon they would be stray marks.
         for (shell::LineControl* line : {Line4, Line5, Line6, Line7})
             line->setVisible(false);
-        Option1 =
-            addModeOption(QStringLiteral("Option1"), QStringLiteral("Split into triangles"), kOption1Place);
-        Option2 =
-            addModeOption(QStringLiteral("Option2"), QStringLiteral("Angle at the centre"), kOption2Place);
-        Option1->setChecked(true);
+        const auto options = addModeOptions(activities()[1], kModePlaces);
+        Option1 = options[0];
+        Option2 = options[1];
     }
 }
 
@@ -369,7 +365,7 @@ void AnglesScreen::showPolygonAnswer(const std::string& text)
     Frame1->setVisible(true);
 }
 
-void defineAnglesScreens(shell::Screens& screens)
+void defineScreens(shell::Screens& screens)
 {
     screens.define(AnglesScreen::kParallelName,
                    [](shell::Screens& s) { return new AnglesScreen(s, AnglesTopic::ParallelLines); });

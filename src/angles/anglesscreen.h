@@ -5,6 +5,8 @@
 // the next-question and solution buttons: 1 triangles, 2 angle at the centre, 3 parallel lines.
 #pragma once
 
+#include "angles/activity.h"
+
 #include "angles/parallellines.h"
 #include "angles/polygon.h"
 #include "shell/activityscreen.h"
@@ -24,8 +26,8 @@ enum class AnglesTopic { ParallelLines, Polygons };
 class AnglesScreen : public shell::ActivityScreen {
     Q_OBJECT
 public:
-    static inline const QString kParallelName = QStringLiteral("parallel");
-    static inline const QString kPolygonsName = QStringLiteral("polygons");
+    static inline const QString kParallelName = shell::qtext(activities()[0].screen);
+    static inline const QString kPolygonsName = shell::qtext(activities()[1].screen);
 
     enum ProblemKind { Triangles = 1, CentreAngle = 2, ParallelLines = 3 };
 
@@ -85,6 +87,6 @@ private:
 };
 
 // Defines `parallel` and `polygons`.
-void defineAnglesScreens(shell::Screens& screens);
+void defineScreens(shell::Screens& screens);
 
 } // namespace angles

@@ -1,16 +1,11 @@
 #include "allscreens.h"
 
-#include "angles/anglesscreen.h"
-#include "estimation/estimationscreen.h"
-#include "mappings/mappingsscreen.h"
+#include "registry/screens.h"
 #include "shell/shellscreens.h"
-#include "units/unitsscreen.h"
 
 void defineAllScreens(shell::Screens& screens)
 {
+    registry::defineActivityScreens(screens);
+    // Last: the shell gives every topic whose screen no activity defines a screen of its own.
     shell::defineShellScreens(screens);
-    estimation::defineEstimationScreen(screens);
-    mappings::defineMappingsScreen(screens);
-    units::defineUnitsScreen(screens);
-    angles::defineAnglesScreens(screens);
 }

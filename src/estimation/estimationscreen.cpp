@@ -1,8 +1,10 @@
 #include "estimation/estimationscreen.h"
 
+#include "estimation/activity.h"
 #include "shell/toolkit/screens.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace estimation {
 namespace {
@@ -10,18 +12,12 @@ namespace {
 using shell::Align;
 using shell::TwipRect;
 
-struct Mode {
-    const char* caption;
-    TwipRect place;
-    int low;
-    int high;
-};
-
-constexpr Mode kModes[] = {
-    {"Decimal Places", {9570, 4350, 2100, 390}, 1, 2},
-    {"Significant Figures", {9570, 4875, 2100, 390}, 3, 4},
-    {"Estimation", {9570, 5415, 2100, 390}, 5, 5},
-    {"Mixed", {9570, 5940, 2100, 390}, 1, 5},
+// Where each mode's option button stands, in mode order.
+constexpr TwipRect kModePlaces[] = {
+    {9570, 4350, 2100, 390},
+    {9570, 4875, 2100, 390},
+    {9570, 5415, 2100, 390},
+    {9570, 5940, 2100, 390},
 };
 
 constexpr double kAnswerFrameWidth = 4620;
@@ -49,23 +45,21 @@ EstimationScreen::EstimationScreen(shell::Screens& screens)
     Label4 = shell::makeLabel(Frame1, QStringLiteral("Label4"), {1110, 1800, 2310, 1155}, kLine);
     Label4->setVisible(false);
 
-    shell::OptionButton** options[] = {&Option1, &Option2, &Option3, &Option4};
-    for (std::size_t i = 0; i < std::size(kModes); ++i)
-        *options[i] = addModeOption(QStringLiteral("Option%1").arg(i + 1), QLatin1String(kModes[i].caption),
-                                    kModes[i].place);
-    Option1->setChecked(true);
+    const auto options = addModeOptions(activities()[0], kModePlaces);
+    Option1 = options[0];
+    Option2 = options[1];
+    Option3 = options[2];
+    Option4 = options[3];
 }
 
 void EstimationScreen::loadActivity()
 {
-    m_high = kModes[0].high;
-    m_low = kModes[0].low;
+    modeChosen(0);
 }
 
 void EstimationScreen::modeChosen(int option)
 {
-    m_low = kModes[option].low;
-    m_high = kModes[option].high;
+    std::tie(m_low, m_high) = kindsOfMode(option);
 }
 
 void EstimationScreen::makeinvis()
@@ -104,7 +98,7 @@ void EstimationScreen::showSolution()
     Frame1->setWidthTwips(std::max(kAnswerFrameWidth, widest + kAnswerMargin));
 }
 
-void defineEstimationScreen(shell::Screens& screens)
+void defineScreens(shell::Screens& screens)
 {
     screens.define(EstimationScreen::kName, [](shell::Screens& s) { return new EstimationScreen(s); });
 }

@@ -2,6 +2,8 @@
 // modes choosing the kinds of question, and an answer frame revealed by the solution button.
 #pragma once
 
+#include "estimation/activity.h"
+
 #include "estimation/estimationquestions.h"
 #include "shell/activityscreen.h"
 
@@ -14,7 +16,7 @@ namespace estimation {
 class EstimationScreen : public shell::ActivityScreen {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("sigfig");
+    static inline const QString kName = shell::qtext(activities()[0].screen);
 
     explicit EstimationScreen(shell::Screens& screens);
 
@@ -50,6 +52,7 @@ private:
     int m_kind = 0;
 };
 
-void defineEstimationScreen(shell::Screens& screens);
+// Makes the activity's screen known by name.
+void defineScreens(shell::Screens& screens);
 
 } // namespace estimation

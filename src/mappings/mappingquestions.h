@@ -13,7 +13,7 @@ class RandomSource;
 
 namespace mappings {
 
-enum class Mode { FindRange = 1, FindDomain = 2, Mixed = 3 };
+enum class Mode { FindRange, FindDomain, Mixed };
 
 enum class Column { Domain, Range };
 

@@ -1,5 +1,7 @@
 #include "mappings/mappingsscreen.h"
 
+#include "mappings/activity.h"
+
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/screens.h"
 
@@ -15,15 +17,10 @@ using shell::Rgb;
 using shell::TwipRect;
 namespace colour = shell::colour;
 
-const QString kCaption = QStringLiteral("Mappings");
-const QString kInstruction = QStringLiteral("Complete the mapping diagram....");
 const QString kRuleFrame = QStringLiteral("Mapping");
 const QString kX = QStringLiteral("x ");
 const QString kDomainFrame = QStringLiteral("Domain");
 const QString kRangeFrame = QStringLiteral("Range");
-const QString kFindRange = QStringLiteral("Find the Range");
-const QString kFindDomain = QStringLiteral("Find the Domain");
-const QString kMixed = QStringLiteral("Mixed");
 
 // Design layout in twips (left, top, width, height), relative to each control's container.
 constexpr TwipRect kLabel1{315, 150, 7650, 720};
@@ -34,9 +31,7 @@ constexpr TwipRect kLabel3{3900, 45, 3930, 1095};
 constexpr TwipRect kFrame1{1755, 2280, 2430, 4320};
 constexpr TwipRect kImage1{4200, 2810, 2400, 3015};
 constexpr TwipRect kFrame2{6675, 2295, 2430, 4320};
-constexpr TwipRect kOption1{9630, 5220, 2100, 435};
-constexpr TwipRect kOption2{9630, 5670, 2025, 435};
-constexpr TwipRect kOption3{9630, 6135, 1650, 435};
+constexpr TwipRect kModePlaces[] = {{9630, 5220, 2100, 435}, {9630, 5670, 2025, 435}, {9630, 6135, 1650, 435}};
 // The panel and its buttons as designed; the standard set-up moves them to the corner.
 constexpr TwipRect kFramestatus{945, 7620, 9480, 675};
 constexpr TwipRect kCmdgo{105, 180, 1020, 420};
@@ -105,9 +100,9 @@ void fitDomainLabel(shell::Label* label)
 } // namespace
 
 MappingsScreen::MappingsScreen(shell::Screens& screens)
-    : ActivityScreen(screens, kName, kCaption, QStringLiteral("framestatus"))
+    : ActivityScreen(screens, activities()[0], QStringLiteral("framestatus"))
     , Label1(shell::makeLabel(this, QStringLiteral("Label1"), kLabel1, {{"Tahoma", 24}, colour::yellow},
-                              kInstruction))
+                              shell::qtext(activities()[0].intro(0).instruction)))
     , Frame3(shell::makeFrame(this, QStringLiteral("Frame3"), kFrame3, kFrameFont, colour::white, kRuleFrame))
     , Label2(shell::makeLabel(Frame3, QStringLiteral("Label2"), kLabel2, {{"Tahoma", 48}, colour::white}, kX))
     , Image2(makePicture(Frame3, "Image2", kImage2))
@@ -119,13 +114,13 @@ MappingsScreen::MappingsScreen(shell::Screens& screens)
     , Frame2(
           shell::makeFrame(this, QStringLiteral("Frame2"), kFrame2, kFrameFont, colour::yellow, kRangeFrame))
     , Label5(Frame2, QStringLiteral("Label5"))
-    , Option1(addModeOption(QStringLiteral("Option1"), kFindRange, kOption1))
-    , Option2(addModeOption(QStringLiteral("Option2"), kFindDomain, kOption2))
-    , Option3(addModeOption(QStringLiteral("Option3"), kMixed, kOption3))
 {
     makeColumn(Label4, kDomainLeft, kDomainWidth, kDomainHeight, 36, colour::white);
     makeColumn(Label5, kRangeLeft, kRangeWidth, kRangeHeight, 36, colour::yellow);
-    Option1->setChecked(true);
+    const auto options = addModeOptions(activities()[0], kModePlaces);
+    Option1 = options[0];
+    Option2 = options[1];
+    Option3 = options[2];
 
     Framestatus->setTwipGeometry(kFramestatus);
     cmdgo->setTwipGeometry(kCmdgo);
@@ -157,7 +152,7 @@ void MappingsScreen::nextQuestion()
 
 void MappingsScreen::modeChosen(int option)
 {
-    m_mode = static_cast<Mode>(option + 1);
+    m_mode = static_cast<Mode>(option);
 }
 
 void MappingsScreen::calculate()
@@ -217,7 +212,7 @@ void MappingsScreen::hideSolution()
     setColumnVisible(hiddenColumn(), false);
 }
 
-void defineMappingsScreen(shell::Screens& screens)
+void defineScreens(shell::Screens& screens)
 {
     screens.define(MappingsScreen::kName, [](shell::Screens& s) { return new MappingsScreen(s); });
 }

@@ -3,6 +3,8 @@
 // which column is hidden; the solution button reveals it.
 #pragma once
 
+#include "mappings/activity.h"
+
 #include "mappings/mappingquestions.h"
 #include "shell/activityscreen.h"
 
@@ -11,7 +13,7 @@ namespace mappings {
 class MappingsScreen : public shell::ActivityScreen {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("mappings");
+    static inline const QString kName = shell::qtext(activities()[0].screen);
     static inline const QString kDiagramPicture = QStringLiteral("Images\\mapping3.jpg");
     static inline const QString kRulePicture = QStringLiteral("Images\\mapping4.jpg");
 
@@ -55,6 +57,6 @@ private:
 };
 
 // Registers the screen under its name, with the clock-seeded random source.
-void defineMappingsScreen(shell::Screens& screens);
+void defineScreens(shell::Screens& screens);
 
 } // namespace mappings

@@ -3,7 +3,6 @@
 #include "sheet/outputfile.h"
 #include "sheet/pdfsheet.h"
 #include "sheet/sheetoptions.h"
-#include "sheet/sheetquestions.h"
 #include "sheet/sheetwriters.h"
 
 #include "shell/core/randomsource.h"
@@ -32,8 +31,8 @@ int badInput(const std::string& message)
     return kBadInput;
 }
 
-void writePdf(int& argc, char** argv, const sheet::Options& options, shell::RandomSource& draws,
-              std::ostream& out)
+void writePdf(int& argc, char** argv, const sheet::Options& options, shell::QuestionMaker& questions,
+              shell::RandomSource& draws, std::ostream& out)
 {
     // A worksheet is made on servers too, where there is no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -49,15 +48,15 @@ void writePdf(int& argc, char** argv, const sheet::Options& options, shell::Rand
     }
     QGuiApplication application(argc, argv);
 
-    std::vector<sheet::Item> items;
+    std::vector<shell::Exercise> items;
     items.reserve(static_cast<std::size_t>(options.count));
     for (int i = 0; i < options.count; ++i)
-        items.push_back(sheet::makeItem(options.activity, options.mode, draws));
+        items.push_back(questions.make(options.mode, draws));
 
     sheet::PdfSettings settings;
     settings.fontFamily = shell::registerFonts();
     settings.fixedDate = options.seed.has_value();
-    const QByteArray pdf = sheet::pdfWorksheet(options.activity, options.mode, items, settings);
+    const QByteArray pdf = sheet::pdfWorksheet(*options.activity, options.mode, items, settings);
     out.write(pdf.constData(), pdf.size());
 }
 
@@ -66,21 +65,22 @@ void writeSheet(int& argc, char** argv, const sheet::Options& options, std::ostr
     std::unique_ptr<shell::ClockRandom> draws = options.seed
                                                     ? std::make_unique<shell::ClockRandom>(*options.seed)
                                                     : std::make_unique<shell::ClockRandom>();
+    const shell::Activity& activity = *options.activity;
+    const std::unique_ptr<shell::QuestionMaker> questions = activity.questions();
     switch (options.format) {
     case sheet::Format::Text: {
-        sheet::TextWriter writer(out, options.activity, options.mode, options.count);
+        sheet::TextWriter writer(out, activity, options.mode, options.count);
         for (int i = 0; i < options.count; ++i)
-            writer.add(sheet::makeItem(options.activity, options.mode, *draws));
+            writer.add(questions->make(options.mode, *draws));
         writer.finish();
         break;
     }
     case sheet::Format::Json:
         for (int i = 0; i < options.count; ++i)
-            sheet::writeJsonLine(out, options.activity, options.mode,
-                                 sheet::makeItem(options.activity, options.mode, *draws));
+            sheet::writeJsonLine(out, activity, options.mode, questions->make(options.mode, *draws));
         break;
     case sheet::Format::Pdf:
-        writePdf(argc, argv, options, *draws, out);
+        writePdf(argc, argv, options, *questions, *draws, out);
         break;
     }
 }

@@ -1,7 +1,9 @@
 #include "sheet/pdfsheet.h"
 
+#include "sheet/sheetoptions.h"
+#include "sheet/sheetwriters.h"
 #include "shell/core/colours.h"
-#include "shell/toolkit/figurepainter.h"
+#include "shell/toolkit/drawingpainter.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -30,52 +32,31 @@ constexpr double kGap = 7;         // between questions
 constexpr int kDotsPerInch = 600;
 constexpr double kMillimetresPerInch = 25.4;
 
-// Screen fonts are sized at 96 dots per inch, 15 twips to the pixel: 20 twips to the point.
-constexpr double kTwipsPerPoint = 20;
-
 const QColor kInk(0, 0, 0);
 const QColor kGuide(140, 140, 140);
 const QColor kPanel(238, 238, 238);
 const QColor kFooterInk(110, 110, 110);
 
-// Yellow lines on the screens' blue would vanish on white paper: the outline lines print black
-// and the black construction lines (diagonals, spokes) grey. Marks in colour keep it.
-shell::Rgb paperColour(shell::Rgb colour)
+// Light lines and texts on the screens' blue would vanish on white paper: yellow and white print
+// black, black construction lines grey, and the blue itself is the paper. Fills keep their
+// colour (a white counter stays white, outlined), and so does orange.
+shell::Rgb onPaper(shell::Rgb colour, shell::ColourUse use)
 {
-    if (colour == shell::colour::yellow)
+    if (colour == shell::colour::screenBlue || colour == shell::colour::panelBlue)
+        return shell::colour::white;
+    if (use == shell::ColourUse::Fill)
+        return colour;
+    if (colour == shell::colour::yellow || colour == shell::colour::white)
         return shell::colour::black;
     if (colour == shell::colour::black)
         return {120, 120, 120};
     return colour;
 }
 
-shell::Figure onPaper(shell::Figure figure)
-{
-    for (shell::Segment& segment : figure)
-        segment.colour = paperColour(segment.colour);
-    return figure;
-}
-
 QString qs(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-// Where a figure drawn in twips lands on the page: the twips point `origin` at (x, y) mm,
-// each twip `mmPerTwip` long.
-struct TwipsView {
-    double x = 0;
-    double y = 0;
-    shell::PointTwips origin;
-    double mmPerTwip = 0;
-};
-
-// A screen label's font, in points as the screens set them.
-struct LabelFont {
-    double points = 12;
-    bool bold = false;
-    bool underline = false;
-};
 
 // The painter and the running position down the page, in millimetres.
 class Layout {
@@ -157,48 +138,15 @@ public:
         m_painter.fillPath(head, kInk);
     }
 
-    void figure(const shell::Figure& figure, const TwipsView& view)
+    // A drawing with its area scaled to the box at (x, y) mm, `width` mm wide, in paper colours.
+    void drawing(const shell::Drawing& drawing, double x, double y, double width)
     {
-        m_painter.save();
-        m_painter.translate(dev(view.x), dev(view.y));
-        // The figure painter works in screen pixels, 15 twips each.
-        const double scale = dev(view.mmPerTwip) * shell::kTwipsPerPixel;
-        m_painter.scale(scale, scale);
-        m_painter.translate(-view.origin.x / shell::kTwipsPerPixel, -view.origin.y / shell::kTwipsPerPixel);
-        shell::paintFigure(m_painter, onPaper(figure));
-        m_painter.restore();
+        const double unitsPerTwip = dev(width) / drawing.area.width;
+        shell::paintDrawing(m_painter, drawing, {{dev(x), dev(y)}, {drawing.area.left, drawing.area.top}, unitsPerTwip},
+                            m_family, onPaper);
     }
 
-    // A screen label's font with its size in twips, for text placed in a figure's twips.
-    QFont labelFont(const LabelFont& style) const
-    {
-        QFont font(m_family);
-        font.setPixelSize(static_cast<int>(std::lround(style.points * kTwipsPerPoint)));
-        font.setBold(style.bold);
-        font.setUnderline(style.underline);
-        return font;
-    }
-
-    // The size in twips of a label sized to its text.
-    QSizeF labelSize(const QString& text, const LabelFont& style) const
-    {
-        const QFontMetricsF metrics(labelFont(style));
-        return {metrics.horizontalAdvance(text), metrics.height()};
-    }
-
-    // A label's text with its top left corner at (left, top) twips in the view.
-    void label(const TwipsView& view, double left, double top, const QString& text, const LabelFont& style)
-    {
-        m_painter.save();
-        m_painter.translate(dev(view.x), dev(view.y));
-        const double scale = dev(view.mmPerTwip);
-        m_painter.scale(scale, scale);
-        m_painter.translate(-view.origin.x, -view.origin.y);
-        m_painter.setFont(labelFont(style));
-        m_painter.setPen(kInk);
-        m_painter.drawText(QRectF(left, top, 20000, 2000), Qt::AlignLeft | Qt::AlignTop, text);
-        m_painter.restore();
-    }
+    const QString& family() const { return m_family; }
 
     void ensureRoom(double height)
     {
@@ -254,337 +202,196 @@ void writingLine(Layout& page, double baseline, const QString& label, double fro
     page.line(from, baseline, to, baseline);
 }
 
-// --- Estimation -------------------------------------------------------------------------------
+// --- Questions --------------------------------------------------------------------------------
 
-constexpr double kAnswerFrom = 132; // where the answer lines start, mm
+constexpr double kAnswerFrom = 132; // where an answer line beside a short question starts, mm
 constexpr double kRowHeight = 10;   // between writing lines, mm
+constexpr double kFigureWidest = 78;  // mm
+constexpr double kFigureTallest = 45; // mm
+constexpr double kFigureGap = 5;      // between a figure and its text, mm
+constexpr double kKeyFigureWidest = 48;
+constexpr double kKeyFigureTallest = 40;
 
-double estimationHeight(const Layout& page, const estimation::Question& q)
+// A figure's width on the page: its area scaled to fit the box, never stretched.
+double figureWidth(const shell::Drawing& drawing, double widest, double tallest)
 {
-    const double text = kRight - kLeft - kNumberWidth;
-    return page.measure(qs(q.instruction), page.font(11), text) + 2 + page.lineHeight(page.font(18)) +
-           (q.result ? kRowHeight : 0);
+    const shell::TwipRect& area = drawing.area;
+    if (area.width <= 0 || area.height <= 0)
+        return 0;
+    return std::min(widest, tallest * area.width / area.height);
 }
 
-void drawEstimation(Layout& page, int number, const estimation::Question& q)
+double figureHeight(const shell::Drawing& drawing, double width)
 {
-    const double x = kLeft + kNumberWidth;
-    drawNumber(page, number, kLeft, page.y);
-    const double instruction = page.write(x, page.y, kRight - x, qs(q.instruction), page.font(11));
-    const QFont big = page.font(18);
-    const double top = page.y + instruction + 2;
-    page.write(x + 6, top, kAnswerFrom - x - 30, qs(q.question), big);
-    const double baseline = top + page.ascent(big);
-    if (q.result) {
-        writingLine(page, baseline, QStringLiteral("Estimate"), kAnswerFrom, kRight);
-        writingLine(page, baseline + kRowHeight, QStringLiteral("="), kAnswerFrom, kRight);
-    } else {
-        writingLine(page, baseline, QStringLiteral("Answer"), kAnswerFrom, kRight);
+    return drawing.area.width > 0 ? width * drawing.area.height / drawing.area.width : 0;
+}
+
+struct QuestionBlock {
+    QStringList instruction;
+    QStringList lines;
+    int writingLines = 1;
+    std::optional<shell::Drawing> figure;
+};
+
+QuestionBlock questionBlock(const shell::Exercise& exercise, const std::string& sheetInstruction,
+                            const shell::TextMeasure& measure)
+{
+    QuestionBlock block;
+    if (!exercise.instruction.empty() && exercise.instruction != sheetInstruction)
+        block.instruction << qs(exercise.instruction);
+    for (const shell::Line& line : exercise.question)
+        block.lines << qs(line.text);
+    if (exercise.figure)
+        block.figure = exercise.figure(shell::FigureState::Question, measure);
+    else
+        for (const std::string& line : exercise.described)
+            block.lines << qs(line);
+    block.writingLines = std::max<int>(1, static_cast<int>(exercise.answer.size()));
+    return block;
+}
+
+class QuestionPainter {
+public:
+    explicit QuestionPainter(Layout& page)
+        : m_page(page)
+    {
     }
-}
 
-// --- Mappings ---------------------------------------------------------------------------------
-
-constexpr double kCellWidth = (kRight - kLeft) / 2;
-constexpr double kColumnTop = 17; // from the top of a diagram cell
-constexpr double kColumnWidth = 26;
-constexpr double kRangeOffset = 58; // the range column's left edge from the cell's
-constexpr double kDomainOffset = 8;
-constexpr double kValuePitch = 9;
-// The ends of a column are round: the padding keeps the first and last boxes inside them.
-constexpr double kColumnPadding = 4.5;
-constexpr double kColumnHeight = 5 * kValuePitch + 2 * kColumnPadding;
-constexpr double kBlankWidth = 17;
-constexpr double kMappingHeight = kColumnTop + kColumnHeight + kGap;
-
-double valueMiddle(double top, int row)
-{
-    return top + kColumnPadding + kValuePitch * (row + 0.5);
-}
-
-void drawMappingColumn(Layout& page, double left, double top, const QString& heading,
-                       const std::array<std::string, 5>& values, bool hidden)
-{
-    page.write(left, top - 6, kColumnWidth, heading, page.font(10, true), Qt::AlignHCenter);
-    page.box(left, top, kColumnWidth, kColumnHeight, kColumnWidth / 2, Qt::white);
-    const QFont valueFont = page.font(13);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const double middle = valueMiddle(top, static_cast<int>(i));
-        if (hidden) {
-            page.box(left + (kColumnWidth - kBlankWidth) / 2, middle - 3.5, kBlankWidth, 7, 0.8, Qt::white,
-                     0.25);
-        } else {
-            page.write(left, middle - page.lineHeight(valueFont) / 2, kColumnWidth, qs(values[i]), valueFont,
-                       Qt::AlignHCenter);
+    // Draws the question at the page's running position when `draw`; its height either way.
+    double place(int number, const QuestionBlock& block, bool draw)
+    {
+        const double figure = block.figure ? figureWidth(*block.figure, kFigureWidest, kFigureTallest) : 0;
+        const double x = kLeft + kNumberWidth + (figure > 0 ? figure + kFigureGap : 0);
+        const double width = kRight - x;
+        const double top = m_page.y;
+        double y = top;
+        if (draw) {
+            drawNumber(m_page, number, kLeft, top);
+            if (block.figure)
+                m_page.drawing(*block.figure, kLeft + kNumberWidth, top, figure);
         }
+        for (const QString& text : block.instruction)
+            y += put(x, y, width, text, m_page.font(11), draw) + 2;
+        const QFont big = m_page.font(14);
+        double lastWidth = 0;
+        for (const QString& text : block.lines) {
+            y += put(x + 4, y, width - 4, text, big, draw) + 1;
+            lastWidth = m_page.textWidth(text, big);
+        }
+        // A short question takes its answer line beside its last line; others write below.
+        double baseline = 0;
+        int below = block.writingLines;
+        if (!block.lines.isEmpty() && x + 4 + lastWidth + 8 < kAnswerFrom) {
+            baseline = y - 1 - m_page.lineHeight(big) + m_page.ascent(big);
+            if (draw)
+                writingLine(m_page, baseline, QStringLiteral("Answer"), kAnswerFrom, kRight);
+            --below;
+        } else {
+            baseline = y + kRowHeight - 4;
+            if (draw)
+                writingLine(m_page, baseline, QStringLiteral("Answer"), x + 18, kRight);
+            --below;
+        }
+        for (int i = 0; i < below; ++i) {
+            baseline += kRowHeight;
+            if (draw)
+                m_page.line(baseline > y ? x + 18 : kAnswerFrom, baseline, kRight, baseline);
+        }
+        const double text = std::max(y, baseline + 3) - top;
+        return std::max(text, block.figure ? figureHeight(*block.figure, figure) : 0) + kGap;
     }
-}
 
-void drawMapping(Layout& page, int number, const mappings::Question& q, double left)
-{
-    drawNumber(page, number, left, page.y + 0.5);
-    const QFont ruleFont = page.font(15);
-    page.write(left + kNumberWidth, page.y, kCellWidth - kNumberWidth,
-               QStringLiteral("x \u2192 ") + qs(q.rule), ruleFont);
-
-    const double top = page.y + kColumnTop;
-    const bool domainHidden = q.hidden == mappings::Column::Domain;
-    drawMappingColumn(page, left + kDomainOffset, top, QStringLiteral("Domain"), q.domain, domainHidden);
-    drawMappingColumn(page, left + kRangeOffset, top, QStringLiteral("Range"), q.range, !domainHidden);
-    for (int i = 0; i < 5; ++i) {
-        const double middle = valueMiddle(top, i);
-        page.arrow(left + kDomainOffset + kColumnWidth + 2, middle, left + kRangeOffset - 2);
+private:
+    double put(double x, double y, double width, const QString& text, const QFont& font, bool draw)
+    {
+        return draw ? m_page.write(x, y, width, text, font) : m_page.measure(text, font, width);
     }
-}
 
-// --- Units ------------------------------------------------------------------------------------
+    Layout& m_page;
+};
 
-constexpr double kUnitsRow = 12;
-constexpr double kUnitsAnswerFrom = 112; // mm
-constexpr double kUnitsAnswerTo = 176;
-
-void drawReferenceFrame(Layout& page, units::Mode mode)
+void drawQuestions(Layout& page, const std::vector<shell::Exercise>& items, const std::string& sheetInstruction)
 {
-    const units::ReferenceFrame frame = units::referenceFrame(units::referenceFor(mode));
-    if (frame.caption.empty())
-        return;
-    constexpr double kFactRow = 6;
-    const double rows = std::ceil(static_cast<double>(frame.facts.size()) / 2);
-    const double height = 10 + rows * kFactRow + 2;
-    page.box(kLeft, page.y, kRight - kLeft, height, 2, kPanel);
-    page.write(kLeft + 4, page.y + 2.5, 100, qs(frame.caption), page.font(11, true));
-    for (std::size_t i = 0; i < frame.facts.size(); ++i) {
-        const double column = static_cast<double>(i) < rows ? 0 : 1;
-        const double row = static_cast<double>(i) - column * rows;
-        page.write(kLeft + 8 + column * 80, page.y + 10 + row * kFactRow, 80, qs(frame.facts[i].caption),
-                   page.font(11));
+    const shell::FontMeasure measure(page.family());
+    QuestionPainter painter(page);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const QuestionBlock block = questionBlock(items[i], sheetInstruction, measure);
+        const int number = static_cast<int>(i) + 1;
+        page.ensureRoom(painter.place(number, block, false));
+        page.y += painter.place(number, block, true);
     }
-    page.y += height + kGap;
-}
-
-void drawUnits(Layout& page, int number, const units::Question& q)
-{
-    const QFont font = page.font(13);
-    drawNumber(page, number, kLeft, page.y);
-    page.write(kLeft + kNumberWidth, page.y, kUnitsAnswerFrom - kLeft - 15, qs(q.question), font);
-    writingLine(page, page.y + page.ascent(font), QStringLiteral("="), kUnitsAnswerFrom, kUnitsAnswerTo);
-}
-
-// --- Parallel lines ---------------------------------------------------------------------------
-
-// The part of the screen the figure and its labels take, in twips.
-constexpr shell::PointTwips kParallelCorner{1900, 2550};
-constexpr double kParallelTwipsWide = 7850;
-constexpr double kParallelTwipsHigh = 4150;
-constexpr double kParallelFigureWidth = 90; // mm
-constexpr double kParallelMmPerTwip = kParallelFigureWidth / kParallelTwipsWide;
-constexpr double kParallelFigureHeight = kParallelTwipsHigh * kParallelMmPerTwip;
-
-constexpr LabelFont kAngleFont{angles::kAngleLabelPoints, true, false};
-
-void drawParallelFigure(Layout& page, double x, double y,
-                        const std::array<std::string, angles::kAngleCount>& captions)
-{
-    const TwipsView view{x, y, kParallelCorner, kParallelMmPerTwip};
-    page.figure({angles::kParallelLines.begin(), angles::kParallelLines.end()}, view);
-    for (int i = 0; i < angles::kAngleCount; ++i) {
-        const angles::AngleLabel& label = angles::kAngleLabels[static_cast<std::size_t>(i)];
-        page.label(view, label.left, label.top, qs(captions[static_cast<std::size_t>(i)]), kAngleFont);
-    }
-}
-
-double parallelHeight()
-{
-    return kParallelFigureHeight + kGap;
-}
-
-void drawParallel(Layout& page, int number, const ParallelLinesItem& item)
-{
-    drawNumber(page, number, kLeft, page.y);
-    drawParallelFigure(page, kLeft + kNumberWidth, page.y, item.question.captions);
-
-    const double x = kLeft + kNumberWidth + kParallelFigureWidth + 4;
-    const double width = kRight - x;
-    const double question = page.write(x, page.y, width, qs(item.question.question), page.font(11));
-    // A line for each angle asked, in two columns: "a =", the line, then the degree sign.
-    const QFont font = page.font(11);
-    const double firstBaseline = page.y + question + 9;
-    const double half = width / 2;
-    int slot = 0;
-    for (int i = 0; i < angles::kAngleCount; ++i) {
-        if (i == item.question.given)
-            continue;
-        const double left = x + (slot % 2) * half;
-        const double baseline = firstBaseline + (slot / 2) * kRowHeight;
-        writingLine(page, baseline, qs(angles::angleLetter(i)) + QStringLiteral(" ="), left + 9,
-                    left + half - 8);
-        page.write(left + half - 7.5, baseline - page.ascent(font), 5, QStringLiteral("\u00b0"), font);
-        ++slot;
-    }
-}
-
-// --- Polygons ---------------------------------------------------------------------------------
-
-constexpr double kPolygonTwips = 2 * angles::kPolygonRadius + 300; // the figure's square
-constexpr LabelFont kLabel2Font{12, true, false};                  // "a": the interior angle
-constexpr LabelFont kLabel3Font{9.75, true, false};                // "b": the centre angle
-constexpr LabelFont kLabel4Font{9.75, true, true};                 // "a" over
-constexpr LabelFont kLabel5Font{9.75, true, false};                // "2"
-
-TwipsView polygonView(double x, double y, double size)
-{
-    return {x,
-            y,
-            {angles::kPolygonCentre.x - kPolygonTwips / 2, angles::kPolygonCentre.y - kPolygonTwips / 2},
-            size / kPolygonTwips};
-}
-
-angles::LabelSize toLabelSize(QSizeF size)
-{
-    return {size.width(), size.height()};
-}
-
-void drawPolygonQuestionFigure(Layout& page, const PolygonItem& item, double x, double y, double size)
-{
-    const angles::Polygon& polygon = item.question.polygon;
-    const TwipsView view = polygonView(x, y, size);
-    if (item.kind == kTrianglesKind) {
-        page.figure(angles::trianglesQuestionFigure(polygon), view);
-        return;
-    }
-    page.figure(angles::centreAngleQuestionFigure(polygon), view);
-    const QString a = QStringLiteral("a");
-    const angles::AngleMark mark = angles::angleMark(polygon, toLabelSize(page.labelSize(a, kLabel2Font)));
-    page.label(view, mark.label2.left, mark.label2.top, a, kLabel2Font);
-}
-
-void drawPolygonSolutionFigure(Layout& page, const PolygonItem& item, double x, double y, double size)
-{
-    const angles::Polygon& polygon = item.question.polygon;
-    const TwipsView view = polygonView(x, y, size);
-    if (item.kind == kTrianglesKind) {
-        page.figure(angles::trianglesSolutionFigure(polygon), view);
-        return;
-    }
-    page.figure(angles::centreAngleSolutionFigure(polygon), view);
-    const QString a = QStringLiteral("a");
-    const QString b = QStringLiteral("b");
-    const angles::CentreAngleLabels places = angles::centreAngleLabels(
-        polygon, toLabelSize(page.labelSize(a, kLabel2Font)), toLabelSize(page.labelSize(b, kLabel3Font)));
-    page.label(view, places.label3.left, places.label3.top, b, kLabel3Font);
-    page.label(view, places.label4.left, places.label4.top, a, kLabel4Font);
-    page.label(view, places.label5.left, places.label5.top, QStringLiteral("2"), kLabel5Font);
-}
-
-constexpr double kPolygonFigure = 58; // mm
-constexpr int kWorkingLines = 3;
-constexpr double kPolygonTextLeft = kLeft + kNumberWidth + kPolygonFigure + 6;
-
-double polygonHeight(const Layout& page, const PolygonItem& item)
-{
-    const double question =
-        page.measure(qs(item.question.question), page.font(12), kRight - kPolygonTextLeft);
-    const double text = 2 + question + (kWorkingLines + 1) * kRowHeight + 2 + 3;
-    return std::max(kPolygonFigure, text) + kGap;
-}
-
-void drawPolygon(Layout& page, int number, const PolygonItem& item)
-{
-    drawNumber(page, number, kLeft, page.y);
-    drawPolygonQuestionFigure(page, item, kLeft + kNumberWidth, page.y, kPolygonFigure);
-
-    const double x = kPolygonTextLeft;
-    const QFont font = page.font(12);
-    const double question = page.write(x, page.y + 2, kRight - x, qs(item.question.question), font);
-    double baseline = page.y + 2 + question + kRowHeight;
-    for (int i = 0; i < kWorkingLines; ++i, baseline += kRowHeight)
-        page.line(x, baseline, kRight, baseline);
-    writingLine(page, baseline + 2, QStringLiteral("Interior angle ="), x + 34, x + 64);
-    page.write(x + 64.5, baseline + 2 - page.ascent(page.font(11)), 5, QStringLiteral("\u00b0"),
-               page.font(11));
 }
 
 // --- Answers ----------------------------------------------------------------------------------
 
-// One answer in the key: its lines of text and, for polygons, the solution figure beside them.
+// One answer in the key: its answer and working lines and the figure in its solution state.
 struct Answer {
     QStringList lines;
-    const PolygonItem* polygon = nullptr;
+    QStringList working;
+    std::optional<shell::Drawing> figure;
 };
 
-struct AnswerTexts {
-    Answer& answer;
-
-    void operator()(const estimation::Question& q) const
-    {
-        answer.lines = {qs(q.result ? q.answer + " " + *q.result : q.answer)};
-    }
-    void operator()(const mappings::Question& q) const
-    {
-        const bool domainHidden = q.hidden == mappings::Column::Domain;
-        QStringList values;
-        for (const std::string& value : domainHidden ? q.domain : q.range)
-            values << qs(value);
-        answer.lines = {(domainHidden ? QStringLiteral("Domain: ") : QStringLiteral("Range: ")) +
-                        values.join(QStringLiteral(", "))};
-    }
-    void operator()(const units::Question& q) const { answer.lines = {qs(q.answer)}; }
-    void operator()(const ParallelLinesItem& item) const
-    {
-        answer.lines = {qs(item.answer[0]).trimmed() + QStringLiteral(" ") + qs(item.answer[1])};
-    }
-    void operator()(const PolygonItem& item) const
-    {
-        for (const std::string& text : item.solution)
-            answer.lines << qs(text);
-        answer.polygon = &item;
-    }
-};
-
-int answerColumns(Activity activity)
+Answer answerOf(const shell::Exercise& exercise, const shell::TextMeasure& measure)
 {
-    switch (activity) {
-    case Activity::Estimation:
-        return 3;
-    case Activity::Units:
-    case Activity::Mappings:
-        return 2;
-    case Activity::ParallelLines:
-    case Activity::Polygons:
-        return 1;
+    Answer answer;
+    for (const std::string& line : exercise.answer)
+        answer.lines << qs(line);
+    for (const shell::Line& line : exercise.working)
+        answer.working << qs(line.text);
+    if (exercise.figure)
+        answer.figure = exercise.figure(shell::FigureState::Solution, measure);
+    return answer;
+}
+
+// As many columns as the widest answer allows; answers with working or a figure take the width.
+int answerColumns(Layout& page, const std::vector<Answer>& answers, const QFont& font)
+{
+    double widest = 0;
+    for (const Answer& answer : answers) {
+        if (answer.figure || !answer.working.isEmpty())
+            return 1;
+        for (const QString& line : answer.lines)
+            widest = std::max(widest, page.textWidth(line, font));
+    }
+    const double room = kRight - kLeft;
+    for (int columns = 3; columns > 1; --columns) {
+        if (widest + kNumberWidth + 4 <= room / columns)
+            return columns;
     }
     return 1;
 }
 
-// The solution figure beside a polygon's answer; the angle at the centre carries small labels,
-// so its figure is drawn larger.
-double answerFigureSize(const PolygonItem& item)
-{
-    return item.kind == kCentralAngleKind ? 54 : 36; // mm
-}
 constexpr double kAnswerGap = 3.5;
 
-void drawAnswers(Layout& page, Activity activity, const std::vector<Item>& items)
+void drawAnswers(Layout& page, const std::vector<shell::Exercise>& items)
 {
-    const int columns = answerColumns(activity);
-    const double columnWidth = (kRight - kLeft) / columns;
+    const shell::FontMeasure measure(page.family());
+    std::vector<Answer> answers;
+    answers.reserve(items.size());
+    for (const shell::Exercise& item : items)
+        answers.push_back(answerOf(item, measure));
+
     const QFont font = page.font(10.5);
+    const QFont workingFont = page.font(9.5);
+    const int columns = answerColumns(page, answers, font);
+    const double columnWidth = (kRight - kLeft) / columns;
     double columnTop = page.y;
     int column = 0;
 
     std::size_t i = 0;
-    while (i < items.size()) {
-        Answer answer;
-        std::visit(AnswerTexts{answer}, items[i]);
+    while (i < answers.size()) {
+        const Answer& answer = answers[i];
         const double left = kLeft + column * columnWidth;
-        const double figure = answer.polygon ? answerFigureSize(*answer.polygon) : 0;
-        const double textLeft = left + kNumberWidth + (answer.polygon ? figure + 4 : 0);
+        const double figure = answer.figure ? figureWidth(*answer.figure, kKeyFigureWidest, kKeyFigureTallest) : 0;
+        const double textLeft = left + kNumberWidth + (figure > 0 ? figure + 4 : 0);
         const double textWidth = left + columnWidth - textLeft - 3;
         double height = 0;
         for (const QString& line : answer.lines)
             height += page.measure(line, font, textWidth) + 1.5;
-        if (answer.polygon)
-            height = std::max(height, figure);
+        for (const QString& line : answer.working)
+            height += page.measure(line, workingFont, textWidth) + 1;
+        if (answer.figure)
+            height = std::max(height, figureHeight(*answer.figure, figure));
 
         // Next column, or a new page once the last column is full; an answer taller than a
         // whole column goes where it starts.
@@ -598,11 +405,13 @@ void drawAnswers(Layout& page, Activity activity, const std::vector<Item>& items
             continue;
         }
         page.write(left, page.y, kNumberWidth, numberText(static_cast<int>(i) + 1), page.font(10.5, true));
-        if (answer.polygon)
-            drawPolygonSolutionFigure(page, *answer.polygon, left + kNumberWidth, page.y, figure);
+        if (answer.figure)
+            page.drawing(*answer.figure, left + kNumberWidth, page.y, figure);
         double y = page.y;
         for (const QString& line : answer.lines)
             y += page.write(textLeft, y, textWidth, line, font) + 1.5;
+        for (const QString& line : answer.working)
+            y += page.write(textLeft, y, textWidth, line, workingFont, Qt::AlignLeft, kFooterInk) + 1;
         page.y += height + kAnswerGap;
         ++i;
     }
@@ -621,58 +430,24 @@ void drawHeading(Layout& page, const QString& title)
     page.y = baseline + 9;
 }
 
-void drawInstruction(Layout& page, Activity activity, int mode)
+// What the sheet prints once: the shared instruction and the facts pupils may use.
+void drawIntro(Layout& page, const shell::SheetIntro& intro)
 {
-    const std::string_view instruction = sheetInstruction(activity);
-    if (!instruction.empty())
-        page.y += page.write(kLeft, page.y, kRight - kLeft, qs(instruction), page.font(13)) + 6;
-    if (activity == Activity::Units)
-        drawReferenceFrame(page, static_cast<units::Mode>(mode + 1));
-}
-
-void drawQuestions(Layout& page, Activity activity, const std::vector<Item>& items)
-{
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const int number = static_cast<int>(i) + 1;
-        const Item& item = items[i];
-        switch (activity) {
-        case Activity::Estimation: {
-            const auto& q = std::get<estimation::Question>(item);
-            const double height = estimationHeight(page, q);
-            page.ensureRoom(height);
-            drawEstimation(page, number, q);
-            page.y += height + kGap;
-            break;
-        }
-        case Activity::Mappings:
-            // Two diagrams side by side.
-            if (i % 2 == 0)
-                page.ensureRoom(kMappingHeight);
-            drawMapping(page, number, std::get<mappings::Question>(item),
-                        kLeft + static_cast<double>(i % 2) * kCellWidth);
-            if (i % 2 == 1 || i + 1 == items.size())
-                page.y += kMappingHeight;
-            break;
-        case Activity::Units:
-            page.ensureRoom(kUnitsRow);
-            drawUnits(page, number, std::get<units::Question>(item));
-            page.y += kUnitsRow;
-            break;
-        case Activity::ParallelLines:
-            page.ensureRoom(parallelHeight());
-            drawParallel(page, number, std::get<ParallelLinesItem>(item));
-            page.y += parallelHeight();
-            break;
-        case Activity::Polygons: {
-            const auto& polygon = std::get<PolygonItem>(item);
-            const double height = polygonHeight(page, polygon);
-            page.ensureRoom(height);
-            drawPolygon(page, number, polygon);
-            page.y += height;
-            break;
-        }
-        }
+    if (!intro.instruction.empty())
+        page.y += page.write(kLeft, page.y, kRight - kLeft, qs(intro.instruction), page.font(13)) + 6;
+    if (intro.factsHeading.empty())
+        return;
+    constexpr double kFactRow = 6;
+    const double rows = std::ceil(static_cast<double>(intro.facts.size()) / 2);
+    const double height = 10 + rows * kFactRow + 2;
+    page.box(kLeft, page.y, kRight - kLeft, height, 2, kPanel);
+    page.write(kLeft + 4, page.y + 2.5, 100, qs(intro.factsHeading), page.font(11, true));
+    for (std::size_t i = 0; i < intro.facts.size(); ++i) {
+        const double column = static_cast<double>(i) < rows ? 0 : 1;
+        const double row = static_cast<double>(i) - column * rows;
+        page.write(kLeft + 8 + column * 80, page.y + 10 + row * kFactRow, 80, qs(intro.facts[i]), page.font(11));
     }
+    page.y += height + kGap;
 }
 
 // Replaces the date the PDF writer records with a fixed one of the same length, so no byte
@@ -701,10 +476,11 @@ void fixCreationDate(QByteArray& pdf)
 
 } // namespace
 
-QByteArray pdfWorksheet(Activity activity, int mode, const std::vector<Item>& items,
+QByteArray pdfWorksheet(const shell::Activity& activity, int mode, const std::vector<shell::Exercise>& items,
                         const PdfSettings& settings)
 {
     const QString title = qs(sheetTitle(activity, mode));
+    const shell::SheetIntro intro = activity.intro ? activity.intro(mode) : shell::SheetIntro{};
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
@@ -718,14 +494,14 @@ QByteArray pdfWorksheet(Activity activity, int mode, const std::vector<Item>& it
 
         Layout page(writer, settings.fontFamily, title);
         drawHeading(page, title);
-        drawInstruction(page, activity, mode);
-        drawQuestions(page, activity, items);
+        drawIntro(page, intro);
+        drawQuestions(page, items, intro.instruction);
 
         page.setFooter(title + QStringLiteral(" \u00b7 answers"));
         page.newPage();
         page.y += page.write(kLeft, page.y, kRight - kLeft, QStringLiteral("Answers"), page.font(20, true));
         page.y += page.write(kLeft, page.y, kRight - kLeft, title, page.font(11)) + 6;
-        drawAnswers(page, activity, items);
+        drawAnswers(page, items);
     }
     buffer.close();
     if (settings.fixedDate)

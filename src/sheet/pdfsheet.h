@@ -1,9 +1,10 @@
 // The printable worksheet: an A4 PDF with a title, the numbered questions laid out for pupils
-// to write on, and the answer key starting on a page of its own. Figures are painted by the
-// screens' own figure painter. Needs a QGuiApplication.
+// to write on (each figure beside its question), and the answer key starting on a page of its
+// own with the working and the figures in their solution state. Figures are painted by the
+// screens' own drawing painter. Needs a QGuiApplication.
 #pragma once
 
-#include "sheet/sheetquestions.h"
+#include "shell/core/activity.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,7 +20,7 @@ struct PdfSettings {
     bool fixedDate = false;
 };
 
-QByteArray pdfWorksheet(Activity activity, int mode, const std::vector<Item>& items,
+QByteArray pdfWorksheet(const shell::Activity& activity, int mode, const std::vector<shell::Exercise>& items,
                         const PdfSettings& settings);
 
 } // namespace sheet

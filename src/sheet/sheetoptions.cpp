@@ -1,44 +1,16 @@
 #include "sheet/sheetoptions.h"
 
+#include "registry/registry.h"
+
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <vector>
 #include <stdexcept>
 #include <utility>
 
 namespace sheet {
 namespace {
-
-constexpr std::array<ModeInfo, 4> kEstimationModes{{
-    {"decimal-places", "Decimal Places"},
-    {"significant-figures", "Significant Figures"},
-    {"estimation", "Estimation"},
-    {"mixed", "Mixed"},
-}};
-
-constexpr std::array<ModeInfo, 3> kMappingModes{{
-    {"range", "Find the Range"},
-    {"domain", "Find the Domain"},
-    {"mixed", "Mixed"},
-}};
-
-constexpr std::array<ModeInfo, 4> kUnitModes{{
-    {"metric", "Metric"},
-    {"imperial", "Imperial"},
-    {"compound", "Compound"},
-    {"metric-imperial", "Metric and Imperial"},
-}};
-
-constexpr std::array<ModeInfo, 2> kPolygonModes{{
-    {"triangles", "Triangles"},
-    {"central-angle", "Central Angle"},
-}};
-
-constexpr std::array<ActivityInfo, 5> kActivities{{
-    {Activity::Estimation, "estimation", "Estimation", kEstimationModes},
-    {Activity::Mappings, "mappings", "Mappings", kMappingModes},
-    {Activity::Units, "units", "Units", kUnitModes},
-    {Activity::ParallelLines, "parallel-lines", "Angles and Parallel Lines", {}},
-    {Activity::Polygons, "polygons", "Interior Angles of Polygons", kPolygonModes},
-}};
 
 constexpr std::array<std::pair<std::string_view, Format>, 3> kFormats{{
     {"text", Format::Text},
@@ -67,16 +39,16 @@ std::string choices(const Names& names)
 std::vector<std::string_view> activityNames()
 {
     std::vector<std::string_view> names;
-    for (const ActivityInfo& info : kActivities)
-        names.push_back(info.name);
+    for (const shell::Activity* activity : registry::activities())
+        names.push_back(activity->sheet);
     return names;
 }
 
-std::vector<std::string_view> modeNames(const ActivityInfo& info)
+std::vector<std::string_view> modeNames(const shell::Activity& activity)
 {
     std::vector<std::string_view> names;
-    for (const ModeInfo& mode : info.modes)
-        names.push_back(mode.name);
+    for (const shell::Mode& mode : activity.modes)
+        names.push_back(mode.sheetName);
     return names;
 }
 
@@ -124,19 +96,15 @@ ParseResult check(const Typed& typed)
     if (!typed.activity)
         return ParseError{"no activity given (choose " + choices(activityNames()) + ")"};
 
-    const ActivityInfo* info = nullptr;
-    for (const ActivityInfo& candidate : kActivities) {
-        if (candidate.name == *typed.activity)
-            info = &candidate;
-    }
+    const shell::Activity* info = registry::bySheetName(*typed.activity);
     if (!info)
         return ParseError{"unknown activity " + quoted(*typed.activity) + " (choose " +
                           choices(activityNames()) + ")"};
-    options.activity = info->activity;
+    options.activity = info;
 
     if (typed.mode) {
         if (info->modes.empty())
-            return ParseError{std::string(info->name) + " has no modes, so --mode does not apply"};
+            return ParseError{std::string(info->sheet) + " has no modes, so --mode does not apply"};
         const std::vector<std::string_view> names = modeNames(*info);
         int found = -1;
         for (std::size_t i = 0; i < names.size(); ++i) {
@@ -144,7 +112,7 @@ ParseResult check(const Typed& typed)
                 found = static_cast<int>(i);
         }
         if (found < 0)
-            return ParseError{"unknown mode " + quoted(*typed.mode) + " for " + std::string(info->name) +
+            return ParseError{"unknown mode " + quoted(*typed.mode) + " for " + std::string(info->sheet) +
                               " (choose " + choices(names) + ")"};
         options.mode = found;
     }
@@ -191,26 +159,11 @@ ParseResult check(const Typed& typed)
 
 } // namespace
 
-std::span<const ActivityInfo> activities()
+std::string sheetTitle(const shell::Activity& activity, int mode)
 {
-    return kActivities;
-}
-
-const ActivityInfo& activityInfo(Activity activity)
-{
-    for (const ActivityInfo& info : kActivities) {
-        if (info.activity == activity)
-            return info;
-    }
-    throw std::out_of_range("not an activity");
-}
-
-std::string sheetTitle(Activity activity, int mode)
-{
-    const ActivityInfo& info = activityInfo(activity);
-    std::string title(info.title);
-    if (!info.modes.empty())
-        title += ": " + std::string(info.modes[static_cast<std::size_t>(mode)].title);
+    std::string title(activity.caption);
+    if (!activity.modes.empty())
+        title += ": " + std::string(activity.modes[static_cast<std::size_t>(mode)].title());
     return title;
 }
 
@@ -259,6 +212,18 @@ std::string usageLine(std::string_view program)
            " [--output FILE]  (see --help)";
 }
 
+namespace {
+
+// A name in the help's first column, padded to where the second column starts.
+std::string column(std::string_view name)
+{
+    std::string text = "  " + std::string(name);
+    text.resize(std::max<std::size_t>(text.size() + 1, 18), ' ');
+    return text;
+}
+
+} // namespace
+
 std::string helpText(std::string_view program)
 {
     const std::string name(program);
@@ -270,13 +235,12 @@ std::string helpText(std::string_view program)
         "generators the screens use, and writes it with its answers.\n"
         "\n"
         "Activities and their modes (the first mode is the default):\n";
-    for (const ActivityInfo& info : kActivities) {
-        std::string line = "  " + std::string(info.name);
-        line.resize(18, ' ');
-        if (info.modes.empty()) {
+    for (const shell::Activity* activity : registry::activities()) {
+        std::string line = column(activity->sheet);
+        if (activity->modes.empty()) {
             line += "(no modes)";
         } else {
-            std::vector<std::string_view> names = modeNames(info);
+            const std::vector<std::string_view> names = modeNames(*activity);
             for (std::size_t i = 0; i < names.size(); ++i)
                 line += (i > 0 ? ", " : "") + std::string(names[i]);
         }
@@ -301,18 +265,15 @@ std::string helpText(std::string_view program)
             "  -h, --help        show this help and exit\n"
             "  Options may also be written --option=VALUE.\n"
             "\n"
-            "JSON fields: activity, mode (null for parallel-lines), then\n"
-            "  estimation      kind (1-5), instruction, question, answer, result (the \"= ...\" line\n"
-            "                  of an estimate, else null)\n"
-            "  mappings        kind (1-20), rule, domain (5 texts, top to bottom), range (5 texts),\n"
-            "                  hidden (\"domain\" or \"range\")\n"
-            "  units           row (1-based in its group), question, answer, reference (null,\n"
-            "                  \"Imperial conversions\" or \"Approximate conversions\")\n"
-            "  parallel-lines  given (0-7, a to h), labels (the eight angle captions), question,\n"
-            "                  answer (the two answer lines)\n"
-            "  polygons        kind (1 triangles, 2 central angle), sides (3-12), question,\n"
-            "                  solution (a list of texts)\n"
-            "\n"
+            "JSON fields: activity, mode (null for an activity without modes), then\n";
+    for (const shell::Activity* activity : registry::activities()) {
+        // Each further line of an activity's fields stands under its first.
+        std::string fields(activity->jsonHelp);
+        for (std::size_t at = fields.find('\n'); at != std::string::npos; at = fields.find('\n', at + 1))
+            fields.insert(at + 1, column(""));
+        text += column(activity->sheet) + fields + "\n";
+    }
+    text += "\n"
             "Exit status: 0 on success; 2 for bad input (an unknown activity, mode, format or\n"
             "option, a bad count or seed, an output file that cannot be written), with a one-line\n"
             "message on standard error and no output file left behind; 1 for any other failure.\n"

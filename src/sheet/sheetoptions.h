@@ -1,39 +1,21 @@
 // The worksheet program's command line: which activity and mode, how many questions, the seed,
 // the format and where to write. Parsing never exits or prints; it hands back the options, a
-// request for help, or a one-line message naming what was wrong.
+// request for help, or a one-line message naming what was wrong. Activities and their modes
+// come from the registry.
 #pragma once
 
-#include <array>
+#include "shell/core/activity.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
-#include <vector>
 
 namespace sheet {
 
-enum class Activity { Estimation, Mappings, Units, ParallelLines, Polygons };
-
 enum class Format { Text, Json, Pdf };
-
-struct ModeInfo {
-    std::string_view name;  // as typed on the command line: "decimal-places"
-    std::string_view title; // as the screen's mode button reads: "Decimal Places"
-};
-
-struct ActivityInfo {
-    Activity activity;
-    std::string_view name;           // as typed: "parallel-lines"
-    std::string_view title;          // the topic's caption: "Angles and Parallel Lines"
-    std::span<const ModeInfo> modes; // the first is the default; none for parallel lines
-};
-
-// Every activity, in the order the help lists them.
-std::span<const ActivityInfo> activities();
-
-const ActivityInfo& activityInfo(Activity activity);
 
 inline constexpr int kDefaultCount = 10;
 inline constexpr int kMostQuestions = 1'000'000;
@@ -41,7 +23,7 @@ inline constexpr int kMostQuestions = 1'000'000;
 inline constexpr int kMostPdfQuestions = 10'000;
 
 struct Options {
-    Activity activity = Activity::Estimation;
+    const shell::Activity* activity = nullptr;
     int mode = 0; // index into the activity's modes; 0 where it has none
     int count = kDefaultCount;
     std::optional<std::uint64_t> seed; // none: the clock seeds, as on the screens
@@ -58,7 +40,7 @@ struct ParseError {
 using ParseResult = std::variant<Options, HelpRequest, ParseError>;
 
 // "Estimation: Decimal Places"; the topic's caption alone where there are no modes.
-std::string sheetTitle(Activity activity, int mode);
+std::string sheetTitle(const shell::Activity& activity, int mode);
 
 // Parses the arguments after the program's name.
 ParseResult parseArguments(std::span<const std::string> arguments);

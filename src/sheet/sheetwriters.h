@@ -2,7 +2,7 @@
 // take the questions one at a time, so a long sheet is written as it is made.
 #pragma once
 
-#include "sheet/sheetquestions.h"
+#include "shell/core/activity.h"
 
 #include <ostream>
 #include <string>
@@ -11,26 +11,23 @@
 
 namespace sheet {
 
-// A JSON string literal, quotes included. UTF-8 passes through unchanged; quotes, backslashes
-// and control characters are escaped, and a byte that is not part of valid UTF-8 becomes
-// U+FFFD, so the result is always valid JSON.
-std::string jsonString(std::string_view utf8);
+// One question as one JSON object on one line, newline included: the activity, the mode (null
+// for an activity without modes), then the question's own fields.
+void writeJsonLine(std::ostream& out, const shell::Activity& activity, int mode, const shell::Exercise& exercise);
 
-// One question as one JSON object on one line, newline included.
-void writeJsonLine(std::ostream& out, Activity activity, int mode, const Item& item);
-
-// Numbered questions, then the answers under an "Answers" heading. Questions are written as
-// they are added; only their answers are kept until finish().
+// The title, what the sheet prints once, the numbered questions as they are added, then their
+// answers (and working) under an "Answers" heading; only the answers are kept until finish().
 class TextWriter {
 public:
-    TextWriter(std::ostream& out, Activity activity, int mode, int count);
+    TextWriter(std::ostream& out, const shell::Activity& activity, int mode, int count);
 
-    void add(const Item& item);
+    void add(const shell::Exercise& exercise);
     void finish();
 
 private:
     std::ostream& m_out;
-    int m_numberWidth = 1; // digits of the largest question number
+    std::string m_instruction; // the sheet's own, which its questions do not repeat
+    int m_numberWidth = 1;     // digits of the largest question number
     int m_added = 0;
     std::vector<std::vector<std::string>> m_answers;
 };
@@ -38,5 +35,9 @@ private:
 // Breaks a text into lines of at most `columns` characters (counting UTF-8 characters, not
 // bytes) at blanks; a word longer than a line stands on a line of its own.
 std::vector<std::string> wrapText(std::string_view text, int columns);
+
+// The question's lines on a text sheet: its instruction, unless the sheet gave it once for all,
+// then its question and described lines, indented under an instruction.
+std::vector<std::string> questionLines(const shell::Exercise& exercise, std::string_view sheetInstruction);
 
 } // namespace sheet

@@ -69,6 +69,11 @@ ActivityScreen::ActivityScreen(Screens& screens, const QString& name, const QStr
     qApp->installEventFilter(this);
 }
 
+ActivityScreen::ActivityScreen(Screens& screens, const Activity& activity, const QString& panelName)
+    : ActivityScreen(screens, qtext(activity.screen), qtext(activity.caption), panelName)
+{
+}
+
 ActivityScreen::~ActivityScreen()
 {
     qApp->removeEventFilter(this);
@@ -94,6 +99,18 @@ OptionButton* ActivityScreen::addModeOption(const QString& name, const QString& 
     };
     m_modeOptions.push_back(option);
     return option;
+}
+
+std::vector<OptionButton*> ActivityScreen::addModeOptions(const Activity& activity,
+                                                          std::span<const TwipRect> places)
+{
+    std::vector<OptionButton*> options;
+    for (std::size_t i = 0; i < activity.modes.size(); ++i)
+        options.push_back(addModeOption(QStringLiteral("Option%1").arg(i + 1), qtext(activity.modes[i].caption),
+                                        places[i]));
+    if (!options.empty())
+        options.front()->setChecked(true);
+    return options;
 }
 
 void ActivityScreen::load()

@@ -4,11 +4,13 @@
 // first, the first question last. A presenter remote or the keyboard drives it too.
 #pragma once
 
+#include "shell/core/activity.h"
 #include "shell/core/randomsource.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/screen.h"
 
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace shell {
@@ -43,11 +45,17 @@ protected:
     // panelName: "Framestatus", or "framestatus" where a screen spells it so.
     ActivityScreen(Screens& screens, const QString& name, const QString& caption,
                    const QString& panelName = QStringLiteral("Framestatus"));
+    // The activity's screen name and caption.
+    ActivityScreen(Screens& screens, const Activity& activity,
+                   const QString& panelName = QStringLiteral("Framestatus"));
 
     // A mode option button on the window; its click sets the mode (modeChosen) and at once
     // makes a new question, as cmdgo would.
     OptionButton* addModeOption(const QString& name, const QString& caption, const TwipRect& place,
                                 double points = 9.75);
+    // The activity's modes as option buttons Option1, Option2, ..., one at each place, in the
+    // 9.75 point bold design; the first is chosen.
+    std::vector<OptionButton*> addModeOptions(const Activity& activity, std::span<const TwipRect> places);
     const std::vector<OptionButton*>& modeOptions() const { return m_modeOptions; }
 
     // The source every question of this screen draws from.

@@ -18,7 +18,7 @@ void defineShellScreens(Screens& screens)
         screens.define(QStringLiteral("menu%1").arg(number),
                        [number](Screens& s) { return new TopicMenu(s, number); });
         for (const Topic& topic : kTopicMenus[static_cast<std::size_t>(number - 1)].topics) {
-            if (topic.hasActivity)
+            if (screens.isDefined(qtext(topic.screen)))
                 continue;
             screens.define(qtext(topic.screen), [&topic](Screens& s) { return new TopicScreen(s, topic); });
         }

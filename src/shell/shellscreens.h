@@ -1,5 +1,6 @@
 // Makes the shell's screens known by name: the title screen, the main menu, the links screen,
-// the five topic menus and the screens of the topics that have no activity yet.
+// the five topic menus and, for each topic whose screen is not defined by then (it has no
+// activity yet), a screen that says so.
 #pragma once
 
 namespace shell {

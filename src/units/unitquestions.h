@@ -12,7 +12,7 @@
 namespace units {
 
 // The group of conversions asked; the values are the screen's mode numbers.
-enum class Mode { Metric = 1, Imperial = 2, Compound = 3, MetricImperial = 4 };
+enum class Mode { Metric, Imperial, Compound, MetricImperial };
 
 // The reference frame shown with an open question.
 enum class Reference { None, Imperial, Approximate };

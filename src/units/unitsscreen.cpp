@@ -1,5 +1,7 @@
 #include "units/unitsscreen.h"
 
+#include "units/activity.h"
+
 #include "shell/toolkit/screens.h"
 
 #include <array>
@@ -11,34 +13,27 @@ using shell::Align;
 using shell::TwipRect;
 namespace colour = shell::colour;
 
-const QString kCaption = QStringLiteral("Units");
 const QString kPanelName = QStringLiteral("framestatus");
-const QString kInstruction = QStringLiteral("Convert...");
 const QString kAnswerCaption = QStringLiteral("Answer");
 
-struct ModeButton {
-    const char* name;
-    const char* caption;
-    TwipRect place;
+// Where each mode's option button stands, in mode order.
+constexpr TwipRect kModePlaces[] = {
+    {10140, 4365, 1500, 435},
+    {10140, 4795, 1650, 435},
+    {10140, 5225, 1650, 435},
+    {10140, 5755, 1620, 435},
 };
-
-// In mode order: the button at index i chooses mode i + 1.
-constexpr std::array<ModeButton, 4> kModeButtons{{
-    {"Option1", "Metric", {10140, 4365, 1500, 435}},
-    {"Option2", "Imperial", {10140, 4795, 1650, 435}},
-    {"Option3", "Compound", {10140, 5225, 1650, 435}},
-    {"Option4", "Metric and Imperial", {10140, 5755, 1620, 435}},
-}};
 
 } // namespace
 
 UnitsScreen::UnitsScreen(shell::Screens& screens)
-    : ActivityScreen(screens, kName, kCaption, kPanelName)
+    : ActivityScreen(screens, activities()[0], kPanelName)
     , Label5(this, QStringLiteral("Label5"))
 {
     // Places are left, top, width, height in twips, relative to the container.
     Label1 = shell::makeLabel(this, QStringLiteral("Label1"), {225, 195, 3165, 1110},
-                              {{"Tahoma", 36}, colour::yellow, Align::Left}, kInstruction);
+                              {{"Tahoma", 36}, colour::yellow, Align::Left},
+                              shell::qtext(activities()[0].intro(0).instruction));
     Label2 = shell::makeLabel(this, QStringLiteral("Label2"), {105, 1575, 11550, 1110},
                               {{"Tahoma", 39.75}, colour::white, Align::Centre});
     Frame1 = shell::makeFrame(this, QStringLiteral("Frame1"), {225, 4215, 9570, 2160}, {"Tahoma", 12, true},
@@ -64,12 +59,11 @@ UnitsScreen::UnitsScreen(shell::Screens& screens)
         }
     }
 
-    shell::OptionButton** options[] = {&Option1, &Option2, &Option3, &Option4};
-    for (std::size_t i = 0; i < kModeButtons.size(); ++i) {
-        const ModeButton& button = kModeButtons[i];
-        *options[i] = addModeOption(QLatin1String(button.name), QLatin1String(button.caption), button.place);
-    }
-    Option1->setChecked(true);
+    const auto options = addModeOptions(activities()[0], kModePlaces);
+    Option1 = options[0];
+    Option2 = options[1];
+    Option3 = options[2];
+    Option4 = options[3];
 
     addOwnFrame(Frame1);
     addOwnFrame(Frame2);
@@ -89,7 +83,7 @@ void UnitsScreen::nextQuestion()
 
 void UnitsScreen::modeChosen(int option)
 {
-    m_mode = static_cast<Mode>(option + 1);
+    m_mode = static_cast<Mode>(option);
 }
 
 void UnitsScreen::calculate()
@@ -147,7 +141,7 @@ shell::Frame* UnitsScreen::frameOf(Reference reference) const
     return nullptr;
 }
 
-void defineUnitsScreen(shell::Screens& screens)
+void defineScreens(shell::Screens& screens)
 {
     screens.define(UnitsScreen::kName, [](shell::Screens& s) { return new UnitsScreen(s); });
 }

@@ -4,6 +4,8 @@
 // frame in the reference frame's place.
 #pragma once
 
+#include "units/activity.h"
+
 #include "shell/activityscreen.h"
 #include "units/unitquestions.h"
 
@@ -12,7 +14,7 @@ namespace units {
 class UnitsScreen : public shell::ActivityScreen {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("compoundunits");
+    static inline const QString kName = shell::qtext(activities()[0].screen);
 
     explicit UnitsScreen(shell::Screens& screens);
 
@@ -48,6 +50,6 @@ private:
 };
 
 // Makes the screen known as "compoundunits".
-void defineUnitsScreen(shell::Screens& screens);
+void defineScreens(shell::Screens& screens);
 
 } // namespace units

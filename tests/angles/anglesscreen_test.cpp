@@ -65,7 +65,7 @@ void expectReadable(const shell::Label* label)
 
 class AnglesScreenTest : public testing_support::ScreenTest {
 protected:
-    AnglesScreenTest() { angles::defineAnglesScreens(screens); }
+    AnglesScreenTest() { angles::defineScreens(screens); }
 
     // Both screens draw from the script; each opening starts it afresh.
     void script(const std::vector<float>& draws)

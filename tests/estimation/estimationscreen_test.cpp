@@ -13,7 +13,7 @@ constexpr float kTop = shell::kLargestDraw;
 
 class EstimationScreenTest : public testing_support::ScreenTest {
 protected:
-    EstimationScreenTest() { estimation::defineEstimationScreen(screens); }
+    EstimationScreenTest() { estimation::defineScreens(screens); }
 
     // Opens the screen from "Estimation" on menu5; with draws, the screen replays them.
     EstimationScreen& open(const std::vector<float>& draws = {})

@@ -56,7 +56,7 @@ bool allFit(const shell::LabelArray& column)
 
 class MappingsScreenTest : public testing_support::ScreenTest {
 protected:
-    MappingsScreenTest() { mappings::defineMappingsScreen(screens); }
+    MappingsScreenTest() { mappings::defineScreens(screens); }
 
     // Opens the screen from menu2 as a user does; the draws script every question it makes.
     MappingsScreen& open(const std::vector<float>& draws)

@@ -76,7 +76,7 @@ TEST(GeneratorVolume, MappingsInEveryMode)
     for (const Mode& row : kModes) {
         SCOPED_TRACE(row.name);
         checkMany(row.name, [&](shell::RandomSource& draws) {
-            const mappings::Question q = mappings::calculate(static_cast<mappings::Mode>(row.mode), draws);
+            const mappings::Question q = mappings::calculate(static_cast<mappings::Mode>(row.mode - 1), draws);
             const bool mixed = row.mode == 3;
             if (q.mixchoice.has_value() != mixed)
                 return std::string("only Mixed draws which column to hide");
@@ -100,7 +100,7 @@ TEST(GeneratorVolume, UnitsInEveryMode)
                                            : row.mode == 4 ? units::Reference::Approximate
                                                            : units::Reference::None;
         checkMany(row.name, [&](shell::RandomSource& draws) {
-            const units::Question q = units::calculate(static_cast<units::Mode>(row.mode), draws);
+            const units::Question q = units::calculate(static_cast<units::Mode>(row.mode - 1), draws);
             if (q.reference != reference)
                 return std::string("the reference frame is not the mode's");
             return checkConversion(q.question, q.answer, row.mode);

@@ -1,5 +1,6 @@
-#include "sheet/sheetquestions.h"
 #include "sheet/sheetwriters.h"
+
+#include "registry/registry.h"
 
 #include "shell/core/randomsource.h"
 
@@ -11,7 +12,10 @@
 
 namespace {
 
-using sheet::Activity;
+const shell::Activity& activity(std::string_view sheet)
+{
+    return *registry::bySheetName(sheet);
+}
 
 TEST(SheetJson, StringsAreEscapedAndUtf8PassesThrough)
 {
@@ -38,7 +42,7 @@ TEST(SheetJson, StringsAreEscapedAndUtf8PassesThrough)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(sheet::jsonString(c.text), c.json);
+        EXPECT_EQ(shell::jsonString(c.text), c.json);
     }
 }
 
@@ -69,9 +73,10 @@ TEST(SheetText, QuestionsComeFirstThenTheAnswersUnderTheirNumbers)
     // Metric row 1 and a quantity of 57: 57 km to metres, 57000 m.
     shell::ScriptedDraws source({0.0f, 0.565f, 0.0f, 0.565f});
     std::ostringstream out;
-    sheet::TextWriter writer(out, Activity::Units, 0, 2);
-    writer.add(sheet::makeItem(Activity::Units, 0, source));
-    writer.add(sheet::makeItem(Activity::Units, 0, source));
+    sheet::TextWriter writer(out, activity("units"), 0, 2);
+    const auto questions = activity("units").questions();
+    writer.add(questions->make(0, source));
+    writer.add(questions->make(0, source));
     writer.finish();
     EXPECT_EQ(out.str(), "Units: Metric\n\n"
                          "Convert...\n\n"
@@ -87,8 +92,8 @@ TEST(SheetText, HiddenMappingColumnShowsQuestionMarks)
     // Find the Domain, kind 1 (x + c) with first value 1, c = 1, step 1.
     shell::ScriptedDraws source(std::vector<float>(10, 0.0f));
     std::ostringstream out;
-    sheet::TextWriter writer(out, Activity::Mappings, 1, 1);
-    writer.add(sheet::makeItem(Activity::Mappings, 1, source));
+    sheet::TextWriter writer(out, activity("mappings"), 1, 1);
+    writer.add(activity("mappings").questions()->make(1, source));
     writer.finish();
     const std::string text = out.str();
     EXPECT_NE(text.find("1. x → x + 1\n   Domain: ?, ?, ?, ?, ?\n   Range:  2, 3, 4, 5, 6\n"),

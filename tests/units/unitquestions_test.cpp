@@ -101,7 +101,7 @@ TEST(UnitQuestions, EveryRowConvertsAtBothEndsOfItsRange)
             for (const auto& [draw, end] : {std::pair{0.0f, rangeOf(mode, row).low},
                                             std::pair{kLargestDraw, rangeOf(mode, row).high}}) {
                 const Question q = ask(mode, row, draw);
-                EXPECT_EQ(reliability::checkConversion(q.question, q.answer, static_cast<int>(mode)), "");
+                EXPECT_EQ(reliability::checkConversion(q.question, q.answer, static_cast<int>(mode) + 1), "");
                 // Imperial rows 11 to 20 ask for a multiple of the factor: the answer is the quantity.
                 const std::string& drawn = mode == Mode::Imperial && row > 10 ? q.answer : q.question;
                 EXPECT_EQ(drawn.substr(0, drawn.find(' ')), std::to_string(end));

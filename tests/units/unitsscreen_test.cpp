@@ -31,7 +31,7 @@ int rowCount(Mode mode)
 
 class UnitsScreenTest : public testing_support::ScreenTest {
 protected:
-    UnitsScreenTest() { units::defineUnitsScreen(screens); }
+    UnitsScreenTest() { units::defineScreens(screens); }
 
     // As a user does: the topic "Units" on menu3.
     UnitsScreen& open() { return openTopic<UnitsScreen>(QStringLiteral("menu3"), 4, UnitsScreen::kName); }

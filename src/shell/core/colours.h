@@ -20,6 +20,9 @@ inline constexpr Rgb green{0, 128, 0};
 inline constexpr Rgb red{255, 0, 0};
 inline constexpr Rgb titleGrey{192, 192, 192};
 inline constexpr Rgb titleBlue{0, 0, 255};
+// The activities' second colour, for what a solution picks out: red and green project badly on
+// the blue.
+inline constexpr Rgb orange{255, 165, 0};
 } // namespace colour
 
 } // namespace shell

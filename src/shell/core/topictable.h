@@ -1,6 +1,6 @@
 // The five topic menus and their topics: which menu lists which topic, and which screen each
 // topic opens. Every screen that a topic opens is known by name; the activity screens are
-// defined by their own subsystems, the topics without an activity yet by the shell.
+// defined by their own folders (the registry), the topics without an activity yet by the shell.
 #pragma once
 
 #include <array>
@@ -13,7 +13,6 @@ struct Topic {
     std::string_view caption;
     std::string_view screen;      // the name of the screen the topic opens
     std::string_view description; // one line on what the topic covers
-    bool hasActivity;             // false: the topic screen says its exercises are not ready
 };
 
 struct TopicMenuRow {

@@ -25,13 +25,6 @@ using IndexHandler = std::function<void(int index)>;
 // itself while it runs.
 void fire(const Handler& handler);
 
-struct TwipRect {
-    double left = 0;
-    double top = 0;
-    double width = 0;
-    double height = 0;
-};
-
 // Position and size in twips for a control widget; the widget's pixel geometry follows.
 class TwipGeometry {
 public:
@@ -59,8 +52,6 @@ private:
     double m_width = 0;
     double m_height = 0;
 };
-
-enum class Align { Left, Centre, Right };
 
 // A text label: transparent or opaque background, aligned text at the top, wrapping within its
 // width unless it sizes itself to its text. Sizing to the text keeps the left edge where it is.

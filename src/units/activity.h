@@ -1,0 +1,12 @@
+// The Units activity as the registry knows it: its names, modes and questions.
+#pragma once
+
+#include "shell/core/activity.h"
+
+#include <span>
+
+namespace units {
+
+std::span<const shell::Activity> activities();
+
+} // namespace units
