@@ -31,6 +31,7 @@ CommandButton* makeButton(QWidget* container, const char* name, TwipRect place, 
 TitleScreen::TitleScreen(Screens& screens)
     : Screen(screens, kName)
 {
+    setTakesFullScreen(false);
     setCaption(QStringLiteral(" "));
     setBackColor(colour::titleGrey);
     setClientSize(kClientWidth, kClientHeight);

@@ -1,7 +1,7 @@
 // The controls the screens are built from: labels and label arrays, frames, option buttons,
 // command and picture buttons, pictures, line controls and timers. Each keeps its position and
-// size in twips, relative to its container, and reports its events through handlers that run
-// guarded (see errors.h).
+// size in twips, relative to its container, shows them, its font and its picture at its screen's
+// scale (units.h), and reports its events through handlers that run guarded (see errors.h).
 #pragma once
 
 #include "shell/toolkit/units.h"
@@ -25,8 +25,18 @@ using IndexHandler = std::function<void(int index)>;
 // itself while it runs.
 void fire(const Handler& handler);
 
-// Position and size in twips for a control widget; the widget's pixel geometry follows.
-class TwipGeometry {
+// A control that lays itself out again when its screen's scale changes (Screen::applyScale).
+class Scalable {
+public:
+    virtual void applyScale() = 0;
+
+protected:
+    ~Scalable() = default;
+};
+
+// Position and size in twips for a control widget; the widget's pixel geometry follows at the
+// widget's scale.
+class TwipGeometry : public Scalable {
 public:
     double leftTwips() const { return m_left; }
     double topTwips() const { return m_top; }
@@ -40,10 +50,13 @@ public:
     void setTwipGeometry(double left, double top, double width, double height);
     void setTwipGeometry(const TwipRect& r) { setTwipGeometry(r.left, r.top, r.width, r.height); }
 
+    void applyScale() override { applyGeometry(); }
+
 protected:
     explicit TwipGeometry(QWidget* widget);
     virtual ~TwipGeometry() = default;
     void applyGeometry();
+    double scale() const { return scaleOf(m_widget); }
 
 private:
     QWidget* m_widget;
@@ -74,6 +87,8 @@ public:
 
     // A hidden copy with every property of this label, for label arrays.
     Label* copyHidden(const QString& name) const;
+
+    void applyScale() override;
 
     Handler onClick;
     Handler onMouseMove;
@@ -153,12 +168,15 @@ public:
     void setFontSpec(const FontSpec& fontSpec);
     void setBorder(bool border);
 
+    void applyScale() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QString m_caption;
+    FontSpec m_fontSpec;
     Rgb m_backColor = colour::titleGrey;
     Rgb m_foreColor = colour::black;
     bool m_border = true;
@@ -179,12 +197,17 @@ public:
     void setBackColor(Rgb colour);
     void setFontSpec(const FontSpec& fontSpec);
 
+    void applyScale() override;
+
     Handler onClick;
 
 protected:
     // The whole control takes the click, not only the circle and the caption's letters.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    FontSpec m_fontSpec;
 };
 
 // A command button with a text caption, or with a picture as its whole face.
@@ -202,6 +225,8 @@ public:
     // Buttons out of the Tab order take no keyboard focus, so keys go to the window.
     void setTabStop(bool tabStop);
 
+    void applyScale() override;
+
     Handler onClick;
 
 protected:
@@ -209,6 +234,7 @@ protected:
 
 private:
     QPixmap m_picture;
+    FontSpec m_fontSpec;
 };
 
 // A picture control. SizeToPicture shows the picture at its own size and takes that size;
@@ -222,6 +248,8 @@ public:
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return m_picture; }
 
+    void applyScale() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -231,8 +259,8 @@ private:
     QPixmap m_picture;
 };
 
-// A straight line between two points of its container, in a colour and a width in pixels.
-class LineControl : public QWidget {
+// A straight line between two points of its container, in a colour and a width in design pixels.
+class LineControl : public QWidget, public Scalable {
     Q_OBJECT
 public:
     LineControl(QWidget* container, const QString& name, PointTwips from, PointTwips to, Rgb colour,
@@ -243,6 +271,8 @@ public:
     void setEnds(PointTwips from, PointTwips to);
     void setColour(Rgb colour);
     void setWidthPixels(int width);
+
+    void applyScale() override { place(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

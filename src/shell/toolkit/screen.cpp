@@ -1,7 +1,9 @@
 #include "shell/toolkit/screen.h"
 
+#include "shell/toolkit/controls.h"
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/figurepainter.h"
+#include "shell/toolkit/pictures.h"
 #include "shell/toolkit/screens.h"
 
 #include <QCloseEvent>
@@ -10,6 +12,15 @@
 #include <QPainter>
 
 namespace shell {
+
+double scaleOf(const QWidget* widget)
+{
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (const auto* screen = qobject_cast<const Screen*>(w))
+            return screen->scale();
+    }
+    return stageScale();
+}
 
 Screen::Screen(Screens& screens, const QString& name)
     : m_screens(screens)
@@ -27,7 +38,7 @@ void Screen::setBackColor(Rgb colour)
 
 void Screen::setBackgroundPicture(const QPixmap& picture)
 {
-    m_backgroundPicture = picture;
+    m_backgroundPicture = pictureForScale(picture, scale());
     update();
 }
 
@@ -38,14 +49,35 @@ void Screen::clearIcon()
 
 void Screen::setClientSize(double widthTwips, double heightTwips)
 {
-    setFixedSize(toPixels(widthTwips), toPixels(heightTwips));
+    m_clientWidth = widthTwips;
+    m_clientHeight = heightTwips;
+    setFixedSize(toPixels(widthTwips, scale()), toPixels(heightTwips, scale()));
 }
 
 void Screen::setWindowPosition(double leftTwips, double topTwips)
 {
     m_left = leftTwips;
     m_top = topTwips;
-    move(toPixels(leftTwips), toPixels(topTwips));
+    // The display is not scaled: its twips are always 15 to a pixel.
+    move(toPixels(leftTwips, 1), toPixels(topTwips, 1));
+}
+
+double Screen::scale() const
+{
+    return m_takesFullScreen ? stageScale() : 1.0;
+}
+
+void Screen::applyScale()
+{
+    if (m_clientWidth > 0 && m_clientHeight > 0)
+        setClientSize(m_clientWidth, m_clientHeight);
+    m_backgroundPicture = pictureForScale(m_backgroundPicture, scale());
+    const auto widgets = findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        if (auto* control = dynamic_cast<Scalable*>(widget))
+            control->applyScale();
+    }
+    update();
 }
 
 void Screen::setWindowSize(double widthTwips, double heightTwips)
@@ -87,8 +119,8 @@ void Screen::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(m_backColor));
     if (!m_backgroundPicture.isNull())
-        painter.drawPixmap(0, 0, m_backgroundPicture);
-    paintFigure(painter, m_drawing);
+        painter.drawPixmap(0, 0, scaledPicture(m_backgroundPicture, scale(), devicePixelRatioF()));
+    paintFigure(painter, m_drawing, scale());
 }
 
 void Screen::mouseMoveEvent(QMouseEvent* event)

@@ -33,6 +33,15 @@ public:
     // The fixed client area, in twips.
     void setClientSize(double widthTwips, double heightTwips);
 
+    // Whether the screen goes on the stage in full screen, as every screen but the title screen
+    // does. Set it before the controls are made.
+    bool takesFullScreen() const { return m_takesFullScreen; }
+    void setTakesFullScreen(bool takes) { m_takesFullScreen = takes; }
+    // Display pixels per design pixel: the stage scale for a screen that takes full screen, else 1.
+    double scale() const;
+    // Lays the screen and every control out again at the screen's scale, after it changed.
+    void applyScale();
+
     // The window's outer rectangle in twips: Left and Top place its outer top-left corner on the
     // display.
     double windowLeft() const { return m_left; }
@@ -73,6 +82,9 @@ private:
     QPixmap m_backgroundPicture;
     Figure m_drawing;
     int m_drawWidth = 1;
+    bool m_takesFullScreen = true;
+    double m_clientWidth = 0;
+    double m_clientHeight = 0;
     double m_left = 0;
     double m_top = 0;
     double m_width = 0;
