@@ -4,6 +4,7 @@
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/screens.h"
+#include "shell/toolkit/stage.h"
 #include "shell/core/topictable.h"
 
 #include <QApplication>
@@ -191,7 +192,7 @@ bool ActivityScreen::eventFilter(QObject* watched, QEvent* event)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (!widget || widget->window() != this || lessonKey(key->key()) == LessonKey::None)
+    if (!widget || screenOf(widget) != this || lessonKey(key->key()) == LessonKey::None)
         return false;
     if (event->type() == QEvent::ShortcutOverride) {
         key->accept();

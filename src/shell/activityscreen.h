@@ -30,7 +30,7 @@ public:
     QString returnMenu() const;
 
     // Whether the screen is blanked to black (the "B" or "." key).
-    bool isBlanked() const;
+    bool isBlanked() const override;
 
     // Replaces the clock-seeded random source; tests script the draws this way. Call it before
     // the load step, for instance in the factory that creates the screen.

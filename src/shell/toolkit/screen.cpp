@@ -5,9 +5,11 @@
 #include "shell/toolkit/figurepainter.h"
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/screens.h"
+#include "shell/toolkit/stage.h"
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -58,8 +60,10 @@ void Screen::setWindowPosition(double leftTwips, double topTwips)
 {
     m_left = leftTwips;
     m_top = topTwips;
-    // The display is not scaled: its twips are always 15 to a pixel.
-    move(toPixels(leftTwips, 1), toPixels(topTwips, 1));
+    // On the stage the stage window places the screen. The display is not scaled: its twips are
+    // always 15 to a pixel.
+    if (isWindow())
+        move(toPixels(leftTwips, 1), toPixels(topTwips, 1));
 }
 
 double Screen::scale() const
@@ -78,6 +82,24 @@ void Screen::applyScale()
             control->applyScale();
     }
     update();
+}
+
+void Screen::openMenu(const QPoint& globalPos)
+{
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    addMenuActions(*menu);
+    if (m_takesFullScreen) {
+        if (!menu->isEmpty())
+            menu->addSeparator();
+        menu->addAction(m_screens.isFullScreen() ? tr("Leave full screen") : tr("Full screen"), this,
+                        [this] { m_screens.stage().toggleLater(*this); });
+    }
+    if (menu->isEmpty()) {
+        delete menu;
+        return;
+    }
+    menu->popup(globalPos);
 }
 
 void Screen::setWindowSize(double widthTwips, double heightTwips)

@@ -1,5 +1,6 @@
-// A screen: one top-level window with its controls, its load step and a drawing surface.
-// Screens are created, shown and unloaded by name through Screens (screens.h).
+// A screen: one top-level window with its controls, its load step and a drawing surface; in
+// full screen, a stage-sized part of the stage window instead (stage.h). Screens are created,
+// shown and unloaded by name through Screens (screens.h).
 #pragma once
 
 #include "shell/core/drawing.h"
@@ -7,6 +8,8 @@
 
 #include <QPixmap>
 #include <QWidget>
+
+class QMenu;
 
 namespace shell {
 
@@ -42,8 +45,15 @@ public:
     // Lays the screen and every control out again at the screen's scale, after it changed.
     void applyScale();
 
+    // Whether the lesson is hidden behind black; the stage's bars turn black with it.
+    virtual bool isBlanked() const { return false; }
+
+    // The right-click menu at a point of the desktop: the screen's own actions, then "Full screen"
+    // or "Leave full screen" on every screen that takes full screen.
+    void openMenu(const QPoint& globalPos);
+
     // The window's outer rectangle in twips: Left and Top place its outer top-left corner on the
-    // display.
+    // display (where the window goes when it is not on the stage).
     double windowLeft() const { return m_left; }
     double windowTop() const { return m_top; }
     double windowWidth() const { return m_width; }
@@ -71,6 +81,9 @@ public:
 protected:
     // The mouse moved over the bare background (not over a control).
     virtual void backgroundMouseMove() {}
+
+    // The screen's own entries of its right-click menu (lesson tools, say); none by default.
+    virtual void addMenuActions(QMenu&) {}
 
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
