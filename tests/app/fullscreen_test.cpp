@@ -10,6 +10,7 @@
 #include "mappings/mappingsscreen.h"
 #include "shell/activityscreen.h"
 #include "shell/mainmenu.h"
+#include "shell/standardscreen.h"
 #include "shell/titlescreen.h"
 #include "shell/toolkit/stage.h"
 #include "shell/topicmenu.h"
@@ -21,6 +22,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include <array>
 #include <map>
 
 namespace {
@@ -255,6 +257,46 @@ TEST_F(FullScreen, EveryScreenScalesEvenlyOntoTheDisplayHoldingItsWindow)
             settle();
         }
     }
+}
+
+// An activity on the standard frame, with a figure: a yellow disc 300 twips across at (2000, 4000).
+shell::Exercise discExercise(int, shell::RandomSource&)
+{
+    shell::Exercise e;
+    e.instruction = "Where is the disc?";
+    e.question = {shell::Line("Somewhere on the left")};
+    e.answer = {"There"};
+    e.figure = [](shell::FigureState, const shell::TextMeasure&) {
+        shell::Drawing drawing;
+        drawing.add(shell::CircleMark{{2000, 4000}, 300, shell::colour::yellow});
+        return drawing;
+    };
+    return e;
+}
+
+constexpr std::array<shell::Mode, 1> kDiscModes{{{"Only", "only"}}};
+const shell::Activity kDisc{.screen = "disc",
+                            .sheet = "disc",
+                            .caption = "Disc",
+                            .modes = kDiscModes,
+                            .questions = shell::freshQuestions<discExercise>};
+
+TEST_F(FullScreen, AnActivityOnTheStandardFrameScalesWithItsFigure)
+{
+    shell::defineStandardScreen(screens, kDisc);
+    const Display& d = kDisplays[0];
+    Screen& screen = showOn(QStringLiteral("disc"), d.name);
+    const auto windowed = looksOf(screen);
+    press(Qt::Key_F11);
+    ASSERT_NE(stage(), nullptr);
+    EXPECT_EQ(screen.geometry(), d.stage);
+    expectScaled(screen, windowed, d.scale);
+    const QImage shown = stage()->grab().toImage();
+    // The disc's middle, and a point 250 twips right of it, inside the disc only as scaled.
+    EXPECT_EQ(shown.pixelColor(shownAt(d, 2000, 4000)), QColor(Qt::yellow));
+    EXPECT_EQ(shown.pixelColor(shownAt(d, 2250, 4000)), QColor(Qt::yellow));
+    EXPECT_EQ(shown.pixelColor(shownAt(d, 2000, 4400)), kScreenBlue) << "nor larger than scaled";
+    screenshot(*stage(), QStringLiteral("fullscreen-projector-standard.png"));
 }
 
 TEST_F(FullScreen, ClicksAndHoverLandWhereDrawnFromScreenToScreenWithNoDesktopBetween)
