@@ -238,6 +238,21 @@ TEST_F(AnglesScreenTest, PolygonTopicKeepsTheChosenKind)
     EXPECT_TRUE(s.Label8->isVisible());
 }
 
+TEST_F(AnglesScreenTest, HeptagonAndHendecagonAnglesShownExactly)
+{
+    script({sidesDraw(7), sidesDraw(11)});
+    AnglesScreen& s = open(AnglesTopic::Polygons);
+    click(s.cmdsoln);
+    EXPECT_EQ(s.Label8->caption(), "As 5 times 180° equals 7 times the interior angle, the interior angle is "
+                                   "128 4/7° (about 128.6°).");
+    click(s.Option2);
+    click(s.cmdsoln);
+    EXPECT_EQ(s.Label6->caption(),
+              "From the red isosceles triangle we can see that angles a plus b must equal 180 degrees. But "
+              "angle b is one eleventh of 360 degrees, therefore angle a, the interior angle of the regular "
+              "hendecagon, is 147 3/11 degrees (about 147.3 degrees).");
+}
+
 TEST_F(AnglesScreenTest, PolygonAnswersReadInFullBesideTheFigure)
 {
     for (int sides = 3; sides <= 12; ++sides) {
@@ -265,7 +280,7 @@ TEST_F(AnglesScreenTest, PolygonAnswersReadInFullBesideTheFigure)
             }
             expectReadable(s.Label6);
             expectReadable(s.Label8);
-            if (sides == 3 || sides == 5 || sides == 11)
+            if (sides == 3 || sides == 5 || sides == 7 || sides == 11)
                 screenshot(s, QStringLiteral("polygon-kind%1-%2-sides.png").arg(kind).arg(sides));
             click(s.cmdexit);
             settle();

@@ -1,6 +1,7 @@
 #include "shell/toolkit/controls.h"
 
 #include "shell/toolkit/errors.h"
+#include "shell/toolkit/stackedfractions.h"
 
 #include <QFontMetrics>
 #include <QHash>
@@ -209,6 +210,23 @@ void Label::setWrap(bool wrap)
     fitToText();
 }
 
+void Label::setStackedFractions(bool stacked)
+{
+    m_stackedFractions = stacked;
+    fitToText();
+    update();
+}
+
+bool Label::drawsStackedFractions() const
+{
+    return m_stackedFractions && hasFraction(text());
+}
+
+StackedFractionText Label::stackedText() const
+{
+    return StackedFractionText(text(), font(), contentsRect().width(), wordWrap());
+}
+
 void Label::fitToText()
 {
     // Without sizing to the text a label always wraps within its width.
@@ -222,6 +240,16 @@ void Label::fitToText()
     const auto heightFor = [&](int qtHeight) {
         return lineHeight + std::max(0, qtHeight - metrics.height());
     };
+    if (drawsStackedFractions()) {
+        const QSizeF size = stackedText().size();
+        const int height = heightFor(static_cast<int>(std::ceil(size.height())));
+        if (m_wrap)
+            setHeightTwips(toTwips(height));
+        else
+            setTwipGeometry(leftTwips(), topTwips(), toTwips(static_cast<int>(std::ceil(size.width()))),
+                            toTwips(height));
+        return;
+    }
     if (m_wrap) {
         const QRect bounds = metrics.boundingRect(QRect(0, 0, std::max(1, toPixels(widthTwips())), 1 << 20),
                                                   Qt::TextWordWrap | alignment(), text());
@@ -241,6 +269,7 @@ Label* Label::copyHidden(const QString& name) const
     copy->setAlign(m_align);
     copy->m_autoSize = m_autoSize;
     copy->setWrap(m_wrap);
+    copy->m_stackedFractions = m_stackedFractions;
     copy->setFontSpec(m_fontSpec);
     copy->setEnabled(isEnabled());
     copy->setTwipGeometry(leftTwips(), topTwips(), widthTwips(), heightTwips());
@@ -268,6 +297,16 @@ void Label::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     fire(onMouseMove);
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    if (!drawsStackedFractions()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    stackedText().draw(painter, contentsRect().topLeft(), palette().color(QPalette::WindowText), alignment());
 }
 
 Label* makeLabel(QWidget* container, const QString& name, const TwipRect& place, const LabelStyle& style,
