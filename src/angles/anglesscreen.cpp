@@ -248,8 +248,10 @@ void AnglesScreen::setUpParallelLines()
     Frame1->setVisible(false);
     const ParallelLinesQuestion question = makeParallelLinesQuestion(draws());
     for (int i = 0; i < kAngleCount; ++i) {
-        Label7[i]->setCaption(shell::qtext(question.captions[static_cast<std::size_t>(i)]));
-        Label7[i]->setFontPoints(kAngleLabelPoints);
+        shell::Label* label = Label7[i];
+        label->setCaption(shell::qtext(question.captions[static_cast<std::size_t>(i)]));
+        label->setFontPoints(kAngleLabelPoints);
+        label->setLeftTwips(angleLabelLeft(i, question.given, label->widthTwips()));
     }
     Label1->setFontPoints(kParallelQuestionPoints);
     Label1->setCaption(shell::qtext(question.question));
