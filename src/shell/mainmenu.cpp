@@ -3,8 +3,8 @@
 #include "shell/module1.h"
 #include "shell/producttexts.h"
 #include "shell/titlescreen.h"
+#include "shell/toolkit/links.h"
 #include "shell/toolkit/pictures.h"
-#include "shell/toolkit/platform.h"
 #include "shell/toolkit/screens.h"
 
 namespace shell {
@@ -38,7 +38,7 @@ MainMenu::MainMenu(Screens& screens)
     Label3->setAlign(Align::Centre);
     Label3->setCaption(product::notice);
 
-    Label4->onClick = [] { openWebAddress(product::webAddress); };
+    Label4->onClick = [this] { openAddress(*this, QUrl(product::webAddress)); };
 }
 
 void MainMenu::load()

@@ -5,12 +5,15 @@
 #include "shell/producttexts.h"
 #include "shell/titlescreen.h"
 #include "shell/toolkit/errors.h"
+#include "shell/toolkit/links.h"
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/platform.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 namespace {
@@ -194,6 +197,34 @@ TEST_F(TitleAndMainMenu, LinksOpenInTheBrowserAndExitReturnsToTheMainMenu)
     settle();
     EXPECT_EQ(shownScreens(), QStringList{MainMenu::kName});
     EXPECT_EQ(screens.loadCount(MainMenu::kName), 1) << "the same main menu, not a new one";
+}
+
+TEST_F(TitleAndMainMenu, ALinkThatCannotOpenShowsItsAddressOnTheScreen)
+{
+    // Without the catcher the offscreen platform itself is asked, and it opens nothing.
+    ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    auto& menu = openMainMenu();
+    click(menu.Label2[5]);
+    auto& links = screenAs<shell::LinksScreen>(shell::LinksScreen::kName);
+    for (int link : {1, 0}) {
+        click(links.Label3[link]);
+        const auto notices = links.findChildren<shell::AddressNotice*>();
+        ASSERT_EQ(notices.size(), 1) << "a newer message replaces the one before";
+        EXPECT_TRUE(notices[0]->isVisible());
+        EXPECT_EQ(notices[0]->Label2->caption(), QLatin1String(shell::LinksScreen::kLinks[link].address));
+        EXPECT_TRUE(links.rect().contains(notices[0]->geometry()));
+    }
+    screenshot(links, QStringLiteral("links-failed.png"));
+
+    click(links.findChild<shell::AddressNotice*>()->Label3);
+    settle();
+    EXPECT_EQ(links.findChild<shell::AddressNotice*>(), nullptr) << "a click closes the message";
+    EXPECT_TRUE(links.isVisible());
+    EXPECT_TRUE(fatalMessages.isEmpty());
+    click(links.Command1);
+    settle();
+    EXPECT_EQ(shownScreens(), QStringList{MainMenu::kName});
 }
 
 } // namespace
