@@ -1,5 +1,6 @@
 #include "shell/linksscreen.h"
 
+#include "shell/guide.h"
 #include "shell/menuscreen.h"
 #include "shell/module1.h"
 #include "shell/toolkit/links.h"
@@ -66,6 +67,8 @@ LinksScreen::LinksScreen(Screens& screens)
     Command1 = new CommandButton(this, QStringLiteral("Command1"));
     Command1->setAccessibleName(QStringLiteral("Exit"));
     Command1->setTabStop(false);
+
+    Label5 = makeAddressLabel(this, QStringLiteral("Label5"), kGuideCaption, guideAddress());
 
     const auto open = [this](int index) {
         openAddress(*this, QUrl(QString::fromUtf8(kLinks[index].address)));

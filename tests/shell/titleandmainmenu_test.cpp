@@ -1,5 +1,7 @@
 #include "screentest.h"
 
+#include "shell/core/topictable.h"
+#include "shell/guide.h"
 #include "shell/linksscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/producttexts.h"
@@ -13,6 +15,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -169,13 +172,28 @@ TEST_F(TitleAndMainMenu, HighlightFollowsTheMouse)
     EXPECT_TRUE(menu.Label4->isOpaque()) << "the web address keeps its black background";
 }
 
-TEST_F(TitleAndMainMenu, WebAddressOpensInTheBrowser)
+TEST_F(TitleAndMainMenu, AddressLabelOpensTheTeachersGuideBesideTheProgram)
 {
+    if (!shell::webAddress().isLocalFile())
+        GTEST_SKIP() << "built with a web address of its own";
     auto& menu = openMainMenu();
+    EXPECT_EQ(menu.Label4->caption(), "Teacher's guide");
+    EXPECT_EQ(menu.Label4->leftTwips(), 4440) << "at its designed place";
     click(menu.Label4);
     ASSERT_EQ(urls.opened.size(), 1);
-    EXPECT_EQ(urls.opened[0], QUrl(shell::product::webAddress));
+    EXPECT_EQ(urls.opened[0],
+              QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/guide.html")));
+    EXPECT_TRUE(QFileInfo(urls.opened[0].toLocalFile()).isFile());
     EXPECT_TRUE(menu.isVisible());
+}
+
+TEST(AddressCaption, AWebAddressWithoutItsSchemeAndFinalSlash)
+{
+    EXPECT_EQ(shell::addressCaption(QUrl(QStringLiteral("https://maths.example.org/chalkface/"))),
+              "maths.example.org/chalkface");
+    EXPECT_EQ(shell::addressCaption(QUrl(QStringLiteral("http://example.org"))), "example.org");
+    EXPECT_EQ(shell::addressCaption(QUrl::fromLocalFile(QStringLiteral("/usr/share/chalkface/guide.html"))),
+              "Teacher's guide");
 }
 
 TEST_F(TitleAndMainMenu, LinksOpenInTheBrowserAndExitReturnsToTheMainMenu)
@@ -189,9 +207,12 @@ TEST_F(TitleAndMainMenu, LinksOpenInTheBrowserAndExitReturnsToTheMainMenu)
 
     click(links.Label3[0]);
     click(links.Label4[3]);
-    ASSERT_EQ(urls.opened.size(), 2);
+    click(links.Label5);
+    ASSERT_EQ(urls.opened.size(), 3);
     EXPECT_EQ(urls.opened[0], QUrl(QLatin1String(shell::LinksScreen::kLinks[0].address)));
     EXPECT_EQ(urls.opened[1], QUrl(QLatin1String(shell::LinksScreen::kLinks[3].address)));
+    EXPECT_EQ(urls.opened[2], shell::guideAddress());
+    EXPECT_EQ(links.Label5->caption(), "Teacher's guide");
 
     click(links.Command1);
     settle();
@@ -225,6 +246,53 @@ TEST_F(TitleAndMainMenu, ALinkThatCannotOpenShowsItsAddressOnTheScreen)
     click(links.Command1);
     settle();
     EXPECT_EQ(shownScreens(), QStringList{MainMenu::kName});
+}
+
+TEST(AddressLabel, WidensAboutItsCentreForALongAddressAsFarAsTheFootLeavesRoom)
+{
+    QWidget screen;
+    const QUrl address(QStringLiteral("https://maths.example.org/"));
+    struct Case {
+        const char* caption;
+        double width; // twips
+    };
+    const Case cases[] = {
+        {"Teacher's guide", 3315},
+        {"maths.example-school.org.uk/chalkface", 0},
+        {"mathematics-department.example-grammar-school.org.uk/chalkface/teachers", 4995},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        const shell::Label* label =
+            shell::makeAddressLabel(&screen, QStringLiteral("Label4"), QString::fromUtf8(c.caption), address);
+        EXPECT_DOUBLE_EQ(label->leftTwips() + label->widthTwips() / 2, 4440 + 3315 / 2.0);
+        if (c.width > 0)
+            EXPECT_DOUBLE_EQ(label->widthTwips(), c.width);
+        else
+            EXPECT_GT(label->width(), label->fontMetrics().horizontalAdvance(label->caption()));
+    }
+}
+
+// The guide beside the program, as the build puts it there.
+TEST(TeachersGuide, DescribesEveryTopicAndNeedsNothingFromTheNetwork)
+{
+    QFile file(shell::guideAddress().toLocalFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    const QString guide = QString::fromUtf8(file.readAll());
+    for (const auto& menu : shell::kTopicMenus) {
+        for (const auto& topic : menu.topics) {
+            const QString caption = shell::qtext(topic.caption);
+            SCOPED_TRACE(caption.toStdString());
+            EXPECT_TRUE(guide.contains(caption));
+            // An activity has a section of its own; a topic still to come says what it will be.
+            if (topic.hasActivity)
+                EXPECT_TRUE(guide.contains(QStringLiteral("id=\"%1\"").arg(shell::qtext(topic.screen))));
+            else
+                EXPECT_TRUE(guide.contains(shell::qtext(topic.description)));
+        }
+    }
+    for (const char* fetched : {"src=", "<link", "url(", "@import"})
+        EXPECT_FALSE(guide.contains(QLatin1String(fetched), Qt::CaseInsensitive)) << fetched;
 }
 
 } // namespace

@@ -32,8 +32,12 @@ QPixmap loadPicture(const QString& name);
 // The same for a given device pixel ratio.
 QPixmap loadPicture(const QString& name, qreal devicePixelRatio);
 
-// The folders searched, in order.
+// The folders searched, in order: the working directory, then the installed folders.
 QStringList pictureFolders();
+
+// The folders the program's own files are installed in, in the order searched: beside the
+// program, the data folder of the installation it runs from, the data folder it was built for.
+QStringList installedFolders();
 
 // Replaces the folders searched (tests point this at a scratch folder); an empty list restores
 // the usual folders.
