@@ -1,6 +1,5 @@
 #include "screentest.h"
 
-#include "shell/core/topictable.h"
 #include "shell/guide.h"
 #include "shell/linksscreen.h"
 #include "shell/mainmenu.h"
@@ -271,28 +270,6 @@ TEST(AddressLabel, WidensAboutItsCentreForALongAddressAsFarAsTheFootLeavesRoom)
         else
             EXPECT_GT(label->width(), label->fontMetrics().horizontalAdvance(label->caption()));
     }
-}
-
-// The guide beside the program, as the build puts it there.
-TEST(TeachersGuide, DescribesEveryTopicAndNeedsNothingFromTheNetwork)
-{
-    QFile file(shell::guideAddress().toLocalFile());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-    const QString guide = QString::fromUtf8(file.readAll());
-    for (const auto& menu : shell::kTopicMenus) {
-        for (const auto& topic : menu.topics) {
-            const QString caption = shell::qtext(topic.caption);
-            SCOPED_TRACE(caption.toStdString());
-            EXPECT_TRUE(guide.contains(caption));
-            // An activity has a section of its own; a topic still to come says what it will be.
-            if (topic.hasActivity)
-                EXPECT_TRUE(guide.contains(QStringLiteral("id=\"%1\"").arg(shell::qtext(topic.screen))));
-            else
-                EXPECT_TRUE(guide.contains(shell::qtext(topic.description)));
-        }
-    }
-    for (const char* fetched : {"src=", "<link", "url(", "@import"})
-        EXPECT_FALSE(guide.contains(QLatin1String(fetched), Qt::CaseInsensitive)) << fetched;
 }
 
 } // namespace
