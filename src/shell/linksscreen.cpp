@@ -1,9 +1,10 @@
 #include "shell/linksscreen.h"
 
+#include "shell/guide.h"
 #include "shell/menuscreen.h"
 #include "shell/module1.h"
+#include "shell/toolkit/links.h"
 #include "shell/toolkit/pictures.h"
-#include "shell/toolkit/platform.h"
 #include "shell/toolkit/screens.h"
 
 namespace shell {
@@ -67,7 +68,11 @@ LinksScreen::LinksScreen(Screens& screens)
     Command1->setAccessibleName(QStringLiteral("Exit"));
     Command1->setTabStop(false);
 
-    const auto open = [](int index) { openWebAddress(QString::fromUtf8(kLinks[index].address)); };
+    Label5 = makeAddressLabel(this, QStringLiteral("Label5"), kGuideCaption, guideAddress());
+
+    const auto open = [this](int index) {
+        openAddress(*this, QUrl(QString::fromUtf8(kLinks[index].address)));
+    };
     Label3.onClick = open;
     Label4.onClick = open;
     Command1->onClick = [this] {

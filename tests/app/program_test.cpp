@@ -1,11 +1,15 @@
 // The whole program's screens together: every topic opens a screen, and every activity screen
-// carries the same panel in the same place and returns to the menu it came from.
+// carries the same panel in the same place and returns to the menu it came from. And the
+// teacher's guide, in step with them.
 #include "screentest.h"
 
 #include "allscreens.h"
+#include "registry/registry.h"
 #include "shell/activityscreen.h"
+#include "shell/guide.h"
 #include "shell/topicmenu.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -54,6 +58,39 @@ TEST_F(Program, EveryTopicOpensItsScreenInFrontOfAnUnchangedMenu)
             settle();
         }
     }
+}
+
+// The guide beside the program, as the build puts it there, in step with the menus and the
+// activities.
+TEST(TeachersGuide, DescribesEveryTopicModeAndWorksheetAndNeedsNoNetwork)
+{
+    QFile file(shell::guideAddress().toLocalFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    const QString guide = QString::fromUtf8(file.readAll());
+    const auto text = [](std::string_view words) { return QString::fromUtf8(words.data(), words.size()); };
+    for (const auto& row : shell::kTopicMenus) {
+        for (const auto& topic : row.topics) {
+            SCOPED_TRACE(topic.caption);
+            EXPECT_TRUE(guide.contains(text(topic.caption)));
+            // A topic still to come says what it will be.
+            if (!registry::byScreenName(topic.screen))
+                EXPECT_TRUE(guide.contains(text(topic.description)));
+        }
+    }
+    // An activity has a section of its own that names its modes as its buttons do, and the
+    // worksheets' table names it and its modes as chalkface-sheet does.
+    for (const shell::Activity* activity : registry::activities()) {
+        SCOPED_TRACE(activity->caption);
+        EXPECT_TRUE(guide.contains(QStringLiteral("id=\"%1\"").arg(text(activity->screen))));
+        EXPECT_TRUE(guide.contains(QStringLiteral("<code>%1</code>").arg(text(activity->sheet))));
+        for (const shell::Mode& mode : activity->modes) {
+            EXPECT_TRUE(guide.contains(QStringLiteral("<b>%1</b>").arg(text(mode.caption)))) << mode.caption;
+            EXPECT_TRUE(guide.contains(QStringLiteral("<code>%1</code>").arg(text(mode.sheetName))))
+                << mode.sheetName;
+        }
+    }
+    for (const char* fetched : {"src=", "<link", "url(", "@import"})
+        EXPECT_FALSE(guide.contains(QLatin1String(fetched), Qt::CaseInsensitive)) << fetched;
 }
 
 } // namespace

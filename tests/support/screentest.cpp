@@ -1,6 +1,7 @@
 #include "screentest.h"
 
 #include "shell/activityscreen.h"
+#include "shell/core/topictable.h"
 #include "shell/linksscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/shellscreens.h"
@@ -9,7 +10,6 @@
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/platform.h"
 #include "shell/topicmenu.h"
-#include "shell/core/topictable.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -37,15 +37,15 @@ QStringList everyScreenName()
 ScreenTest::ScreenTest()
 {
     shell::setFatalHandler([this](const QString& message) { fatalMessages << message; });
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &urls, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &urls, "open");
+    for (const QString& scheme : UrlCatcher::kSchemes)
+        QDesktopServices::setUrlHandler(scheme, &urls, "open");
     shell::defineShellScreens(screens);
 }
 
 ScreenTest::~ScreenTest()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    for (const QString& scheme : UrlCatcher::kSchemes)
+        QDesktopServices::unsetUrlHandler(scheme);
     shell::resetFatalHandler();
     shell::setPictureFolders({});
     shell::setDisplaySizeOverride(std::nullopt);

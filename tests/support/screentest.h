@@ -29,10 +29,12 @@ namespace testing_support {
 // each topic menu followed by the screens of its topics.
 QStringList everyScreenName();
 
-// Receives the web addresses the program asks the platform to open.
+// Receives the addresses the program asks the platform to open: web pages and files.
 class UrlCatcher : public QObject {
     Q_OBJECT
 public:
+    static inline const QStringList kSchemes{QStringLiteral("https"), QStringLiteral("http"),
+                                             QStringLiteral("file")};
     QList<QUrl> opened;
 public slots:
     void open(const QUrl& url) { opened << url; }

@@ -2,6 +2,7 @@
 
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/pictures.h"
+#include "shell/toolkit/stackedfractions.h"
 
 #include <QFontMetrics>
 #include <QHash>
@@ -245,6 +246,23 @@ void Label::setWrap(bool wrap)
     fitToText();
 }
 
+void Label::setStackedFractions(bool stacked)
+{
+    m_stackedFractions = stacked;
+    fitToText();
+    update();
+}
+
+bool Label::drawsStackedFractions() const
+{
+    return m_stackedFractions && hasFraction(text());
+}
+
+StackedFractionText Label::stackedText() const
+{
+    return StackedFractionText(text(), font(), contentsRect().width(), wordWrap());
+}
+
 void Label::fitToText()
 {
     // Without sizing to the text a label always wraps within its width.
@@ -259,6 +277,16 @@ void Label::fitToText()
         return lineHeight + std::max(0, qtHeight - metrics.height());
     };
     const double s = scale();
+    if (drawsStackedFractions()) {
+        const QSizeF size = stackedText().size();
+        const int height = heightFor(static_cast<int>(std::ceil(size.height())));
+        if (m_wrap)
+            setHeightTwips(toTwips(height, s));
+        else
+            setTwipGeometry(leftTwips(), topTwips(), toTwips(static_cast<int>(std::ceil(size.width())), s),
+                            toTwips(height, s));
+        return;
+    }
     if (m_wrap) {
         const QRect bounds =
             metrics.boundingRect(QRect(0, 0, std::max(1, toPixels(widthTwips(), s)), 1 << 20),
@@ -280,6 +308,7 @@ Label* Label::copyHidden(const QString& name) const
     copy->setAlign(m_align);
     copy->m_autoSize = m_autoSize;
     copy->setWrap(m_wrap);
+    copy->m_stackedFractions = m_stackedFractions;
     copy->setFontSpec(m_fontSpec);
     copy->setEnabled(isEnabled());
     copy->setTwipGeometry(leftTwips(), topTwips(), widthTwips(), heightTwips());
@@ -307,6 +336,16 @@ void Label::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     fire(onMouseMove);
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    if (!drawsStackedFractions()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    stackedText().draw(painter, contentsRect().topLeft(), palette().color(QPalette::WindowText), alignment());
 }
 
 Label* makeLabel(QWidget* container, const QString& name, const TwipRect& place, const LabelStyle& style,

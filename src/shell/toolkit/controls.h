@@ -18,6 +18,8 @@
 
 namespace shell {
 
+class StackedFractionText;
+
 using Handler = std::function<void()>;
 using IndexHandler = std::function<void(int index)>;
 
@@ -84,6 +86,9 @@ public:
     void setFontPoints(double points);
     void setAutoSize(bool autoSize);
     void setWrap(bool wrap);
+    // Draws the caption's fractions stacked (see stackedfractions.h); the caption keeps its
+    // slashes, so it reads the same to a test or a screen reader.
+    void setStackedFractions(bool stacked);
 
     // A hidden copy with every property of this label, for label arrays.
     Label* copyHidden(const QString& name) const;
@@ -97,14 +102,18 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void fitToText();
+    bool drawsStackedFractions() const;
+    StackedFractionText stackedText() const;
 
     Align m_align = Align::Left;
     FontSpec m_fontSpec;
     bool m_autoSize = false;
     bool m_wrap = true;
+    bool m_stackedFractions = false;
     bool m_pressed = false;
 };
 

@@ -173,9 +173,17 @@ QStringList pictureFolders()
 {
     if (!folderOverride().isEmpty())
         return folderOverride();
+    QStringList folders = installedFolders();
+    folders.prepend(QDir::currentPath());
+    folders.removeDuplicates();
+    return folders;
+}
+
+QStringList installedFolders()
+{
     const QString programFolder = QCoreApplication::applicationDirPath();
     QStringList folders{
-        QDir::currentPath(), programFolder,
+        programFolder,
         QDir::cleanPath(programFolder + QLatin1Char('/') + QStringLiteral(CHALKFACE_DATADIR_FROM_PROGRAM)),
         QDir::cleanPath(QStringLiteral(CHALKFACE_DATADIR))};
     folders.removeDuplicates();

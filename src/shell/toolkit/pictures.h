@@ -42,8 +42,12 @@ QPixmap pictureForScale(const QPixmap& picture, double scale);
 // kept, so a screen's pictures are resampled once, not on every paint or visit.
 QPixmap scaledPicture(const QPixmap& picture, double scale, qreal devicePixelRatio);
 
-// The folders searched, in order.
+// The folders searched, in order: the working directory, then the installed folders.
 QStringList pictureFolders();
+
+// The folders the program's own files are installed in, in the order searched: beside the
+// program, the data folder of the installation it runs from, the data folder it was built for.
+QStringList installedFolders();
 
 // Replaces the folders searched (tests point this at a scratch folder); an empty list restores
 // the usual folders.

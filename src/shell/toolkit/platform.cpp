@@ -3,14 +3,12 @@
 #include "shell/core/drawing.h"
 
 #include <QCursor>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QUrl>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -51,11 +49,6 @@ void setBusyPointer(bool busy)
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     else
         QGuiApplication::restoreOverrideCursor();
-}
-
-void openWebAddress(const QString& address)
-{
-    QDesktopServices::openUrl(QUrl(address));
 }
 
 QString registerFonts()

@@ -1,5 +1,5 @@
-// What the screens need from the platform: the display's size, the busy pointer, the browser,
-// and the fonts the screens are designed in.
+// What the screens need from the platform: the display's size, the busy pointer and the fonts
+// the screens are designed in. Addresses open in the browser through links.h.
 #pragma once
 
 #include <QSize>
@@ -18,9 +18,6 @@ QSizeF displaySizeTwips();
 void setDisplaySizeOverride(std::optional<QSize> pixels);
 
 void setBusyPointer(bool busy);
-
-// Asks the platform to open a web address in the user's default browser.
-void openWebAddress(const QString& address);
 
 // Makes "Tahoma" available: the system's own if it has one, else the compatible files of the
 // Wine fonts package, else a plain sans font in its place. Returns the family the screens get.
