@@ -29,7 +29,6 @@ MainMenu::MainMenu(Screens& screens)
     Label4->setOpaque(true);
     Label4->setAlign(Align::Centre);
     Label4->setCaption(product::webAddressText);
-    Label4->setCursor(Qt::PointingHandCursor);
 
     Label3 = new Label(this, QStringLiteral("Label3"));
     Label3->setTwipGeometry(0, 8280, 3600, 375);
@@ -38,7 +37,7 @@ MainMenu::MainMenu(Screens& screens)
     Label3->setAlign(Align::Centre);
     Label3->setCaption(product::notice);
 
-    Label4->onClick = [] { openWebAddress(product::webAddress); };
+    Label4->setOnClick([] { openWebAddress(product::webAddress); }, ClickKind::Link);
 }
 
 void MainMenu::load()
@@ -48,6 +47,7 @@ void MainMenu::load()
     Image2->setPicture(loadPicture(kLogoPicture));
     setBackgroundPicture(loadPicture(kBackgroundPicture));
     loadSideMenuAndExit();
+    setFocusOrder(Label2.elements() << Label4);
 }
 
 void MainMenu::menuEntryClicked(int index)

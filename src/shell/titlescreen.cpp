@@ -32,6 +32,8 @@ TitleScreen::TitleScreen(Screens& screens)
     : Screen(screens, kName)
 {
     setCaption(QStringLiteral(" "));
+    // The caption is blank; assistive technology names the window by the product instead.
+    setAccessibleName(product::title);
     setBackColor(colour::titleGrey);
     setClientSize(kClientWidth, kClientHeight);
 

@@ -11,7 +11,7 @@
 #include "shell/topicmenu.h"
 #include "shell/core/topictable.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QPixmap>
@@ -107,6 +107,14 @@ void ScreenTest::moveOver(QWidget* widget, QPoint at)
 {
     ASSERT_NE(widget, nullptr);
     QTest::mouseMove(widget, at);
+}
+
+void ScreenTest::activate(QWidget& window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.isActiveWindow()) << window.objectName().toStdString();
 }
 
 QStringList ScreenTest::shownScreens() const

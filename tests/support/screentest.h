@@ -82,6 +82,9 @@ protected:
     static void moveOver(QWidget* widget);
     static void moveOver(QWidget* widget, QPoint at);
 
+    // Makes the window the active one, as the window manager does when it opens.
+    static void activate(QWidget& window);
+
     // The screens that are shown, by name.
     QStringList shownScreens() const;
 
