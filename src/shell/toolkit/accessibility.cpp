@@ -153,4 +153,10 @@ void installAccessibility()
     Q_UNUSED(installed);
 }
 
+void announce(QWidget* control)
+{
+    QAccessibleEvent event(control, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+}
+
 } // namespace shell

@@ -5,9 +5,15 @@
 // until it is shown.
 #pragma once
 
+class QWidget;
+
 namespace shell {
 
 // Puts the above in place of Qt's own view of these controls; the first screen made calls it.
 void installAccessibility();
+
+// Tells assistive technology that the control has just come into sight and should be read out
+// at once, without the user looking for it.
+void announce(QWidget* control);
 
 } // namespace shell
