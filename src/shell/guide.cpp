@@ -61,12 +61,11 @@ Label* makeAddressLabel(QWidget* screen, const QString& name, const QString& cap
     label->setOpaque(true);
     label->setAlign(Align::Centre);
     label->setCaption(caption);
-    label->setCursor(Qt::PointingHandCursor);
     const double needed =
         toTwips(QFontMetrics(label->font()).horizontalAdvance(caption) + 2 * kAddressPadding);
     const double width = std::clamp(needed, kAddressPlace.width, kAddressWidest);
     label->setTwipGeometry(kAddressCentre - width / 2, kAddressPlace.top, width, kAddressPlace.height);
-    label->onClick = [screen, address] { openAddress(*screen, address); };
+    label->setOnClick([screen, address] { openAddress(*screen, address); }, ClickKind::Link);
     return label;
 }
 

@@ -39,6 +39,7 @@ void MainMenu::load()
     Image2->setPicture(loadPicture(kLogoPicture));
     setBackgroundPicture(loadPicture(kBackgroundPicture));
     loadSideMenuAndExit();
+    setFocusOrder(Label2.elements() << Label4);
 }
 
 void MainMenu::menuEntryClicked(int index)

@@ -33,6 +33,8 @@ TitleScreen::TitleScreen(Screens& screens)
 {
     setTakesFullScreen(false);
     setCaption(QStringLiteral(" "));
+    // The caption is blank; assistive technology names the window by the product instead.
+    setAccessibleName(product::title);
     setBackColor(colour::titleGrey);
     setClientSize(kClientWidth, kClientHeight);
 

@@ -11,11 +11,15 @@
 #include "shell/toolkit/platform.h"
 #include "shell/topicmenu.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QPixmap>
 #include <QTest>
+
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace testing_support {
 
@@ -32,6 +36,51 @@ QStringList everyScreenName()
     }
     names.removeDuplicates();
     return names;
+}
+
+namespace {
+
+std::vector<std::pair<QAccessible::Event, QObject*>> g_accessibilityEvents;
+
+void recordAccessibilityEvent(QAccessibleEvent* event)
+{
+    g_accessibilityEvents.emplace_back(event->type(), event->object());
+}
+
+void setAccessibilityActive(bool active)
+{
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(active);
+}
+
+} // namespace
+
+AccessibilityEvents::AccessibilityEvents()
+{
+    g_accessibilityEvents.clear();
+    QAccessible::installUpdateHandler(&recordAccessibilityEvent);
+    setAccessibilityActive(true);
+}
+
+AccessibilityEvents::~AccessibilityEvents()
+{
+    setAccessibilityActive(false);
+    QAccessible::installUpdateHandler(nullptr);
+    g_accessibilityEvents.clear();
+}
+
+QList<QObject*> AccessibilityEvents::of(QAccessible::Event type) const
+{
+    QList<QObject*> objects;
+    for (const auto& [eventType, object] : g_accessibilityEvents) {
+        if (eventType == type)
+            objects << object;
+    }
+    return objects;
+}
+
+void AccessibilityEvents::clear()
+{
+    g_accessibilityEvents.clear();
 }
 
 ScreenTest::ScreenTest()
@@ -107,6 +156,14 @@ void ScreenTest::moveOver(QWidget* widget, QPoint at)
 {
     ASSERT_NE(widget, nullptr);
     QTest::mouseMove(widget, at);
+}
+
+void ScreenTest::activate(QWidget& window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.isActiveWindow()) << window.objectName().toStdString();
 }
 
 QStringList ScreenTest::shownScreens() const

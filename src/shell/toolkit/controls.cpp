@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 #include <QHash>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -329,7 +330,7 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     m_pressed = false;
     event->accept();
     if (click)
-        fire(onClick);
+        press();
 }
 
 void Label::mouseMoveEvent(QMouseEvent* event)
@@ -338,14 +339,72 @@ void Label::mouseMoveEvent(QMouseEvent* event)
     fire(onMouseMove);
 }
 
-void Label::paintEvent(QPaintEvent* event)
+void Label::setOnClick(Handler handler, ClickKind kind)
 {
-    if (!drawsStackedFractions()) {
-        QLabel::paintEvent(event);
+    m_onClick = std::move(handler);
+    m_clickKind = kind;
+    if (kind == ClickKind::Link)
+        setCursor(Qt::PointingHandCursor);
+    updateFocusPolicy();
+}
+
+void Label::press()
+{
+    fire(m_onClick);
+}
+
+void Label::setTabStop(bool tabStop)
+{
+    m_tabStop = tabStop;
+    updateFocusPolicy();
+}
+
+void Label::updateFocusPolicy()
+{
+    setFocusPolicy(isClickable() && m_tabStop ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    if (!isClickable()) {
+        QLabel::keyPressEvent(event);
         return;
     }
-    QPainter painter(this);
-    stackedText().draw(painter, contentsRect().topLeft(), palette().color(QPalette::WindowText), alignment());
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            press();
+        event->accept();
+        break;
+    default:
+        // The arrow keys go on to the screen, which moves the focus.
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    // The focus mark: the label's background, whether or not the mouse has highlighted it, and
+    // an outline in its text colour, which shows on labels that are always opaque.
+    const bool focusMark = hasFocus();
+    if (focusMark)
+        QPainter(this).fillRect(rect(), palette().color(QPalette::Window));
+    if (drawsStackedFractions()) {
+        QPainter painter(this);
+        stackedText().draw(painter, contentsRect().topLeft(), palette().color(QPalette::WindowText), alignment());
+    } else {
+        QLabel::paintEvent(event);
+    }
+    if (focusMark) {
+        // Three pixels wide, to be seen on a projector across the room.
+        constexpr double penPixels = 3;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), penPixels));
+        const double inset = penPixels / 2;
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    }
 }
 
 Label* makeLabel(QWidget* container, const QString& name, const TwipRect& place, const LabelStyle& style,
@@ -362,6 +421,12 @@ Label* makeLabel(QWidget* container, const QString& name, const TwipRect& place,
     }
     label->setCaption(caption);
     return label;
+}
+
+void setFocusOrder(const QList<QWidget*>& controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
 // --- LabelArray ---------------------------------------------------------------------------
@@ -402,13 +467,27 @@ Label* LabelArray::operator[](int index) const
     return it == m_elements.end() ? nullptr : it->second;
 }
 
+QList<QWidget*> LabelArray::elements() const
+{
+    QList<QWidget*> elements;
+    for (const auto& [index, label] : m_elements)
+        elements << label;
+    return elements;
+}
+
+void LabelArray::setOnClick(IndexHandler handler, ClickKind kind)
+{
+    m_onClick = std::move(handler);
+    m_clickKind = kind;
+    for (const auto& [index, label] : m_elements)
+        connect(index, label);
+}
+
 void LabelArray::connect(int index, Label* label)
 {
     m_elements[index] = label;
-    label->onClick = [this, index] {
-        if (onClick)
-            onClick(index);
-    };
+    if (m_onClick)
+        label->setOnClick([this, index] { m_onClick(index); }, m_clickKind);
     label->onMouseMove = [this, index] {
         if (onMouseMove)
             onMouseMove(index);

@@ -68,6 +68,10 @@ private:
     double m_height = 0;
 };
 
+// What a clickable label is to assistive technology: a button, or a link to a web address (which
+// also shows the pointing hand).
+enum class ClickKind { Button, Link };
+
 // A text label: transparent or opaque background, aligned text at the top, wrapping within its
 // width unless it sizes itself to its text. Sizing to the text keeps the left edge where it is.
 class Label : public QLabel, public TwipGeometry {
@@ -95,19 +99,33 @@ public:
 
     void applyScale() override;
 
-    Handler onClick;
+    // Makes the label act on a click. A clickable label is an entry for the keyboard and for
+    // assistive technology as well: it takes the focus from Tab, Shift+Tab and the arrow keys
+    // (never from the mouse, so the highlighting by mouse position stays as it is), shows it
+    // with its opaque background and an outline in its text colour, takes Enter and Space as
+    // a click, and offers a press action that does what a click does.
+    void setOnClick(Handler handler, ClickKind kind = ClickKind::Button);
+    bool isClickable() const { return static_cast<bool>(m_onClick); }
+    ClickKind clickKind() const { return m_clickKind; }
+    // What a click does.
+    void press();
+    // A clickable label out of the Tab order keeps its click and press action but takes no focus.
+    void setTabStop(bool tabStop);
+
     Handler onMouseMove;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void fitToText();
     bool drawsStackedFractions() const;
     StackedFractionText stackedText() const;
+    void updateFocusPolicy();
 
     Align m_align = Align::Left;
     FontSpec m_fontSpec;
@@ -115,6 +133,9 @@ private:
     bool m_wrap = true;
     bool m_stackedFractions = false;
     bool m_pressed = false;
+    Handler m_onClick;
+    ClickKind m_clickKind = ClickKind::Button;
+    bool m_tabStop = true;
 };
 
 // How a label is designed: font, text colour, alignment, and whether it sizes itself to its text
@@ -130,6 +151,9 @@ struct LabelStyle {
 Label* makeLabel(QWidget* container, const QString& name, const TwipRect& place, const LabelStyle& style,
                  const QString& caption = {});
 
+// Makes Tab, Shift+Tab and the clickable labels' arrow keys go through the controls in this order.
+void setFocusOrder(const QList<QWidget*>& controls);
+
 // Labels addressed by a whole-number index; click and mouse-move handlers receive the index.
 // Either every element is designed (add), or element 0 is designed and the others are loaded at
 // run time as hidden copies of it (load).
@@ -143,6 +167,8 @@ public:
     Label* load(int index);
     Label* operator[](int index) const;
     int count() const { return static_cast<int>(m_elements.size()); }
+    // The elements in index order.
+    QList<QWidget*> elements() const;
     template <class F>
     void forEach(F&& f) const
     {
@@ -150,7 +176,8 @@ public:
             f(index, label);
     }
 
-    IndexHandler onClick;
+    // Makes every element, those loaded later too, clickable (Label::setOnClick).
+    void setOnClick(IndexHandler handler, ClickKind kind = ClickKind::Button);
     IndexHandler onMouseMove;
 
 private:
@@ -160,6 +187,8 @@ private:
     QWidget* m_container;
     QString m_name;
     std::map<int, Label*> m_elements;
+    IndexHandler m_onClick;
+    ClickKind m_clickKind = ClickKind::Button;
 };
 
 // A frame: a container with a background colour and, when it has a border, an etched outline
@@ -208,6 +237,8 @@ public:
 
     void applyScale() override;
 
+    // Runs however the button is chosen: a click, its shortcut key, or the action assistive
+    // technology offers (which clicks it), even when it is chosen already.
     Handler onClick;
 
 protected:

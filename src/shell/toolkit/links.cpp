@@ -37,8 +37,11 @@ AddressNotice::AddressNotice(QWidget* screen, const QUrl& address)
         label->setAutoSize(true);
         label->setTopTwips(top);
         top += label->heightTwips() + kMargin / 2;
-        label->onClick = [this] { deleteLater(); };
+        label->setOnClick([this] { deleteLater(); });
     }
+    // One entry for the keyboard: the line that says how to close the message.
+    Label1->setTabStop(false);
+    Label2->setTabStop(false);
     const double height = top + kMargin / 2;
     setTwipGeometry((kClientWidth - kWidth) / 2, kBottom - height, kWidth, height);
 }

@@ -1,5 +1,6 @@
 #include "shell/toolkit/screen.h"
 
+#include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/figurepainter.h"
@@ -9,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,9 +29,13 @@ double scaleOf(const QWidget* widget)
 Screen::Screen(Screens& screens, const QString& name)
     : m_screens(screens)
 {
+    installAccessibility();
     setObjectName(name);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The window itself has the focus when it opens, so no entry shows a focus mark until Tab
+    // or an arrow key moves the focus onto it.
+    setFocus();
 }
 
 void Screen::setBackColor(Rgb colour)
@@ -149,6 +155,29 @@ void Screen::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     runGuarded([this] { backgroundMouseMove(); });
+}
+
+void Screen::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Backspace:
+        if (m_exitButton && m_exitButton->isVisible() && m_exitButton->isEnabled() && !event->isAutoRepeat())
+            m_exitButton->click();
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        focusNextChild();
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        focusPreviousChild();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void Screen::closeEvent(QCloseEvent* event)

@@ -6,7 +6,9 @@
 #include "shell/core/drawing.h"
 #include "shell/toolkit/units.h"
 
+#include <QAbstractButton>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 class QMenu;
@@ -78,6 +80,11 @@ public:
         return qobject_cast<T*>(control(name, cs));
     }
 
+    // The button that leaves the screen, which Escape and Backspace press too. (The arrow keys
+    // move the focus on every screen, as Tab and Shift+Tab do.)
+    void setExitButton(QAbstractButton* button) { m_exitButton = button; }
+    QAbstractButton* exitButton() const { return m_exitButton; }
+
 protected:
     // The mouse moved over the bare background (not over a control).
     virtual void backgroundMouseMove() {}
@@ -87,10 +94,12 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     Screens& m_screens;
+    QPointer<QAbstractButton> m_exitButton;
     Rgb m_backColor = colour::titleGrey;
     QPixmap m_backgroundPicture;
     Figure m_drawing;
