@@ -854,4 +854,40 @@ std::string checkPolygonFigure(const shell::Figure& figure, int sides, FigureCou
     return {};
 }
 
+// --- The activities' number forms ---------------------------------------------------------------
+
+std::optional<long long> readN(std::string_view text)
+{
+    const bool negative = consume(text, "\u2212");
+    std::string digits;
+    for (const std::string& group : split(text, ",")) {
+        // Groups after the first have three digits, and only numbers from 10,000 up have groups.
+        if (!digits.empty() && group.size() != 3)
+            return std::nullopt;
+        digits += group;
+    }
+    const std::optional<long long> value = allDigits(digits) ? readWhole(digits) : std::nullopt;
+    if (!value || (text.find(',') != std::string_view::npos) != (*value >= 10000) || (negative && *value == 0))
+        return std::nullopt;
+    return negative ? -*value : *value;
+}
+
+std::vector<std::string> split(std::string_view text, std::string_view separator)
+{
+    std::vector<std::string> parts;
+    for (std::size_t at = text.find(separator); at != std::string_view::npos; at = text.find(separator)) {
+        parts.emplace_back(text.substr(0, at));
+        text.remove_prefix(at + separator.size());
+    }
+    parts.emplace_back(text);
+    return parts;
+}
+
+std::optional<std::string> between(std::string_view text, std::string_view lead, std::string_view tail)
+{
+    if (text.size() < lead.size() + tail.size() || !text.starts_with(lead) || !text.ends_with(tail))
+        return std::nullopt;
+    return std::string(text.substr(lead.size(), text.size() - lead.size() - tail.size()));
+}
+
 } // namespace reliability

@@ -9,6 +9,8 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace reliability {
 
@@ -52,5 +54,15 @@ struct FigureCounts {
     int green = 0;
 };
 std::string checkPolygonFigure(const shell::Figure& figure, int sides, FigureCounts others);
+
+// The activities' whole numbers: digits, "−" (U+2212) before a negative, commas between groups of
+// three from 10,000 up ("7", "−61", "9999", "12,500"); nullopt for any other text.
+std::optional<long long> readN(std::string_view text);
+
+// The parts of a text between the separators: "1, 2, 3" at ", " is "1", "2", "3".
+std::vector<std::string> split(std::string_view text, std::string_view separator);
+
+// The text between a lead and a tail, when the text starts with the one and ends with the other.
+std::optional<std::string> between(std::string_view text, std::string_view lead, std::string_view tail);
 
 } // namespace reliability
