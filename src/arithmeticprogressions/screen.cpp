@@ -1,0 +1,12 @@
+#include "arithmeticprogressions/activity.h"
+
+#include "shell/standardscreen.h"
+
+namespace arithmeticprogressions {
+
+void defineScreens(shell::Screens& screens)
+{
+    shell::defineStandardScreen(screens, activities()[0]);
+}
+
+} // namespace arithmeticprogressions
