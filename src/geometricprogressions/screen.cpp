@@ -1,0 +1,12 @@
+#include "geometricprogressions/activity.h"
+
+#include "shell/standardscreen.h"
+
+namespace geometricprogressions {
+
+void defineScreens(shell::Screens& screens)
+{
+    shell::defineStandardScreen(screens, activities()[0]);
+}
+
+} // namespace geometricprogressions
