@@ -1,0 +1,12 @@
+#include "perfectnumbers/activity.h"
+
+#include "shell/standardscreen.h"
+
+namespace perfectnumbers {
+
+void defineScreens(shell::Screens& screens)
+{
+    shell::defineStandardScreen(screens, activities()[0]);
+}
+
+} // namespace perfectnumbers
