@@ -1,0 +1,12 @@
+#include "pairsandtriples/activity.h"
+
+#include "shell/standardscreen.h"
+
+namespace pairsandtriples {
+
+void defineScreens(shell::Screens& screens)
+{
+    shell::defineStandardScreen(screens, activities()[0]);
+}
+
+} // namespace pairsandtriples
