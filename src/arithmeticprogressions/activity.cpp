@@ -9,8 +9,8 @@
 namespace arithmeticprogressions {
 namespace {
 
-using shell::forms::N;
 using shell::RandomSource;
+using shell::forms::N;
 
 enum Kind { NextTerms, NthTerm, WhichTerm };
 constexpr int kMixed = 3;
@@ -91,8 +91,11 @@ shell::Line tableRow(const std::string& label, const std::array<long long, 5>& v
     for (std::size_t i = 0; i < values.size(); ++i) {
         const std::string value = N(values[i]);
         row.text += (i == 0 ? " " : ", ") + value;
-        row.cells.push_back(
-            {value, kLabelWidth + kValueWidth * static_cast<double>(i), kValueWidth, shell::Align::Right, {}});
+        row.cells.push_back({value,
+                             kLabelWidth + kValueWidth * static_cast<double>(i),
+                             kValueWidth,
+                             shell::Align::Right,
+                             {}});
     }
     return row;
 }
@@ -186,14 +189,6 @@ shell::Exercise exercise(int mode, RandomSource& draws)
     return e;
 }
 
-shell::SheetIntro intro(int mode)
-{
-    shell::SheetIntro shared;
-    if (mode != kMixed)
-        shared.instruction = kInstructions[static_cast<std::size_t>(mode)];
-    return shared;
-}
-
 constexpr std::array<shell::Activity, 1> kActivities{{{
     .screen = "arithmeticprogressions",
     .sheet = "arithmetic-progressions",
@@ -204,7 +199,7 @@ constexpr std::array<shell::Activity, 1> kActivities{{{
     .jsonHelp = "instruction, question, answer, solution (the working lines), data: kind\n"
                 "(next-terms, nth-term or which-term), first, difference, terms (the five\n"
                 "shown), target (the number asked about, or null), position (its place, or null)",
-    .intro = intro,
+    .intro = shell::instructionOfMode<kInstructions>,
     .questions = shell::freshQuestions<exercise>,
 }}};
 

@@ -9,9 +9,9 @@
 namespace geometricprogressions {
 namespace {
 
+using shell::RandomSource;
 using shell::forms::Br;
 using shell::forms::N;
-using shell::RandomSource;
 
 enum Kind { NextTerms, FillGaps, NthTerm };
 constexpr int kMixed = 3;
@@ -119,10 +119,9 @@ shell::Exercise exercise(int mode, RandomSource& draws)
         std::string rule = (s.first == 1 ? std::string() : a + kTimes) + rb + std::string(kPowerNMinus1);
         if (ratio.q == 1 && s.first == ratio.p)
             rule += " = " + rb + std::string(kPowerN);
-        const std::string check = s.first == 1
-                                      ? rb + std::string(kCubed) + " = " + N(t[3])
-                                      : a + kTimes + rb + std::string(kCubed) + " = " + a + kTimes + Br(cubed) +
-                                            " = " + N(t[3]);
+        const std::string check = s.first == 1 ? rb + std::string(kCubed) + " = " + N(t[3])
+                                               : a + kTimes + rb + std::string(kCubed) + " = " + a + kTimes +
+                                                     Br(cubed) + " = " + N(t[3]);
         e.working = {
             "First term a = " + a,
             "Common ratio r = " + N(t[1]) + kDivide + N(t[0]) + " = " + r,
@@ -144,14 +143,6 @@ shell::Exercise exercise(int mode, RandomSource& draws)
     return e;
 }
 
-shell::SheetIntro intro(int mode)
-{
-    shell::SheetIntro shared;
-    if (mode != kMixed)
-        shared.instruction = kInstructions[static_cast<std::size_t>(mode)];
-    return shared;
-}
-
 constexpr std::array<shell::Activity, 1> kActivities{{{
     .screen = "geometricprogressions",
     .sheet = "geometric-progressions",
@@ -162,7 +153,7 @@ constexpr std::array<shell::Activity, 1> kActivities{{{
     .jsonHelp = "instruction, question, answer, solution (the working lines), data: kind\n"
                 "(next-terms, fill-gaps or nth-term), first, ratio (2, 3, 4, 5, -2, -3, 0.5\n"
                 "or 1.5), terms (the first six)",
-    .intro = intro,
+    .intro = shell::instructionOfMode<kInstructions>,
     .questions = shell::freshQuestions<exercise>,
 }}};
 

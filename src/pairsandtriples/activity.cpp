@@ -12,9 +12,9 @@
 namespace pairsandtriples {
 namespace {
 
+using shell::RandomSource;
 using shell::forms::Br;
 using shell::forms::N;
-using shell::RandomSource;
 
 enum Kind { Pairs, Negatives, Triples, Pythagoras };
 
@@ -53,19 +53,17 @@ constexpr std::array<Triple, 7> kTriples{{
     {9, 40, 41, 1},
 }};
 
-shell::Json sumAndProduct(Kind kind, long long sum, long long product, const std::vector<long long>& numbers)
-{
-    return shell::Json::object({
-        {"kind", kModes[kind].sheetName},
-        {"sum", sum},
-        {"product", product},
-        {"numbers", shell::Json::list(numbers)},
-    });
-}
-
-void sumAndProductLines(long long sum, long long product, shell::Exercise& e)
+// The question lines and the JSON data of a question about a sum and a product.
+void askSumAndProduct(Kind kind, long long sum, long long product, const std::vector<long long>& numbers,
+                      shell::Exercise& e)
 {
     e.question = {"Sum = " + N(sum), "Product = " + N(product)};
+    shell::setStandardFields(e, shell::Json::object({
+                                    {"kind", kModes[kind].sheetName},
+                                    {"sum", sum},
+                                    {"product", product},
+                                    {"numbers", shell::Json::list(numbers)},
+                                }));
 }
 
 void pairQuestion(Kind kind, RandomSource& draws, shell::Exercise& e)
@@ -89,34 +87,27 @@ void pairQuestion(Kind kind, RandomSource& draws, shell::Exercise& e)
         std::swap(x, y);
     const long long sum = x + y;
     const long long product = x * y;
-    sumAndProductLines(sum, product, e);
-
     if (kind == Negatives)
         e.working.emplace_back(product < 0 ? "Product < 0: one number is negative."
                                            : "Product > 0, sum < 0: both are negative.");
     const long long size = std::llabs(product);
     const long long small = std::min(std::llabs(x), std::llabs(y));
     e.working.emplace_back("Factor pairs of " + N(size) + ":");
-    std::vector<std::string> row;
+    std::vector<std::string> pairs;
     int found = -1;
     for (long long f = 1; f * f <= size; ++f) {
         if (size % f != 0)
             continue;
         if (f == small)
-            found = static_cast<int>(row.size());
-        row.push_back(N(f) + kTimes + N(size / f));
-        if (row.size() == 3) {
-            e.working.push_back(shell::threeCellRow(row, found));
-            row.clear();
-            found = -1;
-        }
+            found = static_cast<int>(pairs.size());
+        pairs.push_back(N(f) + kTimes + N(size / f));
     }
-    if (!row.empty())
-        e.working.push_back(shell::threeCellRow(row, found));
+    for (shell::Line& row : shell::threeCellRows(pairs, found))
+        e.working.push_back(std::move(row));
     e.working.emplace_back(N(x) + kTimes + Br(y) + " = " + N(product));
     e.working.emplace_back(N(x) + " + " + Br(y) + " = " + N(sum));
     e.answer = {N(x) + " and " + N(y)};
-    shell::setStandardFields(e, sumAndProduct(kind, sum, product, {x, y}));
+    askSumAndProduct(kind, sum, product, {x, y}, e);
 }
 
 struct FactorTriple {
@@ -161,27 +152,20 @@ void tripleQuestion(RandomSource& draws, shell::Exercise& e)
         if (triples.size() >= 3 && triples.size() <= 10 && matching == 1)
             break;
     }
-    sumAndProductLines(sum, product, e);
-
     e.working.emplace_back("Factor triples of " + N(product) + " and their sums:");
-    std::vector<std::string> row;
+    std::vector<std::string> sums;
     int found = -1;
     for (const FactorTriple& t : triples) {
         if (t.sum() == sum)
-            found = static_cast<int>(row.size());
-        row.push_back(N(t.p) + " + " + N(t.q) + " + " + N(t.r) + " = " + N(t.sum()));
-        if (row.size() == 2) {
-            e.working.push_back(shell::twoCellRow(row, found));
-            row.clear();
-            found = -1;
-        }
+            found = static_cast<int>(sums.size());
+        sums.push_back(N(t.p) + " + " + N(t.q) + " + " + N(t.r) + " = " + N(t.sum()));
     }
-    if (!row.empty())
-        e.working.push_back(shell::twoCellRow(row, found));
+    for (shell::Line& row : shell::twoCellRows(sums, found))
+        e.working.push_back(std::move(row));
     const std::string numbers = N(n[0]) + ", " + N(n[1]) + " and " + N(n[2]);
     e.working.emplace_back("The numbers are " + numbers + ".");
     e.answer = {numbers};
-    shell::setStandardFields(e, sumAndProduct(Triples, sum, product, {n.begin(), n.end()}));
+    askSumAndProduct(Triples, sum, product, {n.begin(), n.end()}, e);
 }
 
 void pythagorasQuestion(RandomSource& draws, shell::Exercise& e)
@@ -192,7 +176,8 @@ void pythagorasQuestion(RandomSource& draws, shell::Exercise& e)
     const std::array<long long, 3> sides{k * base.a, k * base.b, k * base.c};
     const std::array<std::string, 3> letters{"a", "b", "c"};
 
-    shell::Line law("a" + std::string(kSquared) + " + b" + std::string(kSquared) + " = c" + std::string(kSquared));
+    shell::Line law("a" + std::string(kSquared) + " + b" + std::string(kSquared) + " = c" +
+                    std::string(kSquared));
     law.style = shell::TextStyle{36, shell::colour::white, shell::Align::Centre};
     std::string known;
     for (std::size_t i = 0; i < 3; ++i)
@@ -212,13 +197,13 @@ void pythagorasQuestion(RandomSource& draws, shell::Exercise& e)
     } else {
         const long long other = sides[static_cast<std::size_t>(1 - missing)];
         e.working.emplace_back(letter + std::string(kSquared) + " = " + square(c) + " " + kMinus + " " +
-                               square(other) + " = " + N(c * c) + " " + kMinus + " " + N(other * other) + " = " +
-                               N(value * value));
+                               square(other) + " = " + N(c * c) + " " + kMinus + " " + N(other * other) +
+                               " = " + N(value * value));
     }
     e.working.emplace_back(letter + " = \u221a" + N(value * value) + " = " + N(value));
     if (k > 1)
-        e.working.emplace_back("It is " + N(k) + kTimes + "the triple " + N(base.a) + ", " + N(base.b) + ", " +
-                               N(base.c) + ".");
+        e.working.emplace_back("It is " + N(k) + kTimes + "the triple " + N(base.a) + ", " + N(base.b) +
+                               ", " + N(base.c) + ".");
     e.answer = {letter + " = " + N(value)};
     shell::setStandardFields(e, shell::Json::object({
                                     {"kind", kModes[Pythagoras].sheetName},
@@ -244,13 +229,6 @@ shell::Exercise exercise(int mode, RandomSource& draws)
     return e;
 }
 
-shell::SheetIntro intro(int mode)
-{
-    shell::SheetIntro shared;
-    shared.instruction = kInstructions[static_cast<std::size_t>(mode)];
-    return shared;
-}
-
 constexpr std::array<shell::Activity, 1> kActivities{{{
     .screen = "pairsandtriples",
     .sheet = "pairs-and-triples",
@@ -262,7 +240,7 @@ constexpr std::array<shell::Activity, 1> kActivities{{{
                 "(the mode); pairs, negatives, triples: sum, product, numbers (increasing);\n"
                 "pythagoras: a, b, c, missing (a, b or c), triple (the base triple),\n"
                 "multiplier",
-    .intro = intro,
+    .intro = shell::instructionOfMode<kInstructions>,
     .questions = shell::freshQuestions<exercise>,
 }}};
 

@@ -11,8 +11,8 @@
 namespace perfectnumbers {
 namespace {
 
-using shell::forms::N;
 using shell::RandomSource;
+using shell::forms::N;
 
 enum Kind { Factors, Classify };
 constexpr int kMixed = 2;
@@ -101,24 +101,19 @@ void factorsWorking(long long n, const std::vector<long long>& factors, shell::E
 {
     const auto root = static_cast<long long>(std::sqrt(static_cast<double>(n)));
     e.working.emplace_back("Factor pairs of " + N(n) + ":");
-    std::vector<std::string> row;
+    std::vector<std::string> pairs;
     for (long long f = 1; f <= root; ++f) {
-        if (n % f != 0)
-            continue;
-        row.push_back(N(f) + kTimes + N(n / f));
-        if (row.size() == 3) {
-            e.working.push_back(shell::threeCellRow(row));
-            row.clear();
-        }
+        if (n % f == 0)
+            pairs.push_back(N(f) + kTimes + N(n / f));
     }
-    if (!row.empty())
-        e.working.push_back(shell::threeCellRow(row));
+    for (shell::Line& row : shell::threeCellRows(pairs))
+        e.working.push_back(std::move(row));
     const std::string stop = "Stop at " + N(root) + ", as ";
     if (root * root == n)
         e.working.emplace_back(stop + N(root) + kTimes + N(root) + " = " + N(n) + ".");
     else
-        e.working.emplace_back(stop + N(root + 1) + kTimes + N(root + 1) + " = " + N((root + 1) * (root + 1)) +
-                               " > " + N(n) + ".");
+        e.working.emplace_back(stop + N(root + 1) + kTimes + N(root + 1) + " = " +
+                               N((root + 1) * (root + 1)) + " > " + N(n) + ".");
     // More than ten factors take two answer lines of six.
     if (factors.size() > 10)
         e.answer = {joined(factors.begin(), factors.begin() + 6, ", ") + ",",
@@ -189,14 +184,6 @@ shell::Exercise exercise(int mode, RandomSource& draws)
     return e;
 }
 
-shell::SheetIntro intro(int mode)
-{
-    shell::SheetIntro shared;
-    if (mode != kMixed)
-        shared.instruction = kInstructions[static_cast<std::size_t>(mode)];
-    return shared;
-}
-
 constexpr std::array<shell::Activity, 1> kActivities{{{
     .screen = "perfectnumbers",
     .sheet = "perfect-numbers",
@@ -208,7 +195,7 @@ constexpr std::array<shell::Activity, 1> kActivities{{{
                 "(factors or classify), number, factors (all, in increasing order), sum (of\n"
                 "the factors below the number), classification (perfect, abundant or\n"
                 "deficient; null for factors)",
-    .intro = intro,
+    .intro = shell::instructionOfMode<kInstructions>,
     .questions = shell::freshQuestions<exercise>,
 }}};
 
