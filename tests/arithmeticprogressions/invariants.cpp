@@ -88,10 +88,9 @@ std::string ordinal(long long m)
 std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& e)
 {
     const shell::Json data = shell::Json(e.fields)["data"];
+    if (auto problem = reliability::checkKind(activity, mode, e); !problem.empty())
+        return problem;
     const std::string kind = data["kind"].text();
-    const std::string_view modeName = activity.modes[static_cast<std::size_t>(mode)].sheetName;
-    if (modeName == "mixed" ? kind == "mixed" : kind != modeName)
-        return "kind " + kind + " in mode " + std::string(modeName);
     const long long a = data["first"].whole();
     const long long d = data["difference"].whole();
     if (d == 0 || d < -9 || d > 9)
@@ -105,7 +104,8 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
     if (shown.size() != 6 || shown[5] != "\u2026")
         return "the question does not show five terms";
     for (long long n = 1; n <= 5; ++n) {
-        if (readN(shown[static_cast<std::size_t>(n - 1)]) != term(n) || data["terms"][n - 1].whole() != term(n))
+        if (readN(shown[static_cast<std::size_t>(n - 1)]) != term(n) ||
+            data["terms"][n - 1].whole() != term(n))
             return "term " + std::to_string(n) + " is not the sequence's";
     }
     if (e.working.size() > 6)

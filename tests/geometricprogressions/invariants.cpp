@@ -45,11 +45,13 @@ std::string checkRule(const std::string& rule, const shell::Json& terms)
         return "the rule " + rule + " is not a × rⁿ⁻¹";
     if (*r < 0 && !base->starts_with("("))
         return "the negative ratio of " + rule + " is not bracketed";
-    const std::optional<std::string> power = sides.size() == 2 ? between(sides[1], "", kPowerN) : std::nullopt;
+    const std::optional<std::string> power =
+        sides.size() == 2 ? between(sides[1], "", kPowerN) : std::nullopt;
     if ((sides.size() == 2) != (static_cast<double>(*first) == *r) || (sides.size() == 2 && power != base))
         return "the rule " + rule + " is written as a power of r exactly when a = r";
     for (int n = 1; n <= 6; ++n) {
-        if (static_cast<double>(*first) * std::pow(*r, n - 1) != terms[static_cast<std::size_t>(n - 1)].number())
+        if (static_cast<double>(*first) * std::pow(*r, n - 1) !=
+            terms[static_cast<std::size_t>(n - 1)].number())
             return "the rule " + rule + " does not give term " + std::to_string(n);
     }
     return {};
@@ -58,7 +60,8 @@ std::string checkRule(const std::string& rule, const shell::Json& terms)
 std::string checkPair(const std::string& answer, const shell::Json& terms, std::size_t first)
 {
     const std::vector<std::string> pair = reliability::split(answer, " and ");
-    if (pair.size() != 2 || readN(pair[0]) != terms[first].whole() || readN(pair[1]) != terms[first + 1].whole())
+    if (pair.size() != 2 || readN(pair[0]) != terms[first].whole() ||
+        readN(pair[1]) != terms[first + 1].whole())
         return "the answer " + answer + " is not terms " + std::to_string(first + 1) + " and " +
                std::to_string(first + 2);
     return {};
@@ -69,10 +72,9 @@ std::string checkPair(const std::string& answer, const shell::Json& terms, std::
 std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& e)
 {
     const shell::Json data = shell::Json(e.fields)["data"];
+    if (auto problem = reliability::checkKind(activity, mode, e); !problem.empty())
+        return problem;
     const std::string kind = data["kind"].text();
-    const std::string_view modeName = activity.modes[static_cast<std::size_t>(mode)].sheetName;
-    if (modeName == "mixed" ? kind == "mixed" : kind != modeName)
-        return "kind " + kind + " in mode " + std::string(modeName);
     const double r = data["ratio"].number();
     static const std::set<double> kRatios{2, 3, 4, 5, -2, -3, 0.5, 1.5};
     if (!kRatios.contains(r))
@@ -84,7 +86,8 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         different.insert(t);
         if (t > 12500 || t < -12500)
             return "a term beyond 12,500";
-        if (j == 0 ? t != data["first"].whole() : static_cast<double>(t) != static_cast<double>(terms[j - 1].whole()) * r)
+        if (j == 0 ? t != data["first"].whole()
+                   : static_cast<double>(t) != static_cast<double>(terms[j - 1].whole()) * r)
             return "the terms do not go by the ratio";
     }
     if (different.size() != 6)
@@ -99,7 +102,8 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         if (hidden ? shown[j] != "?" : readN(shown[j]) != terms[j].whole())
             return "the question does not show the sequence";
     }
-    static const std::regex kCareless("(^|[^0-9.])1 \u00d7|(\u00d7|\u00f7) \u2212|(^|[^(])\u2212[0-9.]+\u207f");
+    static const std::regex kCareless(
+        "(^|[^0-9.])1 \u00d7|(\u00d7|\u00f7) \u2212|(^|[^(])\u2212[0-9.]+\u207f");
     std::vector<std::string> texts(e.answer);
     for (const shell::Line& line : e.working)
         texts.push_back(line.text);

@@ -16,14 +16,6 @@ namespace {
 using reliability::between;
 using reliability::readN;
 
-std::vector<long long> readList(std::string_view text, std::string_view separator)
-{
-    std::vector<long long> values;
-    for (const std::string& part : reliability::split(text, separator))
-        values.push_back(readN(part).value_or(0));
-    return values;
-}
-
 // The working's cells, and the one drawn in orange (empty when not exactly one is).
 struct Cells {
     std::vector<std::string> all;
@@ -56,7 +48,7 @@ std::string checkPair(bool negatives, long long sum, long long product, long lon
     if (negatives ? (x >= 0 || y == 0 || sum < -23 || sum > 11 || product < -144 || product > 132)
                   : (x < 1 || y > 12 || sum < 3 || sum > 23 || product < 2 || product > 132))
         return "the numbers are out of range";
-    if (readList(e.answer[0], " and ") != std::vector<long long>{x, y})
+    if (reliability::readNs(e.answer[0], " and ") != std::vector<long long>{x, y})
         return "the answer is not the two numbers";
     const Cells cells = cellsOf(e);
     const long long size = std::llabs(product);
@@ -66,11 +58,13 @@ std::string checkPair(bool negatives, long long sum, long long product, long lon
     if (cells.all.size() != pairs)
         return "the working does not list every factor pair";
     for (const std::string& cell : cells.all) {
-        const std::vector<long long> pair = readList(cell, " \u00d7 ");
+        const std::vector<long long> pair =
+            reliability::readNs(cell, " \u00d7 ").value_or(std::vector<long long>());
         if (pair.size() != 2 || pair[0] > pair[1] || pair[0] * pair[1] != size)
             return "\"" + cell + "\" is not a factor pair";
     }
-    const std::vector<long long> orange = readList(cells.orange, " \u00d7 ");
+    const std::vector<long long> orange =
+        reliability::readNs(cells.orange, " \u00d7 ").value_or(std::vector<long long>());
     if (orange.size() != 2 || orange[0] * orange[1] != size ||
         !((orange[0] == std::llabs(x) && orange[1] == std::llabs(y)) ||
           (orange[0] == std::llabs(y) && orange[1] == std::llabs(x))))
@@ -149,9 +143,9 @@ std::string checkPythagoras(const shell::Json& data, const shell::Exercise& e)
 std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& e)
 {
     const shell::Json data = shell::Json(e.fields)["data"];
+    if (auto problem = reliability::checkKind(activity, mode, e); !problem.empty())
+        return problem;
     const std::string kind = data["kind"].text();
-    if (kind != activity.modes[static_cast<std::size_t>(mode)].sheetName)
-        return "kind " + kind + " in another mode";
     if (kind == "pythagoras")
         return checkPythagoras(data, e);
     const long long sum = data["sum"].whole();

@@ -83,7 +83,8 @@ TEST(PairsAndTriples, WorkedExamples)
     // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.example.name);
-        const shell::Exercise e = testing_support::expectWorked(pairsandtriples::activities()[0], row.example);
+        const shell::Exercise e =
+            testing_support::expectWorked(pairsandtriples::activities()[0], row.example);
         std::string orange;
         for (const shell::Line& line : e.working) {
             for (const shell::Cell& cell : line.cells)

@@ -13,23 +13,14 @@ namespace {
 
 using reliability::readN;
 
-std::vector<long long> readList(std::string_view text, std::string_view separator)
-{
-    std::vector<long long> values;
-    for (const std::string& part : reliability::split(text, separator))
-        values.push_back(readN(part).value_or(0));
-    return values;
-}
-
 } // namespace
 
 std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& e)
 {
     const shell::Json data = shell::Json(e.fields)["data"];
+    if (auto problem = reliability::checkKind(activity, mode, e); !problem.empty())
+        return problem;
     const std::string kind = data["kind"].text();
-    const std::string_view modeName = activity.modes[static_cast<std::size_t>(mode)].sheetName;
-    if (modeName == "mixed" ? kind == "mixed" : kind != modeName)
-        return "kind " + kind + " in mode " + std::string(modeName);
     const long long n = data["number"].whole();
     if (readN(e.question[0].text) != n)
         return "the question does not show the number";
@@ -50,15 +41,13 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         return "more than five working lines";
 
     if (kind == "factors") {
-        if (n < 12 || n > 100 || factors.size() < 4 || factors.size() > 12 || !data["classification"].isNull())
+        if (n < 12 || n > 100 || factors.size() < 4 || factors.size() > 12 ||
+            !data["classification"].isNull())
             return "a number to factorise out of range";
-        std::vector<long long> answered;
-        for (const std::string& line : e.answer) {
-            const std::string text = line.ends_with(",") ? line.substr(0, line.size() - 1) : line;
-            for (long long f : readList(text, ", "))
-                answered.push_back(f);
-        }
-        if (answered != factors || (e.answer.size() == 2) != (factors.size() > 10))
+        std::string answered;
+        for (const std::string& line : e.answer)
+            answered += (answered.empty() ? "" : " ") + line;
+        if (reliability::readNs(answered, ", ") != factors || (e.answer.size() == 2) != (factors.size() > 10))
             return "the answer does not list every factor once, on two lines when there are more than ten";
         std::size_t pairs = 0;
         int rows = 0;
@@ -67,7 +56,8 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
                 continue;
             ++rows;
             for (const shell::Cell& cell : line.cells) {
-                const std::vector<long long> pair = readList(cell.text, " \u00d7 ");
+                const std::vector<long long> pair =
+                    reliability::readNs(cell.text, " \u00d7 ").value_or(std::vector<long long>());
                 if (pair.size() != 2 || pair[0] > pair[1] || pair[0] * pair[1] != n)
                     return "\"" + cell.text + "\" is not a factor pair of the number";
                 ++pairs;
@@ -85,8 +75,8 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         return "the answer does not state the class";
     if (e.question.size() != 3)
         return "Classify shows its two hints";
-    const std::vector<long long> proper = readList(e.working[1].text, ", ");
-    if (proper != std::vector<long long>(factors.begin(), factors.end() - 1))
+    if (reliability::readNs(e.working[1].text, ", ") !=
+        std::vector<long long>(factors.begin(), factors.end() - 1))
         return "the working does not list the factors below the number";
     return {};
 }

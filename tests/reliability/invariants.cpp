@@ -867,7 +867,8 @@ std::optional<long long> readN(std::string_view text)
         digits += group;
     }
     const std::optional<long long> value = allDigits(digits) ? readWhole(digits) : std::nullopt;
-    if (!value || (text.find(',') != std::string_view::npos) != (*value >= 10000) || (negative && *value == 0))
+    if (!value || (text.find(',') != std::string_view::npos) != (*value >= 10000) ||
+        (negative && *value == 0))
         return std::nullopt;
     return negative ? -*value : *value;
 }
@@ -881,6 +882,27 @@ std::vector<std::string> split(std::string_view text, std::string_view separator
     }
     parts.emplace_back(text);
     return parts;
+}
+
+std::optional<std::vector<long long>> readNs(std::string_view text, std::string_view separator)
+{
+    std::vector<long long> values;
+    for (const std::string& part : split(text, separator)) {
+        const std::optional<long long> value = readN(part);
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+std::string checkKind(const shell::Activity& activity, int mode, const shell::Exercise& exercise)
+{
+    const std::string kind = shell::Json(exercise.fields)["data"]["kind"].text();
+    const std::string_view modeName = activity.modes[static_cast<std::size_t>(mode)].sheetName;
+    if (modeName == "mixed" ? kind == modeName : kind != modeName)
+        return "a question of kind " + kind + " in mode " + std::string(modeName);
+    return {};
 }
 
 std::optional<std::string> between(std::string_view text, std::string_view lead, std::string_view tail)

@@ -4,6 +4,7 @@
 // or an empty text when everything holds.
 #pragma once
 
+#include "shell/core/activity.h"
 #include "shell/core/drawing.h"
 
 #include <array>
@@ -61,6 +62,13 @@ std::optional<long long> readN(std::string_view text);
 
 // The parts of a text between the separators: "1, 2, 3" at ", " is "1", "2", "3".
 std::vector<std::string> split(std::string_view text, std::string_view separator);
+
+// The whole numbers (N) between the separators, or nullopt when a part is not one.
+std::optional<std::vector<long long>> readNs(std::string_view text, std::string_view separator);
+
+// Empty when the question's data.kind is its mode's sheet name, or in a Mixed mode another
+// mode's; else what is wrong.
+std::string checkKind(const shell::Activity& activity, int mode, const shell::Exercise& exercise);
 
 // The text between a lead and a tail, when the text starts with the one and ends with the other.
 std::optional<std::string> between(std::string_view text, std::string_view lead, std::string_view tail);

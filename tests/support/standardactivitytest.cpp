@@ -55,7 +55,8 @@ void expectShowsSolution(const shell::StandardActivityScreen& s)
             continue;
         EXPECT_EQ(s.working[i]->accessibleName(), qtext(e.working[i].text));
         const auto cells = s.working[i]->findChildren<shell::Label*>(QString(), Qt::FindDirectChildrenOnly);
-        ASSERT_EQ(static_cast<std::size_t>(cells.size()), e.working[i].cells.size()) << "working line " << i + 1;
+        ASSERT_EQ(static_cast<std::size_t>(cells.size()), e.working[i].cells.size())
+            << "working line " << i + 1;
     }
 }
 
