@@ -87,6 +87,7 @@ std::string rule(const Sequence& s, const std::string& n)
 shell::Line tableRow(const std::string& label, const std::array<long long, 5>& values)
 {
     shell::Line row(label + ":");
+    row.cells.reserve(values.size() + 1);
     row.cells.push_back({row.text, 0, kLabelWidth, shell::Align::Left, {}});
     for (std::size_t i = 0; i < values.size(); ++i) {
         const std::string value = N(values[i]);
@@ -118,6 +119,7 @@ void nthTermWorking(const Sequence& s, shell::Exercise& e)
     const long long d = s.difference;
     const long long c = s.constant();
     const std::string dn = times(d, "n");
+    e.working.reserve(6);
     e.working.push_back("The difference is " + N(d) + ", so compare with " + dn + ".");
     e.working.push_back(tableRow("n", {1, 2, 3, 4, 5}));
     if (d != 1)
