@@ -68,11 +68,6 @@ TEST(GeometricProgressions, WorkedExamples)
          "Write down the next two terms.", {"1, 2, 4, 8, …"}, {"16 and 32"},
          {"Common ratio = 2 ÷ 1 = 2", "8 × 2 = 16", "16 × 2 = 32"},
          R"({"kind":"next-terms","first":1,"ratio":2,"terms":[1,2,4,8,16,32]})"},
-        {"highest draws: fill the gaps, ratio 1.5", FillGaps, {kTop, kTop},
-         "Fill the gaps in this geometric sequence.", {"96, ?, ?, 324, …"}, {"144 and 216"},
-         {"96 × r × r × r = 324", "r³ = 324 ÷ 96 = 3.375", "r = 1.5, because 1.5³ = 3.375", "96 × 1.5 = 144",
-          "144 × 1.5 = 216"},
-         R"({"kind":"fill-gaps","first":96,"ratio":1.5,"terms":[96,144,216,324,486,729]})"},
     };
     // clang-format on
     for (const WorkedExample& row : rows) {

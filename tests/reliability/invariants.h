@@ -70,7 +70,8 @@ std::optional<std::vector<long long>> readNs(std::string_view text, std::string_
 // mode's; else what is wrong.
 std::string checkKind(const shell::Activity& activity, int mode, const shell::Exercise& exercise);
 
-// The text between a lead and a tail, when the text starts with the one and ends with the other.
-std::optional<std::string> between(std::string_view text, std::string_view lead, std::string_view tail);
+// Empty when the working's cells are the factor pairs "f × n/f" of n with f ≤ n/f, f increasing,
+// each once; else what is wrong.
+std::string checkFactorPairs(const std::vector<shell::Line>& working, long long n);
 
 } // namespace reliability

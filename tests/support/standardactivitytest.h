@@ -25,3 +25,16 @@ protected:
 };
 
 } // namespace testing_support
+
+// The screen tests of an activity folder whose one activity is on the standard frame: every
+// mode's states, and every text of 2,000 questions per mode fitting its label.
+#define STANDARD_ACTIVITY_SCREEN_TESTS(Suite, folder)                                                      \
+    class Suite : public testing_support::StandardActivityTest {                                           \
+    protected:                                                                                             \
+        Suite() { folder::defineScreens(screens); }                                                        \
+    };                                                                                                     \
+    TEST_F(Suite, ShowsEachModesQuestionThenItsSolution) { walkEveryMode(folder::activities()[0]); }       \
+    TEST_F(Suite, EveryTextFitsItsLabel)                                                                   \
+    {                                                                                                      \
+        EXPECT_EQ(textsWiderThanTheirLabels(folder::activities()[0], 2000), QStringList());                \
+    }
