@@ -1,3 +1,4 @@
+// The activity's screen: the standard one, laid out from its questions.
 #include "arithmeticprogressions/activity.h"
 
 #include "shell/standardscreen.h"
