@@ -7,6 +7,7 @@
 #include "shell/core/exercise.h"
 #include "shell/core/randomsource.h"
 
+#include <iterator>
 #include <memory>
 #include <span>
 #include <string>
@@ -52,6 +53,18 @@ std::unique_ptr<QuestionMaker> freshQuestions()
         Exercise make(int mode, RandomSource& draws) override { return makeExercise(mode, draws); }
     };
     return std::make_unique<Fresh>();
+}
+
+// What a worksheet prints once for an activity whose questions of one mode all share their
+// instruction: instructions[mode], and nothing for a mode past the list's end (Mixed), whose
+// questions each print their own.
+template <const auto& instructions>
+SheetIntro instructionOfMode(int mode)
+{
+    SheetIntro intro;
+    if (mode >= 0 && static_cast<std::size_t>(mode) < std::size(instructions))
+        intro.instruction = instructions[static_cast<std::size_t>(mode)];
+    return intro;
 }
 
 struct Activity {
