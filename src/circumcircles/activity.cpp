@@ -181,12 +181,13 @@ shell::Line detail(std::string text)
     return line;
 }
 
-// The instruction, and the working panel beside the figure.
+// The instruction, and the working panel beside the figure, far enough from it that an angle
+// label at the figure's right edge does not read as part of a working line.
 shell::Exercise started(int kind)
 {
     shell::Exercise e;
     e.instruction = kInstructions[static_cast<std::size_t>(kind)];
-    e.layout.working = {4950, 2300, 5010};
+    e.layout.working = {5400, 2300, 4560};
     return e;
 }
 

@@ -303,7 +303,7 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         return "the kind " + kind + " is not the mode's";
     if (e.working.size() > 7)
         return "more than 7 working lines";
-    if (e.layout.working.left != 4950 || e.layout.working.top != 2300 || e.layout.working.width != 5010)
+    if (e.layout.working.left < kRoom.left + kRoom.width || e.layout.working.top != 2300)
         return "the working panel does not stand beside the figure";
     return kind == "in-or-out" ? checkInOrOut(e, data) : checkRightTriangle(kind, e, data);
 }
