@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,11 +51,43 @@ struct Cubic {
 
 constexpr long long kBillion = 1000000000;
 
-struct Trial {
-    long long x; // thousandths
-    std::string value;
-    bool tooBig;
+// The trials as the table shows them: the cubic over the values column, then a row per trial
+// (x, the value, the verdict), the halfway value last.
+struct Table {
+    std::string heading;
+    std::vector<std::array<std::string, 3>> rows;
 };
+
+shell::Drawing tableFigure(const Table& table, shell::FigureState state)
+{
+    // In twips: a header row, then 8 rows, and the columns' edges.
+    constexpr double kTop = 2250;
+    constexpr double kRow = 480;
+    constexpr std::array<double, 4> kColumns{1200, 3000, 6000, 8400};
+    constexpr shell::FontStyle kFont{20.25};
+    constexpr double kLine = 2 * shell::kTwipsPerPixel;
+    shell::Drawing drawing;
+    drawing.area = {kColumns[0], kTop, kColumns[3] - kColumns[0], 9 * kRow};
+    drawing.add(shell::LineMark{{kColumns[0], kTop + kRow}, {kColumns[3], kTop + kRow}, shell::colour::white, kLine});
+    for (double x : {kColumns[1], kColumns[2]})
+        drawing.add(shell::LineMark{{x, kTop}, {x, kTop + 9 * kRow}, shell::colour::white, kLine});
+    const auto row = [&](std::size_t index, const std::array<std::string, 3>& texts, shell::Rgb colour) {
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            drawing.add(shell::TextMark{{kColumns[i], kTop + kRow * static_cast<double>(index), kColumns[i + 1] - kColumns[i], kRow},
+                                        texts[i], kFont, colour, shell::Align::Centre, std::nullopt});
+    };
+    row(0, {"x", table.heading, "Result"}, shell::colour::white);
+    if (state == shell::FigureState::Solution) {
+        for (std::size_t i = 0; i < table.rows.size(); ++i)
+            row(i + 1, table.rows[i], i + 1 == table.rows.size() ? shell::colour::orange : shell::colour::yellow);
+    }
+    return drawing;
+}
+
+std::string decimal(long long thousandths)
+{
+    return D(static_cast<double>(thousandths) / 1000);
+}
 
 // Whether x lies within `distance` of a multiple of `step`.
 bool near(double x, double step, double distance)
@@ -91,13 +124,16 @@ shell::Exercise make(int kind, shell::RandomSource& draws)
     const auto low = static_cast<long long>(std::floor(root * 1000 / static_cast<double>(step))) * step;
     const long long high = low + step;
 
-    std::vector<Trial> trials;
+    auto table = std::make_shared<Table>();
+    table->heading = f.text();
+    table->rows.reserve(8);
     const auto tryAt = [&](long long x) {
         const long long value = f.billionthsAt(x);
-        const std::string text = x % 1000 == 0 ? N(value / kBillion)
-                                               : R(static_cast<double>(value) / kBillion, places + 1);
-        trials.push_back({x, text, value > k * kBillion});
-        return trials.back().tooBig;
+        const bool tooBig = value > k * kBillion;
+        table->rows.push_back({decimal(x),
+                               x % 1000 == 0 ? N(value / kBillion) : R(static_cast<double>(value) / kBillion, places + 1),
+                               tooBig ? "too big" : "too small"});
+        return tooBig;
     };
     tryAt(low);
     tryAt(high);
@@ -117,54 +153,29 @@ shell::Exercise make(int kind, shell::RandomSource& draws)
     }
     const long long middle = (lo + hi) / 2;
     const bool middleTooBig = tryAt(middle);
-    const long long answer = middleTooBig ? lo : hi;
-    const auto decimal = [](long long thousandths) { return D(static_cast<double>(thousandths) / 1000); };
-    const std::string answerText = R(static_cast<double>(answer) / 1000, places);
+    const std::string answer = R(static_cast<double>(middleTooBig ? lo : hi) / 1000, places);
 
     shell::Exercise e;
     e.instruction = instruction(places);
     shell::Line interval("There is a solution between " + decimal(low) + " and " + decimal(high) + ".");
     interval.place = shell::TwipRect{240, 1710, 9720, 520};
     interval.style = shell::TextStyle{21.75};
-    e.question = {f.text() + " = " + N(k), interval};
-    for (const Trial& trial : trials)
-        e.working.emplace_back(decimal(trial.x) + ": " + trial.value + ", " + (trial.tooBig ? "too big" : "too small"));
-    e.answer = {"x = " + answerText + " to " + std::to_string(places) + " d.p.",
+    e.question = {table->heading + " = " + N(k), std::move(interval)};
+    e.working.reserve(table->rows.size());
+    for (const auto& [x, value, verdict] : table->rows) {
+        std::string line;
+        line.reserve(x.size() + value.size() + verdict.size() + 4);
+        e.working.emplace_back(line.append(x).append(": ").append(value).append(", ").append(verdict));
+    }
+    e.answer = {"x = " + answer + " to " + std::to_string(places) + " d.p.",
                 "x is between " + (middleTooBig ? decimal(lo) + " and " + decimal(middle)
                                                 : decimal(middle) + " and " + decimal(hi)) +
                     "."};
     e.layout.workingShown = false;
-
-    const std::string heading = f.text();
-    e.figure = [heading, trials](shell::FigureState state, const shell::TextMeasure&) {
-        // The table of trials in twips: a header row, then a row per trial.
-        constexpr double kTop = 2250;
-        constexpr double kRow = 480;
-        constexpr std::array<double, 4> kColumns{1200, 3000, 6000, 8400};
-        constexpr shell::FontStyle kFont{20.25};
-        shell::Drawing drawing;
-        drawing.area = {kColumns[0], kTop, kColumns[3] - kColumns[0], 9 * kRow};
-        const auto row = [&](int index, const std::array<std::string, 3>& texts, shell::Rgb colour) {
-            for (std::size_t i = 0; i < texts.size(); ++i)
-                drawing.add(shell::TextMark{{kColumns[i], kTop + kRow * index, kColumns[i + 1] - kColumns[i], kRow},
-                                            texts[i], kFont, colour, shell::Align::Centre, std::nullopt});
-        };
-        const double white = 2 * shell::kTwipsPerPixel;
-        drawing.add(shell::LineMark{{kColumns[0], kTop + kRow}, {kColumns[3], kTop + kRow}, shell::colour::white, white});
-        for (double x : {kColumns[1], kColumns[2]})
-            drawing.add(shell::LineMark{{x, kTop}, {x, kTop + 9 * kRow}, shell::colour::white, white});
-        row(0, {"x", heading, "Result"}, shell::colour::white);
-        if (state == shell::FigureState::Solution) {
-            for (std::size_t i = 0; i < trials.size(); ++i) {
-                const Trial& t = trials[i];
-                row(static_cast<int>(i) + 1,
-                    {D(static_cast<double>(t.x) / 1000), t.value, t.tooBig ? "too big" : "too small"},
-                    i + 1 == trials.size() ? shell::colour::orange : shell::colour::yellow);
-            }
-        }
-        return drawing;
+    e.figure = [table = std::shared_ptr<const Table>(std::move(table))](shell::FigureState state,
+                                                                        const shell::TextMeasure&) {
+        return tableFigure(*table, state);
     };
-
     shell::setStandardFields(e, Json::object({
                                     {"kind", kModes[static_cast<std::size_t>(kind)].sheetName},
                                     {"form", f.plus ? "plus" : "minus"},
@@ -174,7 +185,7 @@ shell::Exercise make(int kind, shell::RandomSource& draws)
                                     {"high", static_cast<double>(high) / 1000},
                                     {"places", places},
                                     {"root", root},
-                                    {"answer", answerText},
+                                    {"answer", answer},
                                 }));
     return e;
 }
