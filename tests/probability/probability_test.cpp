@@ -94,94 +94,58 @@ const WorkedExample kExamples[] = {
 };
 // clang-format on
 
+// Each example also meets the invariants the volume runs check, which catch a wrong answer.
 TEST(Probability, WorkedExamples)
 {
-    for (const WorkedExample& example : kExamples)
-        testing_support::checkWorkedExample(activity(), example);
+    for (const WorkedExample& example : kExamples) {
+        shell::Exercise e = testing_support::checkWorkedExample(activity(), example);
+        EXPECT_EQ(checks::invariants(activity(), example.mode, e), "") << example.name;
+        e.answer[0] += "0";
+        EXPECT_NE(checks::invariants(activity(), example.mode, e), "") << example.name;
+    }
 }
 
 template <class T>
-std::vector<T> marksOf(const shell::Drawing& drawing)
+std::vector<T> marksOf(int mode, const std::vector<float>& draws, FigureState state)
 {
+    struct NoMeasure final : shell::TextMeasure {
+        shell::TextSize measure(std::string_view, const shell::FontStyle&) const override { return {}; }
+    };
+    shell::ScriptedDraws scripted(draws);
     std::vector<T> found;
-    for (const shell::Mark& mark : drawing.marks) {
+    for (const shell::Mark& mark : activity().questions()->make(mode, scripted).figure(state, NoMeasure()).marks) {
         if (const auto* m = std::get_if<T>(&mark))
             found.push_back(*m);
     }
     return found;
 }
 
-shell::Drawing figure(int mode, const std::vector<float>& draws, FigureState state)
+// Twelve counters 480 apart, each colour 240 further on, centred on 5100; the solution rings the
+// white ones. The dice grid marks 2 × 6, 3 × 4, 4 × 3 and 6 × 2, the first die across.
+TEST(Probability, TheFiguresMarkWhatCounts)
 {
-    struct NoMeasure final : shell::TextMeasure {
-        shell::TextSize measure(std::string_view, const shell::FontStyle&) const override { return {}; }
-    };
-    shell::ScriptedDraws scripted(draws);
-    return activity().questions()->make(mode, scripted).figure(state, NoMeasure());
-}
-
-// Twelve counters 480 apart, two gaps of 240 more, centred on 5100; the solution rings the white
-// ones.
-TEST(Probability, TheCountersStandInARowAndTheSolutionRingsThoseThatCount)
-{
-    const std::vector<float> draws = kBag + std::vector<float>{pick(2, 3)};
-    const auto counters = marksOf<shell::CircleMark>(figure(kOneEvent, draws, FigureState::Question));
+    const std::vector<float> white = kBag + std::vector<float>{pick(2, 3)};
+    const auto counters = marksOf<shell::CircleMark>(kOneEvent, white, FigureState::Question);
     ASSERT_EQ(counters.size(), 12u);
-    EXPECT_EQ(counters.front().centre, (shell::PointTwips{2220, 1950}));
-    EXPECT_EQ(counters.back().centre, (shell::PointTwips{7980, 1950}));
-    EXPECT_EQ(counters[3].centre.x - counters[2].centre.x, 720);
-    EXPECT_EQ(counters[0].radius, 200);
+    EXPECT_EQ(counters[0].centre, (shell::PointTwips{2220, 1950}));
+    EXPECT_EQ(counters[3].centre, (shell::PointTwips{3900, 1950}));
+    EXPECT_EQ(counters[11].centre, (shell::PointTwips{7980, 1950}));
     EXPECT_EQ(counters[3].fill, shell::colour::white);
-    EXPECT_EQ(counters[8].outline, shell::colour::white); // a black counter
+    EXPECT_EQ(counters[8].outline, shell::colour::white) << "a black counter";
     std::vector<double> rings;
-    for (const auto& circle : marksOf<shell::CircleMark>(figure(kOneEvent, draws, FigureState::Solution))) {
+    for (const auto& circle : marksOf<shell::CircleMark>(kOneEvent, white, FigureState::Solution)) {
         if (circle.radius == 260)
             rings.push_back(circle.centre.x);
     }
     EXPECT_EQ(rings, (std::vector<double>{3900, 4380, 4860, 5340, 5820}));
-}
 
-TEST(Probability, TheDiceGridMarksTheOutcomesOfTheEvent)
-{
-    const std::vector<float> draws{pick(3, 3), pick(8, 13)};
-    const shell::Drawing question = figure(kDice, draws, FigureState::Question);
-    const auto headings = marksOf<shell::TextMark>(question);
-    ASSERT_EQ(headings.size(), 13u);
-    EXPECT_EQ(headings[0].text, "×");
-    EXPECT_TRUE(marksOf<shell::BoxMark>(question).empty());
+    const std::vector<float> twelve{pick(3, 3), pick(8, 13)};
+    EXPECT_TRUE(marksOf<shell::BoxMark>(kDice, twelve, FigureState::Question).empty());
     std::vector<shell::TwipRect> marked;
-    for (const auto& box : marksOf<shell::BoxMark>(figure(kDice, draws, FigureState::Solution)))
+    for (const auto& box : marksOf<shell::BoxMark>(kDice, twelve, FigureState::Solution))
         marked.push_back(box.rect);
-    // 2 × 6, 3 × 4, 4 × 3 and 6 × 2, the first die across.
-    EXPECT_EQ(marked, (std::vector<shell::TwipRect>{{1680, 5240, 540, 540},
-                                                   {2220, 4160, 540, 540},
-                                                   {2760, 3620, 540, 540},
-                                                   {3840, 3080, 540, 540}}));
-}
-
-// The volume runs check every question with these; they must pass the worked examples and catch
-// an unsimplified or wrong probability and a ring on a counter that does not count.
-TEST(Probability, TheInvariantsCatchWrongAnswers)
-{
-    for (const WorkedExample& example : kExamples) {
-        SCOPED_TRACE(example.name);
-        shell::ScriptedDraws draws(example.draws);
-        shell::Exercise e = activity().questions()->make(example.mode, draws);
-        EXPECT_EQ(checks::invariants(activity(), example.mode, e), "");
-        shell::Exercise wrong = e;
-        wrong.answer[0] = wrong.answer[0].substr(0, wrong.answer[0].find('=')) + "= 5/36";
-        if (wrong.answer == e.answer)
-            wrong.answer[0].back() = '5';
-        EXPECT_NE(checks::invariants(activity(), example.mode, wrong), "");
-        wrong = e;
-        wrong.figure = [figure = e.figure](FigureState state, const shell::TextMeasure& measure) {
-            shell::Drawing drawing = figure(state, measure);
-            drawing.add(shell::CircleMark{{5100, 1950}, 260, std::nullopt, shell::colour::white, 45});
-            drawing.add(shell::BoxMark{{600, 2000, 540, 540}, shell::colour::orange, std::nullopt});
-            return drawing;
-        };
-        EXPECT_NE(checks::invariants(activity(), example.mode, wrong), "");
-    }
+    EXPECT_EQ(marked, (std::vector<shell::TwipRect>{
+                          {1680, 5240, 540, 540}, {2220, 4160, 540, 540}, {2760, 3620, 540, 540}, {3840, 3080, 540, 540}}));
 }
 
 } // namespace
