@@ -2,6 +2,7 @@
 
 #include "shell/core/numberforms.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -65,13 +66,15 @@ shell::Line placed(std::string text, shell::TwipRect place, double points)
 
 enum class Event { Colour, Not, Or, Both, Then };
 
+// Two or three colours, each with its count, in the order the counts line names them.
 struct Bag {
     Event event = Event::Colour;
     bool replacement = true;
-    std::vector<const Colour*> colours;
-    std::vector<int> counts;
-    int x = 0;                // the first colour asked about, an index into colours
-    std::optional<int> y;     // the second, for "or" and "then"
+    std::size_t size = 0;
+    std::array<const Colour*, 3> colours{};
+    std::array<int, 3> counts{};
+    int x = 0;            // the first colour asked about, an index into colours
+    std::optional<int> y; // the second, for "or" and "then"
 };
 
 Bag drawBag(int kind, shell::RandomSource& draws)
@@ -85,18 +88,18 @@ Bag drawBag(int kind, shell::RandomSource& draws)
             bag.replacement = drawWhole(draws, 2, 0) == 0;
         }
         const int m = bag.event == Event::Or ? 3 : drawWhole(draws, 2, 2);
-        std::vector<const Colour*> left;
-        for (const Colour& colour : kColours)
-            left.push_back(&colour);
-        for (int i = 0; i < m; ++i) {
-            const auto at = left.begin() + drawWhole(draws, static_cast<int>(left.size()), 0);
-            bag.colours.push_back(*at);
-            left.erase(at);
+        bag.size = static_cast<std::size_t>(m);
+        // Each colour from those not yet drawn, in the list's order.
+        std::array<const Colour*, 4> left{&kColours[0], &kColours[1], &kColours[2], &kColours[3]};
+        for (std::size_t i = 0; i < bag.size; ++i) {
+            const auto at = left.begin() + drawWhole(draws, static_cast<int>(left.size() - i), 0);
+            bag.colours[i] = *at;
+            std::rotate(at, at + 1, left.end());
         }
         int total = 0;
-        for (int i = 0; i < m; ++i) {
-            bag.counts.push_back(drawWhole(draws, 8, 1));
-            total += bag.counts.back();
+        for (std::size_t i = 0; i < bag.size; ++i) {
+            bag.counts[i] = drawWhole(draws, 8, 1);
+            total += bag.counts[i];
         }
         if (total > (kind == kTwoPicks ? 12 : 16))
             continue;
@@ -119,13 +122,13 @@ Drawing counters(const Bag& bag, FigureState state)
     constexpr double kPitch = 480;
     constexpr double kGroupGap = 240;
     int total = 0;
-    for (int count : bag.counts)
-        total += count;
-    const double span = (total - 1) * kPitch + static_cast<double>(bag.counts.size() - 1) * kGroupGap;
+    for (std::size_t group = 0; group < bag.size; ++group)
+        total += bag.counts[group];
+    const double span = (total - 1) * kPitch + static_cast<double>(bag.size - 1) * kGroupGap;
     Drawing drawing;
     drawing.area = {600, kY - 300, 9000, 600};
     double x = 5100 - span / 2;
-    for (std::size_t group = 0; group < bag.counts.size(); ++group) {
+    for (std::size_t group = 0; group < bag.size; ++group) {
         const Colour& colour = *bag.colours[group];
         const int index = static_cast<int>(group);
         const bool counts = bag.event == Event::Not ? index != bag.x : index == bag.x || index == bag.y;
@@ -150,7 +153,7 @@ shell::Exercise bagExercise(int kind, shell::RandomSource& draws)
     long long total = 0;
     std::string countsLine;
     std::vector<long long> terms;
-    for (std::size_t i = 0; i < bag.counts.size(); ++i) {
+    for (std::size_t i = 0; i < bag.size; ++i) {
         total += bag.counts[i];
         terms.push_back(bag.counts[i]);
         countsLine += (i > 0 ? ", " : "") + N(bag.counts[i]) + " " + bag.colours[i]->name;
@@ -227,13 +230,16 @@ shell::Exercise bagExercise(int kind, shell::RandomSource& draws)
     constexpr std::array<const char*, 5> kEvents{"colour", "not", "or", "both", "then"};
     const long long common = shell::forms::gcd(numerator, denominator);
     Json::Array colours;
-    for (const Colour* colour : bag.colours)
-        colours.emplace_back(colour->name);
+    Json::Array counts;
+    for (std::size_t i = 0; i < bag.size; ++i) {
+        colours.emplace_back(bag.colours[i]->name);
+        counts.emplace_back(bag.counts[i]);
+    }
     Json data = Json::object({{"kind", kModes[static_cast<std::size_t>(kind)].sheetName},
                               {"probability", Json::array({numerator / common, denominator / common})},
                               {"event", kEvents[static_cast<std::size_t>(bag.event)]},
                               {"colours", std::move(colours)},
-                              {"counts", Json::list(bag.counts)},
+                              {"counts", std::move(counts)},
                               {"first", X},
                               {"second", bag.y ? Json(Y) : Json()}});
     if (kind == kTwoPicks)

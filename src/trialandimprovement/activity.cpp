@@ -3,6 +3,7 @@
 #include "shell/core/numberforms.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -13,9 +14,7 @@ namespace {
 
 using shell::drawWhole;
 using shell::Json;
-using shell::forms::D;
 using shell::forms::N;
-using shell::forms::R;
 
 enum Kind { kPlus, kMinus, kTwoPlaces, kMixed };
 
@@ -84,9 +83,40 @@ shell::Drawing tableFigure(const Table& table, shell::FigureState state)
     return drawing;
 }
 
+// The values are worked in whole thousandths (x) and billionths (f), and written from them
+// exactly, as forms::D and forms::R would write them; none is negative.
+
+// thousandths / 1000 without trailing zeros: "3", "3.35", "3.325".
 std::string decimal(long long thousandths)
 {
-    return D(static_cast<double>(thousandths) / 1000);
+    char text[24];
+    char* end = std::to_chars(text, text + sizeof text, thousandths / 1000).ptr;
+    long long rest = thousandths % 1000;
+    if (rest != 0)
+        *end++ = '.';
+    for (long long unit = 100; rest != 0; unit /= 10) {
+        *end++ = static_cast<char>('0' + rest / unit);
+        rest %= unit;
+    }
+    return std::string(text, end);
+}
+
+// units / 10^scale rounded half up to `places` decimals, all of them written: "46.38", "3.0".
+std::string rounded(long long units, int scale, int places)
+{
+    long long unit = 1;
+    for (int i = places; i < scale; ++i)
+        unit *= 10;
+    const long long kept = (units + unit / 2) / unit;
+    long long whole = 1;
+    for (int i = 0; i < places; ++i)
+        whole *= 10;
+    char text[32];
+    char* end = std::to_chars(text, text + sizeof text, kept / whole).ptr;
+    *end++ = '.';
+    for (long long digit = whole / 10; digit >= 1; digit /= 10)
+        *end++ = static_cast<char>('0' + kept / digit % 10);
+    return std::string(text, end);
 }
 
 // Whether x lies within `distance` of a multiple of `step`.
@@ -131,7 +161,7 @@ shell::Exercise make(int kind, shell::RandomSource& draws)
         const long long value = f.billionthsAt(x);
         const bool tooBig = value > k * kBillion;
         table->rows.push_back({decimal(x),
-                               x % 1000 == 0 ? N(value / kBillion) : R(static_cast<double>(value) / kBillion, places + 1),
+                               x % 1000 == 0 ? N(value / kBillion) : rounded(value, 9, places + 1),
                                tooBig ? "too big" : "too small"});
         return tooBig;
     };
@@ -153,7 +183,7 @@ shell::Exercise make(int kind, shell::RandomSource& draws)
     }
     const long long middle = (lo + hi) / 2;
     const bool middleTooBig = tryAt(middle);
-    const std::string answer = R(static_cast<double>(middleTooBig ? lo : hi) / 1000, places);
+    const std::string answer = rounded(middleTooBig ? lo : hi, 3, places);
 
     shell::Exercise e;
     e.instruction = instruction(places);
