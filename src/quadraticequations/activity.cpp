@@ -58,6 +58,7 @@ std::string bracket(long long u)
     return "(x" + term(u) + ")";
 }
 
+// A question's working and answer, with the equation and roots its data name.
 struct Solved {
     shell::Exercise exercise;
     long long a, b, c;

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <variant>
-
 namespace circumcircles::checks {
 std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& e);
 }
@@ -17,6 +15,7 @@ namespace checks = circumcircles::checks;
 
 using shell::FigureState;
 using testing_support::drawFor;
+using testing_support::operator+;
 using testing_support::WorkedExample;
 constexpr float kTop = shell::kLargestDraw;
 
@@ -30,12 +29,6 @@ const shell::Activity& activity()
 const std::string kFindR = "Find R, the radius of the circumcircle.";
 const std::string kWhere = "Where is the centre of the circumcircle?";
 const std::vector<std::string> kBisectors{"The centre is where the", "perpendicular bisectors", "of the sides meet."};
-
-std::vector<std::string> operator+(std::vector<std::string> first, const std::vector<std::string>& next)
-{
-    first.insert(first.end(), next.begin(), next.end());
-    return first;
-}
 
 // clang-format off
 const WorkedExample kExamples[] = {
@@ -102,13 +95,7 @@ struct BoxMeasure final : shell::TextMeasure {
 template <class T>
 std::vector<T> marksOf(int mode, const std::vector<float>& draws, FigureState state)
 {
-    shell::ScriptedDraws scripted(draws);
-    std::vector<T> found;
-    for (const shell::Mark& mark : activity().questions()->make(mode, scripted).figure(state, BoxMeasure()).marks) {
-        if (const auto* m = std::get_if<T>(&mark))
-            found.push_back(*m);
-    }
-    return found;
+    return testing_support::marksOf<T>(activity(), mode, draws, state, BoxMeasure());
 }
 
 void expectAt(shell::PointTwips actual, shell::PointTwips expected)

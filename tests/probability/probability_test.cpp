@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <variant>
-
 namespace probability::checks {
 std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& e);
 }
@@ -17,6 +15,7 @@ namespace checks = probability::checks;
 
 using shell::FigureState;
 using testing_support::drawFor;
+using testing_support::operator+;
 using testing_support::WorkedExample;
 constexpr float kTop = shell::kLargestDraw;
 
@@ -32,12 +31,6 @@ const std::vector<float> kBag{drawFor(3, 2, 3), drawFor(1, 1, 4), drawFor(1, 1, 
                               drawFor(3, 1, 8), drawFor(5, 1, 8), drawFor(4, 1, 8)};
 // The same bag where "or" fixes m = 3.
 const std::vector<float> kBagOfThree(kBag.begin() + 1, kBag.end());
-
-std::vector<float> operator+(std::vector<float> first, const std::vector<float>& next)
-{
-    first.insert(first.end(), next.begin(), next.end());
-    return first;
-}
 
 float pick(int value, int count)
 {
@@ -108,16 +101,10 @@ TEST(Probability, WorkedExamples)
 template <class T>
 std::vector<T> marksOf(int mode, const std::vector<float>& draws, FigureState state)
 {
-    struct NoMeasure final : shell::TextMeasure {
+    const struct NoMeasure final : shell::TextMeasure {
         shell::TextSize measure(std::string_view, const shell::FontStyle&) const override { return {}; }
-    };
-    shell::ScriptedDraws scripted(draws);
-    std::vector<T> found;
-    for (const shell::Mark& mark : activity().questions()->make(mode, scripted).figure(state, NoMeasure()).marks) {
-        if (const auto* m = std::get_if<T>(&mark))
-            found.push_back(*m);
-    }
-    return found;
+    } measure;
+    return testing_support::marksOf<T>(activity(), mode, draws, state, measure);
 }
 
 // Twelve counters 480 apart, each colour 240 further on, centred on 5100; the solution rings the

@@ -16,6 +16,7 @@ namespace {
 namespace checks = quadraticequations::checks;
 
 using testing_support::drawFor;
+using testing_support::operator+;
 using testing_support::WorkedExample;
 constexpr float kTop = shell::kLargestDraw;
 
@@ -39,12 +40,6 @@ std::vector<float> withA(int A, int B, int C)
 std::vector<float> formula(int a, int b, int c)
 {
     return {drawFor(a, 1, 3), drawFor(b, -9, 9), drawFor(c, -9, 9)};
-}
-
-std::vector<float> operator+(std::vector<float> first, const std::vector<float>& next)
-{
-    first.insert(first.end(), next.begin(), next.end());
-    return first;
 }
 
 const std::string kByFactorising = "Solve by factorising.";

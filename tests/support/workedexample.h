@@ -9,6 +9,7 @@
 #include <cmath>
 #include <regex>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace testing_support {
@@ -44,6 +45,35 @@ inline std::string roundedNumbers(const std::string& json)
         from = json.cbegin() + it->position() + it->length();
     }
     return out.append(from, json.cend());
+}
+
+// Draws, or lines, one list after another.
+template <class T>
+std::vector<T> operator+(std::vector<T> first, const std::vector<T>& next)
+{
+    first.insert(first.end(), next.begin(), next.end());
+    return first;
+}
+
+// The marks of one kind in a drawing, in the order they are painted.
+template <class T>
+std::vector<T> marksOf(const shell::Drawing& drawing)
+{
+    std::vector<T> found;
+    for (const shell::Mark& mark : drawing.marks) {
+        if (const auto* m = std::get_if<T>(&mark))
+            found.push_back(*m);
+    }
+    return found;
+}
+
+// The same, in one state of the figure of the question that the draws make.
+template <class T>
+std::vector<T> marksOf(const shell::Activity& activity, int mode, const std::vector<float>& draws,
+                       shell::FigureState state, const shell::TextMeasure& measure)
+{
+    shell::ScriptedDraws scripted(draws);
+    return marksOf<T>(activity.questions()->make(mode, scripted).figure(state, measure));
 }
 
 inline std::vector<std::string> texts(const std::vector<shell::Line>& lines)

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <variant>
-
 namespace trialandimprovement::checks {
 std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& e);
 }
@@ -16,6 +14,7 @@ namespace {
 namespace checks = trialandimprovement::checks;
 
 using testing_support::drawFor;
+using testing_support::operator+;
 using testing_support::WorkedExample;
 constexpr float kTop = shell::kLargestDraw;
 
@@ -30,12 +29,6 @@ const shell::Activity& activity()
 std::vector<float> cubic(int a, int aMost, int n, int k, int kLow, int kHigh)
 {
     return {drawFor(a, 1, aMost), drawFor(n, 2, 5), drawFor(k, kLow, kHigh)};
-}
-
-std::vector<float> operator+(std::vector<float> first, const std::vector<float>& next)
-{
-    first.insert(first.end(), next.begin(), next.end());
-    return first;
 }
 
 const std::string kOnePlace = "Use trial and improvement. Give x to 1 d.p.";
@@ -100,13 +93,9 @@ TEST(TrialAndImprovement, TheTableFillsWithTheTrialsOnSolution)
     const struct NoMeasure final : shell::TextMeasure {
         shell::TextSize measure(std::string_view, const shell::FontStyle&) const override { return {}; }
     } measure;
-    std::vector<shell::TextMark> cells;
-    for (const auto state : {shell::FigureState::Question, shell::FigureState::Solution}) {
-        for (const shell::Mark& mark : e.figure(state, measure).marks) {
-            if (const auto* text = std::get_if<shell::TextMark>(&mark))
-                cells.push_back(*text);
-        }
-    }
+    const std::vector<shell::TextMark> cells =
+        testing_support::marksOf<shell::TextMark>(e.figure(shell::FigureState::Question, measure)) +
+        testing_support::marksOf<shell::TextMark>(e.figure(shell::FigureState::Solution, measure));
     ASSERT_EQ(cells.size(), 3u + 3u + 3 * 6);
     EXPECT_EQ(cells[1].text, "x³ + x");
     EXPECT_EQ(cells[0].rect, (shell::TwipRect{1200, 2250, 1800, 480}));
