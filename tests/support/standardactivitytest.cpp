@@ -1,14 +1,34 @@
 #include "standardactivitytest.h"
 
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/drawingpainter.h"
+#include "shell/toolkit/drawingview.h"
 #include "shell/toolkit/units.h"
 
 #include <QTextDocument>
+
+#include <variant>
 
 namespace testing_support {
 namespace {
 
 using shell::qtext;
+
+QString menuOf(const shell::Activity& activity)
+{
+    return QStringLiteral("menu%1").arg(activity.menu);
+}
+
+QRect stageRect(const shell::TwipRect& twips)
+{
+    const double px = shell::kTwipsPerPixel;
+    return QRectF(twips.left / px, twips.top / px, twips.width / px, twips.height / px).toAlignedRect();
+}
+
+std::size_t marksOf(const shell::Exercise& e, shell::FigureState state)
+{
+    return e.figure ? e.figure(state, shell::FontMeasure()).marks.size() : 0;
+}
 
 // The width of a label's text in pixels, rich text (raised exponents) laid out as the label
 // lays it out.
@@ -36,6 +56,7 @@ void expectShowsQuestion(const shell::StandardActivityScreen& s)
     EXPECT_FALSE(s.Frame1->isVisible());
     for (const shell::Label* line : s.working)
         EXPECT_FALSE(line->isVisible());
+    EXPECT_EQ(s.figure->drawing().marks.size(), marksOf(e, shell::FigureState::Question));
 }
 
 void expectShowsSolution(const shell::StandardActivityScreen& s)
@@ -55,61 +76,112 @@ void expectShowsSolution(const shell::StandardActivityScreen& s)
             continue;
         EXPECT_EQ(s.working[i]->accessibleName(), qtext(e.working[i].text));
         const auto cells = s.working[i]->findChildren<shell::Label*>(QString(), Qt::FindDirectChildrenOnly);
-        ASSERT_EQ(static_cast<std::size_t>(cells.size()), e.working[i].cells.size())
-            << "working line " << i + 1;
+        EXPECT_EQ(static_cast<std::size_t>(cells.size()), e.working[i].cells.size()) << "working line " << i + 1;
     }
+    EXPECT_EQ(s.figure->drawing().marks.size(), marksOf(e, shell::FigureState::Solution));
+}
+
+// A text too wide for its place, or a working line that runs into another text or the figure;
+// an empty text when every one fits.
+QString tooWide(const shell::StandardActivityScreen& s)
+{
+    const shell::Exercise& e = s.exercise();
+    const shell::FontMeasure measure;
+    if (e.layout.workingShown) {
+        std::vector<QRect> taken;
+        for (std::size_t k = 0; k < e.question.size(); ++k)
+            taken.push_back(s.question[k]->geometry());
+        taken.push_back(s.Frame1->geometry());
+        if (e.figure) {
+            for (const auto state : {shell::FigureState::Question, shell::FigureState::Solution})
+                taken.push_back(stageRect(e.figure(state, measure).area));
+        }
+        for (std::size_t i = 0; i < e.working.size(); ++i) {
+            for (const QRect& place : taken) {
+                if (s.working[i]->geometry().intersects(place))
+                    return s.working[i]->objectName() + " runs into another text or the figure";
+            }
+        }
+    }
+    for (const shell::Label* label : s.findChildren<shell::Label*>()) {
+        if (label->text().isEmpty() || textWidth(*label) <= label->width())
+            continue;
+        // A line that wraps fits when its lines fit its height.
+        if (!label->wordWrap() || label->heightForWidth(label->width()) > label->height())
+            return label->objectName() + ": " + label->accessibleName();
+    }
+    if (!e.figure)
+        return {};
+    for (const auto state : {shell::FigureState::Question, shell::FigureState::Solution}) {
+        for (const shell::Mark& mark : e.figure(state, measure).marks) {
+            const auto* text = std::get_if<shell::TextMark>(&mark);
+            if (text && measure.measure(text->text, text->font).width > text->rect.width + 0.5)
+                return QStringLiteral("figure: ") + qtext(text->text);
+        }
+    }
+    return {};
 }
 
 } // namespace
 
 shell::StandardActivityScreen& StandardActivityTest::open(const shell::Activity& activity)
 {
-    auto& s = openTopic<shell::StandardActivityScreen>(QStringLiteral("menu%1").arg(activity.menu),
-                                                       activity.position, qtext(activity.screen));
+    if (!screens.isDefined(qtext(activity.screen)))
+        shell::defineStandardScreen(screens, activity);
+    auto& s = openTopic<shell::StandardActivityScreen>(menuOf(activity), activity.position, qtext(activity.screen));
     EXPECT_EQ(s.windowTitle(), qtext(activity.caption));
     return s;
 }
 
-void StandardActivityTest::walkEveryMode(const shell::Activity& activity)
+void StandardActivityTest::walkEveryMode(const shell::Activity& activity, const StateCheck& check)
 {
     shell::StandardActivityScreen& s = open(activity);
     EXPECT_EQ(s.mode(), 0);
     for (int mode = 0; mode < activity.modeCount(); ++mode) {
-        const std::string_view modeName = activity.modes[static_cast<std::size_t>(mode)].sheetName;
-        SCOPED_TRACE(std::string(modeName));
-        click(s.control<QWidget>(QStringLiteral("Option%1").arg(mode + 1)));
+        const QString modeName = qtext(activity.modes[static_cast<std::size_t>(mode)].sheetName);
+        SCOPED_TRACE(modeName.toStdString());
+        if (mode > 0)
+            click(s.control<QWidget>(QStringLiteral("Option%1").arg(mode + 1)));
         ASSERT_EQ(s.mode(), mode);
-        // A question's kind is its mode's, or in Mixed one of the others.
-        const std::string kind = shell::Json(s.exercise().fields)["data"]["kind"].text();
-        EXPECT_TRUE(modeName == "mixed" ? kind != modeName : kind == modeName) << kind;
         expectShowsQuestion(s);
-        const QString name = qtext(activity.screen) + "-" + qtext(modeName);
+        if (check)
+            check(s, false);
+        const QString name = qtext(activity.screen) + "-" + modeName;
         screenshot(s, name + "-question.png");
 
+        const std::string asked = shell::Json(s.exercise().fields).dump();
         click(s.cmdsoln);
         expectShowsSolution(s);
+        if (check)
+            check(s, true);
         screenshot(s, name + "-solution.png");
+        click(s.cmdsoln);
+        EXPECT_EQ(shell::Json(s.exercise().fields).dump(), asked) << "a second press changes nothing";
+        expectShowsSolution(s);
 
         click(s.cmdgo);
+        EXPECT_NE(shell::Json(s.exercise().fields).dump(), asked) << "Next makes a new question";
         expectShowsQuestion(s);
     }
+    click(s.cmdexit);
+    settle();
+    EXPECT_EQ(shownScreens(), QStringList{menuOf(activity)});
 }
 
-QStringList StandardActivityTest::textsWiderThanTheirLabels(const shell::Activity& activity, int count)
+void StandardActivityTest::expectEveryTextFits(const shell::Activity& activity, int count)
 {
     shell::StandardActivityScreen& s = open(activity);
-    QStringList wide;
     for (int mode = 0; mode < activity.modeCount(); ++mode) {
         click(s.control<QWidget>(QStringLiteral("Option%1").arg(mode + 1)));
-        for (int i = 0; i < count && wide.size() < 10; ++i) {
-            click(s.cmdgo);
-            for (const shell::Label* label : s.findChildren<shell::Label*>()) {
-                if (!label->text().isEmpty() && textWidth(*label) > label->width())
-                    wide << label->objectName() + ": " + label->accessibleName();
+        for (int i = 0; i < count; ++i) {
+            const QString wide = tooWide(s);
+            if (!wide.isEmpty()) {
+                ADD_FAILURE() << "mode " << mode << ": " << wide.toStdString();
+                return;
             }
+            click(s.cmdgo);
         }
     }
-    return wide;
 }
 
 } // namespace testing_support
