@@ -9,7 +9,7 @@
 namespace {
 
 using testing_support::operator+;
-using testing_support::pick;
+using testing_support::drawFor;
 using testing_support::WorkedExample;
 constexpr float kTop = shell::kLargestDraw;
 
@@ -19,7 +19,7 @@ enum Mode { NextTerms, NthTerm, WhichTerm, Mixed };
 std::vector<float> sequence(int t, int k, int a)
 {
     const bool falls = t == 1;
-    return {pick(t, 1, 4), pick(k, 1, 9), falls ? pick(a, 10, 40) : pick(a, -10, 20)};
+    return {drawFor(t, 1, 4), drawFor(k, 1, 9), falls ? drawFor(a, 10, 40) : drawFor(a, -10, 20)};
 }
 
 TEST(ArithmeticProgressions, WorkedExamples)
@@ -31,7 +31,7 @@ TEST(ArithmeticProgressions, WorkedExamples)
          {"The difference is 3, so compare with 3n.", "n: 1, 2, 3, 4, 5", "3n: 3, 6, 9, 12, 15",
           "Term: 5, 8, 11, 14, 17", "Each term is 2 more than 3n.", "Check n = 5: 3 × 5 + 2 = 17"},
          R"({"kind":"nth-term","first":5,"difference":3,"terms":[5,8,11,14,17],"target":null,"position":null})"},
-        {"which term of a falling sequence", WhichTerm, sequence(1, 3, 20) + std::vector{pick(28, 8, 30)},
+        {"which term of a falling sequence", WhichTerm, sequence(1, 3, 20) + std::vector{drawFor(28, 8, 30)},
          "Here is an arithmetic sequence.", {"20, 17, 14, 11, 8, …", "Which term is −61?"}, {"−61 is the 28th term."},
          {"The nth term is 23 − 3n.", "23 − 3n = −61", "−3n = −61 − 23 = −84", "n = −84 ÷ (−3) = 28"},
          R"({"kind":"which-term","first":20,"difference":-3,"terms":[20,17,14,11,8],"target":-61,"position":28})"},
@@ -45,7 +45,7 @@ TEST(ArithmeticProgressions, WorkedExamples)
           "Term: −2, 2, 6, 10, 14", "Each term is 6 less than 4n.", "Check n = 5: 4 × 5 − 6 = 14"},
          R"({"kind":"nth-term","first":-2,"difference":4,"terms":[-2,2,6,10,14],"target":null,"position":null})"},
         {"mixed draws which term, difference 1", Mixed,
-         std::vector{pick(2, 0, 2)} + sequence(2, 1, -4) + std::vector{pick(12, 8, 30)},
+         std::vector{drawFor(2, 0, 2)} + sequence(2, 1, -4) + std::vector{drawFor(12, 8, 30)},
          "Here is an arithmetic sequence.", {"−4, −3, −2, −1, 0, …", "Which term is 7?"}, {"7 is the 12th term."},
          {"The nth term is n − 5.", "n − 5 = 7", "n = 7 + 5 = 12"},
          R"({"kind":"which-term","first":-4,"difference":1,"terms":[-4,-3,-2,-1,0],"target":7,"position":12})"},
@@ -71,7 +71,7 @@ TEST(ArithmeticProgressions, WorkedExamples)
     // clang-format on
     for (const WorkedExample& row : rows) {
         SCOPED_TRACE(row.name);
-        testing_support::expectWorked(arithmeticprogressions::activities()[0], row);
+        testing_support::checkWorkedExample(arithmeticprogressions::activities()[0], row);
     }
 }
 

@@ -10,7 +10,7 @@
 namespace {
 
 using testing_support::operator+;
-using testing_support::pick;
+using testing_support::drawFor;
 using testing_support::WorkedExample;
 constexpr float kTop = shell::kLargestDraw;
 
@@ -19,7 +19,7 @@ enum Mode { NextTerms, FillGaps, NthTerm, Mixed };
 // Row i of the ratios (1 to 8), then the first term's draw out of that row's `count` choices.
 std::vector<float> sequence(int i, int choice, int count)
 {
-    return {pick(i, 1, 8), pick(choice, 1, count)};
+    return {drawFor(i, 1, 8), drawFor(choice, 1, count)};
 }
 
 TEST(GeometricProgressions, WorkedExamples)
@@ -72,7 +72,7 @@ TEST(GeometricProgressions, WorkedExamples)
     // clang-format on
     for (const WorkedExample& row : rows) {
         SCOPED_TRACE(row.name);
-        testing_support::expectWorked(geometricprogressions::activities()[0], row);
+        testing_support::checkWorkedExample(geometricprogressions::activities()[0], row);
     }
 }
 

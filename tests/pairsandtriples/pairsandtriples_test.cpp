@@ -9,7 +9,7 @@
 
 namespace {
 
-using testing_support::pick;
+using testing_support::drawFor;
 using testing_support::WorkedExample;
 constexpr float kTop = shell::kLargestDraw;
 
@@ -17,12 +17,12 @@ enum Mode { Pairs, Negatives, Triples, Pythagoras };
 
 std::vector<float> pair(int x, int y, int low)
 {
-    return {pick(x, low, 12), pick(y, low, 12)};
+    return {drawFor(x, low, 12), drawFor(y, low, 12)};
 }
 
 std::vector<float> triple(int u, int v, int w)
 {
-    return {pick(u, 1, 12), pick(v, 1, 12), pick(w, 1, 12)};
+    return {drawFor(u, 1, 12), drawFor(v, 1, 12), drawFor(w, 1, 12)};
 }
 
 struct Row {
@@ -67,7 +67,7 @@ TEST(PairsAndTriples, WorkedExamples)
            "1 + 6 + 8 = 15, 2 + 2 + 12 = 16", "2 + 3 + 8 = 13, 2 + 4 + 6 = 12", "3 + 4 + 4 = 11",
            "The numbers are 2, 4 and 6."},
           R"({"kind":"triples","sum":12,"product":48,"numbers":[2,4,6]})"}, "2 + 4 + 6 = 12"},
-        {{"pythagoras: a multiple, b missing", Pythagoras, {pick(2, 1, 7), pick(2, 1, 3), pick(2, 1, 3)},
+        {{"pythagoras: a multiple, b missing", Pythagoras, {drawFor(2, 1, 7), drawFor(2, 1, 3), drawFor(2, 1, 3)},
           "Complete the Pythagorean triple.", {law, "a = 10, b = ?, c = 26"}, {"b = 24"},
           {"b² = 26² − 10² = 676 − 100 = 576", "b = √576 = 24", "It is 2 × the triple 5, 12, 13."},
           R"({"kind":"pythagoras","a":10,"b":24,"c":26,"missing":"b","triple":[5,12,13],"multiplier":2})"}, ""},
@@ -84,7 +84,7 @@ TEST(PairsAndTriples, WorkedExamples)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.example.name);
         const shell::Exercise e =
-            testing_support::expectWorked(pairsandtriples::activities()[0], row.example);
+            testing_support::checkWorkedExample(pairsandtriples::activities()[0], row.example);
         std::string orange;
         for (const shell::Line& line : e.working) {
             for (const shell::Cell& cell : line.cells)
