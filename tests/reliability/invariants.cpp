@@ -854,4 +854,63 @@ std::string checkPolygonFigure(const shell::Figure& figure, int sides, FigureCou
     return {};
 }
 
+std::string checkKindOfMode(const shell::Activity& activity, int mode, const shell::Json& data)
+{
+    const std::string kind = data["kind"].isText() ? data["kind"].text() : std::string();
+    const std::string_view name = activity.modes[static_cast<std::size_t>(mode)].sheetName;
+    if (name != "mixed")
+        return kind == name ? std::string() : "data.kind " + quoted(kind) + " in mode " + std::string(name);
+    for (const shell::Mode& other : activity.modes) {
+        if (other.sheetName != "mixed" && other.sheetName == kind)
+            return {};
+    }
+    return "Mixed drew the kind " + quoted(kind);
+}
+
+std::optional<long long> readN(std::string_view text)
+{
+    std::string digits;
+    const std::vector<std::string> groups = splitAt(text, ",");
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        if (groups[i].empty() || (groups.size() > 1 && (groups[i].size() > 3 || (i > 0 && groups[i].size() != 3))))
+            return std::nullopt;
+        digits += groups[i];
+    }
+    const std::optional<long long> value = readWhole(digits);
+    if (!value || *value < 0 || (groups.size() > 1) != (*value >= 10000))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<long long> readPence(std::string_view text)
+{
+    if (text.ends_with('p')) {
+        const std::optional<long long> pence = readWhole(text.substr(0, text.size() - 1));
+        return pence && *pence >= 1 && *pence <= 99 ? pence : std::nullopt;
+    }
+    if (!consume(text, "£"))
+        return std::nullopt;
+    const std::size_t point = text.find('.');
+    const std::optional<long long> pounds = readN(text.substr(0, point));
+    if (!pounds || *pounds < 1)
+        return std::nullopt;
+    if (point == std::string_view::npos)
+        return *pounds * 100;
+    const std::string_view pence = text.substr(point + 1);
+    if (pence.size() != 2 || !allDigits(pence) || pence == "00")
+        return std::nullopt;
+    return *pounds * 100 + (pence[0] - '0') * 10 + (pence[1] - '0');
+}
+
+std::vector<std::string> splitAt(std::string_view text, std::string_view separator)
+{
+    std::vector<std::string> parts;
+    for (std::size_t at = text.find(separator); at != std::string_view::npos; at = text.find(separator)) {
+        parts.emplace_back(text.substr(0, at));
+        text.remove_prefix(at + separator.size());
+    }
+    parts.emplace_back(text);
+    return parts;
+}
+
 } // namespace reliability

@@ -4,11 +4,14 @@
 // or an empty text when everything holds.
 #pragma once
 
+#include "shell/core/activity.h"
 #include "shell/core/drawing.h"
 
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace reliability {
 
@@ -52,5 +55,20 @@ struct FigureCounts {
     int green = 0;
 };
 std::string checkPolygonFigure(const shell::Figure& figure, int sides, FigureCounts others);
+
+// Activities with a Mixed mode: data.kind is the mode's own sheet name, or in Mixed one of the
+// other modes' names.
+std::string checkKindOfMode(const shell::Activity& activity, int mode, const shell::Json& data);
+
+// A whole number as the activities write it: digits, commas between groups of three from 10,000
+// up ("9999", "12,500"); nothing for any other form.
+std::optional<long long> readN(std::string_view text);
+
+// The pence a money text stands for: "65p", "£10", "£1.49", "£12,500"; nothing for any other
+// form ("£0.65", "£4.5", "£1.00", "100p", "£1.49p").
+std::optional<long long> readPence(std::string_view text);
+
+// The parts of a text between the separators: "a = b = c" at " = " gives a, b and c.
+std::vector<std::string> splitAt(std::string_view text, std::string_view separator);
 
 } // namespace reliability
