@@ -77,7 +77,10 @@ std::string firstStep(Step step)
 {
     const std::string v = std::to_string(step.value);
     constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kWords{
-        {{"I add ", " to it"}, {"I subtract ", " from it"}, {"I multiply it by ", ""}, {"I divide it by ", ""}}};
+        {{"I add ", " to it"},
+         {"I subtract ", " from it"},
+         {"I multiply it by ", ""},
+         {"I divide it by ", ""}}};
     const auto& [before, after] = kWords[static_cast<std::size_t>(step.op)];
     return std::string(before) + v + std::string(after);
 }
@@ -99,7 +102,8 @@ constexpr double kArrowGap = 60;
 constexpr double kHead = 180;
 constexpr shell::FontStyle kBoxFont{27.75};
 
-void addRow(shell::Drawing& drawing, double left, double top, const std::vector<std::string>& texts, bool forwards)
+void addRow(shell::Drawing& drawing, double left, double top, const std::vector<std::string>& texts,
+            bool forwards)
 {
     const std::size_t last = texts.size() - 1;
     for (std::size_t j = 0; j < texts.size(); ++j) {
@@ -109,7 +113,8 @@ void addRow(shell::Drawing& drawing, double left, double top, const std::vector<
             drawing.add(shell::BoxMark{box, shell::colour::orange, shell::colour::black, 30});
         else
             drawing.add(shell::BoxMark{box, std::nullopt, shell::colour::white, 45});
-        drawing.add(shell::TextMark{box, texts[j], kBoxFont, operation ? shell::colour::black : shell::colour::yellow,
+        drawing.add(shell::TextMark{box, texts[j], kBoxFont,
+                                    operation ? shell::colour::black : shell::colour::yellow,
                                     shell::Align::Centre, std::nullopt, false});
         if (j == last)
             break;
@@ -118,7 +123,8 @@ void addRow(shell::Drawing& drawing, double left, double top, const std::vector<
         const double y = top + kBoxHeight / 2;
         const double tip = forwards ? to : from;
         const double base = forwards ? to - kHead : from + kHead;
-        drawing.add(shell::LineMark{{forwards ? from : base, y}, {forwards ? base : to, y}, shell::colour::white, 45});
+        drawing.add(shell::LineMark{
+            {forwards ? from : base, y}, {forwards ? base : to, y}, shell::colour::white, 45});
         drawing.add(shell::PolygonMark{
             {{tip, y}, {base, y - kHead / 2}, {base, y + kHead / 2}}, shell::colour::white, std::nullopt});
     }
@@ -207,7 +213,7 @@ void oneStep(shell::Exercise& e, shell::RandomSource& draws)
 
 void twoSteps(shell::Exercise& e, shell::RandomSource& draws)
 {
-    // Which operation comes first, and whether the other is + or − (first) and × or ÷ (second).
+    // A scaling (× or ÷) and a shift (+ or −), in either order.
     constexpr std::array<std::pair<Op, Op>, 8> kPatterns{{{Op::Multiply, Op::Add},
                                                           {Op::Multiply, Op::Subtract},
                                                           {Op::Divide, Op::Add},
@@ -240,9 +246,9 @@ enum class Special { Prime, Square, Cube, Triangular };
 
 struct Clue {
     Family family;
-    int value = 0; // k, M, the digit sum or the bound; for a special number, a Special
-    bool odd = false;
-    bool more = false;
+    // 1 for odd and 0 for even; a Special; k; M; the digit sum; the bound of a range.
+    int value = 0;
+    bool more = false; // a range "more than" the bound, else "less than"
 };
 
 constexpr std::array<int, 7> kFactorsOf{60, 72, 84, 90, 96, 100, 120};
@@ -250,6 +256,12 @@ constexpr std::array<std::string_view, 4> kSpecialNames{"prime", "square", "cube
 
 bool isSpecial(Special special, int n)
 {
+    const auto root = [n](int power) {
+        int r = 1;
+        while ((power == 2 ? r * r : r * r * r) < n)
+            ++r;
+        return (power == 2 ? r * r : r * r * r) == n;
+    };
     switch (special) {
     case Special::Prime:
         for (int d = 2; d * d <= n; ++d) {
@@ -258,21 +270,16 @@ bool isSpecial(Special special, int n)
         }
         return n > 1;
     case Special::Square:
-        for (int r = 1; r * r <= n; ++r) {
-            if (r * r == n)
-                return true;
-        }
-        return false;
+        return root(2);
     case Special::Cube:
-        return n == 27 || n == 64;
+        return root(3);
     case Special::Triangular:
         break;
     }
-    for (int r = 1; r * (r + 1) / 2 <= n; ++r) {
-        if (r * (r + 1) / 2 == n)
-            return true;
-    }
-    return false;
+    int r = 1;
+    while (r * (r + 1) / 2 < n)
+        ++r;
+    return r * (r + 1) / 2 == n;
 }
 
 int digitSum(int n)
@@ -284,7 +291,7 @@ bool fits(const Clue& clue, int n)
 {
     switch (clue.family) {
     case Family::Parity:
-        return (n % 2 == 1) == clue.odd;
+        return n % 2 == clue.value;
     case Family::Special:
         return isSpecial(static_cast<Special>(clue.value), n);
     case Family::Multiple:
@@ -302,12 +309,27 @@ bool fits(const Clue& clue, int n)
 // The two-digit numbers as bits 10 to 99.
 using Numbers = std::bitset<100>;
 
-Numbers fitting(const Clue& clue)
+// The numbers each clue fits, worked out once: by family (ranges "more than" last), then value.
+const Numbers& fitting(const Clue& clue)
 {
-    Numbers numbers;
-    for (int n = 10; n <= 99; ++n)
-        numbers[static_cast<std::size_t>(n)] = fits(clue, n);
-    return numbers;
+    constexpr std::size_t kKinds = 7;
+    constexpr std::size_t kValues = 121;
+    static const auto table = [] {
+        std::array<std::array<Numbers, kValues>, kKinds> numbers{};
+        for (std::size_t kind = 0; kind < kKinds; ++kind) {
+            const Family family = static_cast<Family>(std::min<std::size_t>(kind, 5));
+            for (int value = family == Family::Multiple || family == Family::Factor ? 1 : 0;
+                 value < static_cast<int>(kValues); ++value) {
+                for (int n = 10; n <= 99; ++n)
+                    numbers[kind][static_cast<std::size_t>(value)][static_cast<std::size_t>(n)] =
+                        (family != Family::Special || value < 4) && fits({family, value, kind == 6}, n);
+            }
+        }
+        return numbers;
+    }();
+    const std::size_t kind =
+        static_cast<std::size_t>(clue.family) + (clue.family == Family::Range && clue.more);
+    return table[kind][static_cast<std::size_t>(clue.value)];
 }
 
 std::vector<int> listed(const Numbers& numbers)
@@ -320,73 +342,98 @@ std::vector<int> listed(const Numbers& numbers)
     return list;
 }
 
-template <class Test>
-std::vector<int> choicesFor(int n, const Test& test, int low, int high)
-{
-    std::vector<int> choices;
-    for (int value = low; value <= high; ++value) {
-        if (test(n, value))
-            choices.push_back(value);
+// A short list of choices, ascending, that a draw picks from.
+struct Choices {
+    std::array<int, 7> values{};
+    std::size_t count = 0;
+
+    void add(int value) { values[count++] = value; }
+    std::size_t size() const { return count; }
+    bool empty() const { return count == 0; }
+    int operator[](std::size_t i) const { return values[i]; }
+    void erase(std::size_t i)
+    {
+        std::copy(values.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                  values.begin() + static_cast<std::ptrdiff_t>(count),
+                  values.begin() + static_cast<std::ptrdiff_t>(i));
+        --count;
     }
-    return choices;
+};
+
+// What each number allows of the families that have choices: its special kinds, the k in 3..9
+// dividing it and the M it divides, worked out once.
+struct Offers {
+    Choices specials;
+    Choices multiples;
+    Choices factors;
+};
+
+const Offers& offersOf(int n)
+{
+    static const auto table = [] {
+        std::array<Offers, 100> offers{};
+        for (int m = 10; m <= 99; ++m) {
+            Offers& o = offers[static_cast<std::size_t>(m)];
+            for (int special = 0; special < 4; ++special) {
+                if (isSpecial(static_cast<Special>(special), m))
+                    o.specials.add(special);
+            }
+            for (int k = 3; k <= 9; ++k) {
+                if (m % k == 0)
+                    o.multiples.add(k);
+            }
+            for (const int factor : kFactorsOf) {
+                if (factor % m == 0)
+                    o.factors.add(factor);
+            }
+        }
+        return offers;
+    }();
+    return table[static_cast<std::size_t>(n)];
 }
 
-std::vector<int> specialsOf(int n)
+Choices familiesFor(int n, bool digitSums)
 {
-    return choicesFor(n, [](int m, int s) { return isSpecial(static_cast<Special>(s), m); }, 0, 3);
-}
-
-std::vector<int> multiplesOf(int n)
-{
-    return choicesFor(n, [](int m, int k) { return m % k == 0; }, 3, 9);
-}
-
-std::vector<int> factorsOf(int n)
-{
-    std::vector<int> choices;
-    std::copy_if(kFactorsOf.begin(), kFactorsOf.end(), std::back_inserter(choices), [n](int m) { return m % n == 0; });
-    return choices;
-}
-
-std::vector<Family> familiesFor(int n, bool digitSums)
-{
-    std::vector<Family> families{Family::Parity};
-    if (!specialsOf(n).empty())
-        families.push_back(Family::Special);
-    if (!multiplesOf(n).empty())
-        families.push_back(Family::Multiple);
-    if (!factorsOf(n).empty())
-        families.push_back(Family::Factor);
+    const Offers& offers = offersOf(n);
+    Choices families;
+    families.add(static_cast<int>(Family::Parity));
+    if (!offers.specials.empty())
+        families.add(static_cast<int>(Family::Special));
+    if (!offers.multiples.empty())
+        families.add(static_cast<int>(Family::Multiple));
+    if (!offers.factors.empty())
+        families.add(static_cast<int>(Family::Factor));
     if (digitSums)
-        families.push_back(Family::DigitSum);
-    families.push_back(Family::Range);
+        families.add(static_cast<int>(Family::DigitSum));
+    families.add(static_cast<int>(Family::Range));
     return families;
 }
 
 Clue parameters(Family family, int n, shell::RandomSource& draws)
 {
+    const Offers& offers = offersOf(n);
     switch (family) {
     case Family::Parity:
-        return {family, 0, n % 2 == 1};
+        return {family, n % 2};
     case Family::Special:
-        return {family, shell::drawFrom(draws, specialsOf(n))};
+        return {family, shell::drawFrom(draws, offers.specials)};
     case Family::Multiple:
-        return {family, shell::drawFrom(draws, multiplesOf(n))};
+        return {family, shell::drawFrom(draws, offers.multiples)};
     case Family::Factor:
-        return {family, shell::drawFrom(draws, factorsOf(n))};
+        return {family, shell::drawFrom(draws, offers.factors)};
     case Family::DigitSum:
         return {family, digitSum(n)};
     case Family::Range:
         break;
     }
-    std::vector<int> forms; // 1 for "more than", 0 for "less than"
+    Choices ranges; // 1 for "more than", 0 for "less than"
     if (n >= 21)
-        forms.push_back(1);
+        ranges.add(1);
     if (n <= 89)
-        forms.push_back(0);
-    if (shell::drawFrom(draws, forms) == 1)
-        return {family, 10 * shell::drawWhole(draws, (n - 1) / 10 - 1, 2), false, true};
-    return {family, 10 * shell::drawWhole(draws, 9 - n / 10, n / 10 + 1), false, false};
+        ranges.add(0);
+    if (shell::drawFrom(draws, ranges) == 1)
+        return {family, 10 * shell::drawWhole(draws, (n - 1) / 10 - 1, 2), true};
+    return {family, 10 * shell::drawWhole(draws, 9 - n / 10, n / 10 + 1), false};
 }
 
 std::string clueText(const Clue& clue)
@@ -394,7 +441,7 @@ std::string clueText(const Clue& clue)
     const std::string value = std::to_string(clue.value);
     switch (clue.family) {
     case Family::Parity:
-        return clue.odd ? "I am odd." : "I am even.";
+        return clue.value == 1 ? "I am odd." : "I am even.";
     case Family::Special:
         return "I am a " + std::string(kSpecialNames[static_cast<std::size_t>(clue.value)]) + " number.";
     case Family::Multiple:
@@ -413,40 +460,42 @@ shell::Json clueData(const Clue& clue)
 {
     constexpr std::array<std::string_view, 5> kTypes{"parity", "special", "multiple", "factor", "digit-sum"};
     if (clue.family == Family::Parity)
-        return shell::Json::object({{"type", "parity"}, {"value", clue.odd ? "odd" : "even"}});
+        return shell::Json::object({{"type", "parity"}, {"value", clue.value == 1 ? "odd" : "even"}});
     if (clue.family == Family::Special)
         return shell::Json::object(
             {{"type", "special"}, {"value", kSpecialNames[static_cast<std::size_t>(clue.value)]}});
     if (clue.family == Family::Range)
         return shell::Json::object({{"type", clue.more ? "more-than" : "less-than"}, {"value", clue.value}});
-    return shell::Json::object({{"type", kTypes[static_cast<std::size_t>(clue.family)]}, {"value", clue.value}});
+    return shell::Json::object(
+        {{"type", kTypes[static_cast<std::size_t>(clue.family)]}, {"value", clue.value}});
 }
 
 // The clues in the order the working takes them: those fitting fewest numbers alone first.
-std::vector<std::size_t> workingOrder(const std::vector<Numbers>& alone)
+std::vector<std::size_t> workingOrder(const std::vector<Clue>& clues)
 {
-    std::vector<std::size_t> order(alone.size());
+    std::vector<std::size_t> order(clues.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&alone](std::size_t a, std::size_t b) { return alone[a].count() < alone[b].count(); });
+    std::stable_sort(order.begin(), order.end(), [&clues](std::size_t a, std::size_t b) {
+        return fitting(clues[a]).count() < fitting(clues[b]).count();
+    });
     return order;
 }
 
 // One number fits every clue, each clue is needed, and the working's lists fit their lines.
-bool fair(const std::vector<Numbers>& alone)
+bool fair(const std::vector<Clue>& clues)
 {
     Numbers all;
     all.set();
-    for (const Numbers& numbers : alone)
-        all &= numbers;
+    for (const Clue& clue : clues)
+        all &= fitting(clue);
     if (all.count() != 1)
         return false;
-    for (std::size_t dropped = 0; dropped < alone.size(); ++dropped) {
+    for (std::size_t dropped = 0; dropped < clues.size(); ++dropped) {
         Numbers others;
         others.set();
-        for (std::size_t i = 0; i < alone.size(); ++i) {
+        for (std::size_t i = 0; i < clues.size(); ++i) {
             if (i != dropped)
-                others &= alone[i];
+                others &= fitting(clues[i]);
         }
         if (others.count() < 2)
             return false;
@@ -454,8 +503,8 @@ bool fair(const std::vector<Numbers>& alone)
     Numbers sofar;
     sofar.set();
     bool first = true;
-    for (const std::size_t i : workingOrder(alone)) {
-        sofar &= alone[i];
+    for (const std::size_t i : workingOrder(clues)) {
+        sofar &= fitting(clues[i]);
         if (sofar.count() > (first ? 18U : 9U))
             return false;
         first = false;
@@ -480,27 +529,24 @@ void clues(shell::Exercise& e, shell::RandomSource& draws)
     const bool digitSums = shell::drawWhole(draws, 2, 0) == 0;
     int n = 0;
     std::vector<Clue> chosen;
-    std::vector<Numbers> alone;
     do {
-        std::vector<Family> available;
+        Choices available;
         do {
             n = shell::drawWhole(draws, 90, 10);
             available = familiesFor(n, digitSums);
         } while (static_cast<int>(available.size()) < count);
-        std::vector<Family> families;
+        Choices families;
         for (int i = 0; i < count; ++i) {
-            const auto at = available.begin() + shell::drawWhole(draws, static_cast<int>(available.size()), 0);
-            families.push_back(*at);
+            const std::size_t at =
+                static_cast<std::size_t>(shell::drawWhole(draws, static_cast<int>(available.size()), 0));
+            families.add(available[at]);
             available.erase(at);
         }
-        std::sort(families.begin(), families.end());
+        std::sort(families.values.begin(), families.values.begin() + count);
         chosen.clear();
-        alone.clear();
-        for (const Family family : families) {
-            chosen.push_back(parameters(family, n, draws));
-            alone.push_back(fitting(chosen.back()));
-        }
-    } while (!fair(alone));
+        for (std::size_t i = 0; i < families.size(); ++i)
+            chosen.push_back(parameters(static_cast<Family>(families[i]), n, draws));
+    } while (!fair(chosen));
 
     e.instruction = kInstructionClues;
     shell::Json::Array clueList;
@@ -517,8 +563,8 @@ void clues(shell::Exercise& e, shell::RandomSource& draws)
     e.working = {"Start with the clue that fits the fewest:"};
     Numbers sofar;
     sofar.set();
-    for (const std::size_t i : workingOrder(alone)) {
-        sofar &= alone[i];
+    for (const std::size_t i : workingOrder(chosen)) {
+        sofar &= fitting(chosen[i]);
         const std::vector<int> list = listed(sofar);
         const std::string label = "Clue " + std::to_string(i + 1) + ": ";
         if (list.size() <= kNumbersPerLine) {

@@ -31,9 +31,10 @@ int wholeDraw(float r, int n, int k);
 // Draws r from the source and returns wholeDraw(r, n, k).
 int drawWhole(RandomSource& draws, int n, int k);
 
-// One entry of a list, each equally likely: list[drawWhole(draws, size, 0)].
+// One entry of a list, each equally likely: list[drawWhole(draws, size, 0)], as the list gives
+// its entries.
 template <class List>
-const auto& drawFrom(RandomSource& draws, const List& list)
+decltype(auto) drawFrom(RandomSource& draws, const List& list)
 {
     return list[static_cast<std::size_t>(drawWhole(draws, static_cast<int>(std::size(list)), 0))];
 }
