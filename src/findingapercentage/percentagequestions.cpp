@@ -55,14 +55,15 @@ std::vector<std::string> blocks(std::string_view unit, int p, long long whole)
         const std::string one = text(whole / 100);
         std::vector<std::string> lines{"1% = " + a + " " + kDivide + " 100 = " + one};
         if (p > 1)
-            lines.push_back(std::to_string(p) + "% = " + std::to_string(p) + " " + kTimes + " " + one + " = " + value);
+            lines.push_back(std::to_string(p) + "% = " + std::to_string(p) + " " + kTimes + " " + one +
+                            " = " + value);
         return lines;
     }
     if (p == 10)
         return {tenLine};
     if (p % 10 == 0)
-        return {tenLine, std::to_string(p) + "% = " + std::to_string(tens) + " " + kTimes + " " + text(tenth) +
-                             " = " + value};
+        return {tenLine, std::to_string(p) + "% = " + std::to_string(tens) + " " + kTimes + " " +
+                             text(tenth) + " = " + value};
     if (p == 5)
         return {tenLine, fiveLine + value};
     const std::string five = text(tenth / 2);
@@ -70,8 +71,8 @@ std::vector<std::string> blocks(std::string_view unit, int p, long long whole)
         return {tenLine, fiveLine + five, "15% = " + text(tenth) + " + " + five + " = " + value};
     const std::string multiple = text(tens * tenth);
     return {tenLine,
-            std::to_string(10 * tens) + "% = " + std::to_string(tens) + " " + kTimes + " " + text(tenth) + " = " +
-                multiple,
+            std::to_string(10 * tens) + "% = " + std::to_string(tens) + " " + kTimes + " " + text(tenth) +
+                " = " + multiple,
             fiveLine + five, std::to_string(p) + "% = " + multiple + " + " + five + " = " + value};
 }
 
@@ -89,10 +90,8 @@ void percentageOf(shell::Exercise& e, std::string_view unit, shell::RandomSource
     e.question = {"Find " + std::to_string(p) + "% of " + amountText};
     e.answer = {std::to_string(p) + "% of " + amountText + " = " + amount(unit, p * whole / 100)};
     e.working = lines(blocks(unit, p, whole));
-    shell::setStandardFields(e, shell::Json::object({{"kind", kKindNames[0]},
-                                                     {"unit", unit},
-                                                     {"percent", p},
-                                                     {"amount", a}}));
+    shell::setStandardFields(
+        e, shell::Json::object({{"kind", kKindNames[0]}, {"unit", unit}, {"percent", p}, {"amount", a}}));
 }
 
 void asPercentage(shell::Exercise& e, std::string_view unit, shell::RandomSource& draws)
@@ -111,18 +110,18 @@ void asPercentage(shell::Exercise& e, std::string_view unit, shell::RandomSource
     const int q = 100 * n / d;
     const std::string fraction = std::to_string(n) + "/" + std::to_string(d);
     const std::string over100 = std::to_string(q) + "/100";
-    e.question = {"Write " + amount(unit, 100LL * part) + " as a", "percentage of " + amount(unit, 100LL * whole)};
-    e.answer = {amount(unit, 100LL * part) + " is " + std::to_string(q) + "% of " + amount(unit, 100LL * whole)};
+    e.question = {"Write " + amount(unit, 100LL * part) + " as a",
+                  "percentage of " + amount(unit, 100LL * whole)};
+    e.answer = {amount(unit, 100LL * part) + " is " + std::to_string(q) + "% of " +
+                amount(unit, 100LL * whole)};
     const std::string given = std::to_string(part) + "/" + std::to_string(whole);
     e.working = {"As a fraction: " + given};
     if (k > 1)
         e.working.push_back(given + " = " + fraction + " (divide both by " + std::to_string(k) + ")");
     e.working.push_back(fraction + " = " + over100 + " (multiply both by " + std::to_string(100 / d) + ")");
     e.working.push_back(over100 + " = " + std::to_string(q) + "%");
-    shell::setStandardFields(e, shell::Json::object({{"kind", kKindNames[1]},
-                                                     {"unit", unit},
-                                                     {"part", part},
-                                                     {"whole", whole}}));
+    shell::setStandardFields(
+        e, shell::Json::object({{"kind", kKindNames[1]}, {"unit", unit}, {"part", part}, {"whole", whole}}));
 }
 
 void increaseDecrease(shell::Exercise& e, std::string_view unit, shell::RandomSource& draws)
@@ -139,9 +138,9 @@ void increaseDecrease(shell::Exercise& e, std::string_view unit, shell::RandomSo
     e.working.push_back(amountText + (increase ? " + " : " " + kMinus + " ") + amount(unit, change) + " = " +
                         amount(unit, result));
     const int multiplier = increase ? 100 + p : 100 - p;
-    e.answer = {"New amount: " + amount(unit, result),
-                "Multiplier: " + std::to_string(a) + " " + kTimes + " " + forms::D(multiplier / 100.0) + " = " +
-                    forms::N(result / 100)};
+    e.answer = {"New amount: " + amount(unit, result), "Multiplier: " + std::to_string(a) + " " + kTimes +
+                                                           " " + forms::D(multiplier / 100.0) + " = " +
+                                                           forms::N(result / 100)};
     shell::setStandardFields(e, shell::Json::object({{"kind", kKindNames[2]},
                                                      {"unit", unit},
                                                      {"percent", p},

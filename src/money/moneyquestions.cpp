@@ -85,7 +85,8 @@ void change(shell::Exercise& e, shell::RandomSource& draws)
         }
     } while (total >= 2000);
     std::vector<int> notes;
-    std::copy_if(kNotes.begin(), kNotes.end(), std::back_inserter(notes), [total](int note) { return note > total; });
+    std::copy_if(kNotes.begin(), kNotes.end(), std::back_inserter(notes),
+                 [total](int note) { return note > total; });
     const int note = shell::drawFrom(draws, notes);
 
     e.instruction = "Find the total and the change from " + M(note) + ".";
@@ -104,10 +105,9 @@ void change(shell::Exercise& e, shell::RandomSource& draws)
     e.answer = {"Total " + M(total) + ", change " + M(note - total)};
     if (e.question.size() == 3)
         e.layout.working = shell::kPanelBelowThreeLines;
-    shell::setStandardFields(e, shell::Json::object({{"kind", "change"},
-                                                     {"shop", shop->name},
-                                                     {"items", std::move(items)},
-                                                     {"note", note}}));
+    shell::setStandardFields(
+        e, shell::Json::object(
+               {{"kind", "change"}, {"shop", shop->name}, {"items", std::move(items)}, {"note", note}}));
 }
 
 // A product in packs of several sizes, compared by the cost of `base` of its measure (one item
@@ -200,7 +200,8 @@ void bestBuy(shell::Exercise& e, shell::RandomSource& draws)
                  "A: " + M(priceA) + " " + kDivide + " " + N(packsA) + " = " + M(costA),
                  "B: " + M(priceB) + " " + kDivide + " " + N(packsB) + " = " + M(costB),
                  lower + " is less than " + higher + ", so " + winner};
-    e.answer = {"Pack " + winner + " is the better buy", lower + " per " + perText(product) + " against " + higher};
+    e.answer = {"Pack " + winner + " is the better buy",
+                lower + " per " + perText(product) + " against " + higher};
     shell::setStandardFields(e, shell::Json::object({{"kind", "best-buy"},
                                                      {"product", product.name},
                                                      {"measure", product.measure},
@@ -243,7 +244,8 @@ void exchange(shell::Exercise& e, shell::RandomSource& draws)
 
     e.instruction = toCurrency ? "Change pounds into " + std::string(currency.name) + "."
                                : "Change " + std::string(currency.name) + " into pounds.";
-    e.question = {"£1 = " + std::string(currency.symbol) + rateText, "Change " + (toCurrency ? poundText : foreignText)};
+    e.question = {"£1 = " + std::string(currency.symbol) + rateText,
+                  "Change " + (toCurrency ? poundText : foreignText)};
     if (toCurrency) {
         e.working = {"Multiply by the rate:", N(pounds) + " " + kTimes + " " + rateText + " = " + digits,
                      poundText + " = " + foreignText};
@@ -252,12 +254,13 @@ void exchange(shell::Exercise& e, shell::RandomSource& draws)
                      foreignText + " = " + poundText};
     }
     e.answer = {e.working.back().text};
-    shell::setStandardFields(e, shell::Json::object({{"kind", "exchange"},
-                                                     {"currency", currency.name},
-                                                     {"symbol", currency.symbol},
-                                                     {"rate", rate},
-                                                     {"pounds", pounds},
-                                                     {"direction", toCurrency ? "to-currency" : "to-pounds"}}));
+    shell::setStandardFields(e,
+                             shell::Json::object({{"kind", "exchange"},
+                                                  {"currency", currency.name},
+                                                  {"symbol", currency.symbol},
+                                                  {"rate", rate},
+                                                  {"pounds", pounds},
+                                                  {"direction", toCurrency ? "to-currency" : "to-pounds"}}));
 }
 
 } // namespace

@@ -21,7 +21,10 @@ const std::string kMinus(forms::kMinus);
 
 std::string twoDigits(int value)
 {
-    return (value < 10 ? "0" : "") + std::to_string(value);
+    std::string digits = std::to_string(value);
+    if (digits.size() < 2)
+        digits.insert(digits.begin(), '0');
+    return digits;
 }
 
 // "09:05"; a time past midnight is shown as the next day's.
@@ -91,8 +94,8 @@ shell::Drawing clockFace(int t)
     drawing.add(shell::CircleMark{kCentre, kRadius, shell::colour::white, black, kOutline});
     for (int mark = 0; mark < 60; ++mark) {
         const bool hour = mark % 5 == 0;
-        drawing.add(shell::LineMark{onFace(6.0 * mark, (hour ? 0.85 : 0.93) * kRadius), onFace(6.0 * mark, kRadius),
-                                    black, hour ? 60.0 : 30.0});
+        drawing.add(shell::LineMark{onFace(6.0 * mark, (hour ? 0.85 : 0.93) * kRadius),
+                                    onFace(6.0 * mark, kRadius), black, hour ? 60.0 : 30.0});
     }
     const int h = t / 60;
     const int m = t % 60;
@@ -116,13 +119,13 @@ void readClock(shell::Exercise& e, shell::RandomSource& draws)
     const std::string hour = std::to_string(faceHour(h));
     const std::string minute = m == 0 ? "12" : std::to_string(m / 5);
     e.instruction = "Write it in 12-hour and 24-hour time.";
-    e.question = {t == 0             ? "At midnight"
-                  : t == kNoon       ? "At midday"
-                  : t < kNoon        ? "In the morning"
-                  : t < 18 * 60      ? "In the afternoon"
-                                     : "In the evening"};
-    e.described = {"(Clock: hour hand " + std::string(m > 0 ? "past " : "on ") + hour + ", minute hand on " + minute +
-                   ")"};
+    e.question = {t == 0        ? "At midnight"
+                  : t == kNoon  ? "At midday"
+                  : t < kNoon   ? "In the morning"
+                  : t < 18 * 60 ? "In the afternoon"
+                                : "In the evening"};
+    e.described = {"(Clock: hour hand " + std::string(m > 0 ? "past " : "on ") + hour + ", minute hand on " +
+                   minute + ")"};
     e.answer = {T12(t) + " = " + T24(t)};
     e.working = {"Hour hand: " + std::string(m > 0 ? "past " : "on ") + hour,
                  m > 0 ? "Minute hand: " + std::to_string(m) + " min" : "Minute hand: on 12"};
@@ -185,9 +188,9 @@ void convert(shell::Exercise& e, shell::RandomSource& draws)
             e.working = {"Hour 12 is just after noon: pm"};
     }
     e.working.push_back(e.answer.front());
-    shell::setStandardFields(e, shell::Json::object({{"kind", "convert"},
-                                                     {"minutes", t},
-                                                     {"direction", to24 ? "to-24" : "to-12"}}));
+    shell::setStandardFields(
+        e,
+        shell::Json::object({{"kind", "convert"}, {"minutes", t}, {"direction", to24 ? "to-24" : "to-12"}}));
 }
 
 // "21:40 → 22:00: 20 minutes".
@@ -217,7 +220,8 @@ std::vector<shell::Line> finishWorking(int start, int length)
     const int toHour = 60 - past;
     lines.emplace_back(T24(reached) + " + " + Dur(toHour) + " = " + T24(reached + toHour));
     if (minutes > toHour)
-        lines.emplace_back(T24(reached + toHour) + " + " + Dur(minutes - toHour) + " = " + T24(start + length));
+        lines.emplace_back(T24(reached + toHour) + " + " + Dur(minutes - toHour) + " = " +
+                           T24(start + length));
     return lines;
 }
 
@@ -249,8 +253,8 @@ std::vector<shell::Line> lengthWorking(int start, int end)
     if (minuteParts < 60) {
         lines.emplace_back("Total: " + Dur(end - start));
     } else {
-        lines.emplace_back("Total: " + (hourParts > 0 ? Dur(hourParts) + " " : std::string()) + N(minuteParts) +
-                           " minutes");
+        lines.emplace_back("Total: " + (hourParts > 0 ? Dur(hourParts) + " " : std::string()) +
+                           N(minuteParts) + " minutes");
         lines.emplace_back("= " + Dur(end - start));
     }
     return lines;

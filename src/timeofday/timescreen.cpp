@@ -1,7 +1,7 @@
 #include "timeofday/timescreen.h"
 
-#include "timeofday/activity.h"
 #include "shell/standardscreen.h"
+#include "timeofday/activity.h"
 
 namespace timeofday {
 

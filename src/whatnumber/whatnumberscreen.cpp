@@ -1,7 +1,7 @@
 #include "whatnumber/whatnumberscreen.h"
 
-#include "whatnumber/activity.h"
 #include "shell/standardscreen.h"
+#include "whatnumber/activity.h"
 
 namespace whatnumber {
 

@@ -92,7 +92,8 @@ std::string checkChain(const std::string& line, std::string_view unit, long long
         percent = std::stoll(label[1]);
         parts.erase(parts.begin());
         if (parts.size() == 1 && (parts[0] == "one half" || parts[0] == "one quarter"))
-            return *percent == (parts[0] == "one half" ? 50 : 25) ? std::string() : "\"" + line + "\" is not true";
+            return *percent == (parts[0] == "one half" ? 50 : 25) ? std::string()
+                                                                  : "\"" + line + "\" is not true";
     }
     if (parts.size() < 2 && !percent)
         return "\"" + line + "\" is no chain";
@@ -126,7 +127,8 @@ std::string endsWith(const shell::Exercise& e, const std::string& value)
 std::string percentageOf(const shell::Exercise& e, std::string_view unit, long long percent, long long whole)
 {
     const std::string amount = splitAt(e.question[0].text, " of ").back();
-    if (e.question.size() != 1 || e.question[0].text != "Find " + std::to_string(percent) + "% of " + amount ||
+    if (e.question.size() != 1 ||
+        e.question[0].text != "Find " + std::to_string(percent) + "% of " + amount ||
         readAmount(amount, unit) != whole)
         return "the question is not the data's";
     const long long value = percent * whole / 100;
@@ -176,8 +178,8 @@ std::string asPercentage(const shell::Exercise& e, std::string_view unit, long l
     return {};
 }
 
-std::string increaseDecrease(const shell::Exercise& e, std::string_view unit, long long percent, long long whole,
-                             bool increase)
+std::string increaseDecrease(const shell::Exercise& e, std::string_view unit, long long percent,
+                             long long whole, bool increase)
 {
     if (percent % 5 != 0 || percent < 5 || percent > 95)
         return "the percentage is out of range";

@@ -10,7 +10,7 @@ using testing_support::drawFor;
 using testing_support::WorkedExample;
 
 constexpr float kTop = shell::kLargestDraw;
-constexpr int kUnits = 8;    // £, kg, g, km, m, cm, ml, none
+constexpr int kUnits = 8;     // £, kg, g, km, m, cm, ml, none
 constexpr int kPercents = 23; // 1, 2, 3, 4, then 5 to 95 in fives
 const std::string kInstruction = "Work it out without a calculator.";
 

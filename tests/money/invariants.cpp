@@ -30,7 +30,8 @@ std::string change(const shell::Exercise& e, const shell::Json& data)
     const std::string noteText = e.instruction.substr(35, e.instruction.size() - 36);
     if (note != 500 && note != 1000 && note != 2000)
         return "the note is not £5, £10 or £20";
-    if (e.instruction != "Find the total and the change from " + noteText + "." || readPence(noteText) != note)
+    if (e.instruction != "Find the total and the change from " + noteText + "." ||
+        readPence(noteText) != note)
         return "the instruction does not name the note";
     static const std::regex kItem("([1-4]) (.+) at (\\S+)");
     static const std::regex kCost("([1-4]) × (\\S+) = (\\S+)");
@@ -88,7 +89,8 @@ std::string bestBuy(const shell::Exercise& e, const shell::Json& data)
     const long long base = data["base"].whole();
     const std::array<long long, 2> sizes{data["size_a"].whole(), data["size_b"].whole()};
     const std::array<long long, 2> prices{data["price_a"].whole(), data["price_b"].whole()};
-    if (base != (measure.empty() ? 1 : 100) || sizes[0] == sizes[1] || sizes[0] % base != 0 || sizes[1] % base != 0)
+    if (base != (measure.empty() ? 1 : 100) || sizes[0] == sizes[1] || sizes[0] % base != 0 ||
+        sizes[1] % base != 0)
         return "the sizes are not different multiples of the base";
     const std::array<long long, 2> packs{sizes[0] / base, sizes[1] / base};
     if (prices[0] % packs[0] != 0 || prices[1] % packs[1] != 0)
@@ -114,13 +116,14 @@ std::string bestBuy(const shell::Exercise& e, const shell::Json& data)
             std::stoll(pack[2]) != sizes[i] || readPence(pack[4].str()) != prices[i])
             return "\"" + e.question[i].text + "\" is not the data's pack";
         unitName = pack[3];
-        if (!std::regex_match(e.working[i + 1].text, cost, kCost) || cost[1] != letter || cost[2] != pack[4] ||
-            std::stoll(cost[3]) != packs[i] || readPence(cost[4].str()) != costs[i])
+        if (!std::regex_match(e.working[i + 1].text, cost, kCost) || cost[1] != letter ||
+            cost[2] != pack[4] || std::stoll(cost[3]) != packs[i] || readPence(cost[4].str()) != costs[i])
             return notTrue(e.working[i + 1].text);
     }
     if (!measure.empty() && unitName != measure)
         return "the sizes are not in " + measure;
-    const std::string unit = measure.empty() ? "1 " + unitName.substr(0, unitName.size() - 1) : "100 " + measure;
+    const std::string unit =
+        measure.empty() ? "1 " + unitName.substr(0, unitName.size() - 1) : "100 " + measure;
     const std::string per = measure.empty() ? unitName.substr(0, unitName.size() - 1) : unit;
     const bool aWins = costs[0] < costs[1];
     const std::string lower = splitAt(e.working[aWins ? 1 : 2].text, " = ").back();
@@ -145,7 +148,8 @@ std::optional<long long> readForeign(std::string_view text, bool yen)
     if (point == std::string_view::npos)
         return *whole * 100;
     const std::string_view cents = text.substr(point + 1);
-    if (yen || cents.size() != 2 || cents == "00" || cents.find_first_not_of("0123456789") != std::string_view::npos)
+    if (yen || cents.size() != 2 || cents == "00" ||
+        cents.find_first_not_of("0123456789") != std::string_view::npos)
         return std::nullopt;
     return *whole * 100 + std::stoll(std::string(cents));
 }
@@ -157,17 +161,20 @@ std::string exchange(const shell::Exercise& e, const shell::Json& data)
         std::string_view symbol;
         std::vector<long long> rates;
     };
-    static const std::array<Currency, 3> kCurrencies{{{"euros", "€", {110, 115, 120}},
-                                                      {"US dollars", "$", {120, 125, 130, 135}},
-                                                      {"Japanese yen", "¥", {18000, 18500, 19000, 19500, 20000}}}};
+    static const std::array<Currency, 3> kCurrencies{
+        {{"euros", "€", {110, 115, 120}},
+         {"US dollars", "$", {120, 125, 130, 135}},
+         {"Japanese yen", "¥", {18000, 18500, 19000, 19500, 20000}}}};
     const std::string& name = data["currency"].text();
     const std::string& symbol = data["symbol"].text();
     const long long rate = data["rate"].whole();
     const long long pounds = data["pounds"].whole();
     const bool toCurrency = data["direction"].text() == "to-currency";
-    const auto currency = std::find_if(kCurrencies.begin(), kCurrencies.end(),
-                                       [&](const Currency& c) { return c.name == name && c.symbol == symbol; });
-    if (currency == kCurrencies.end() || std::count(currency->rates.begin(), currency->rates.end(), rate) != 1)
+    const auto currency = std::find_if(kCurrencies.begin(), kCurrencies.end(), [&](const Currency& c) {
+        return c.name == name && c.symbol == symbol;
+    });
+    if (currency == kCurrencies.end() ||
+        std::count(currency->rates.begin(), currency->rates.end(), rate) != 1)
         return "not a classroom currency and rate";
     if (pounds % 10 != 0 || pounds < 10 || pounds > 200)
         return "the pounds are out of range";
@@ -175,17 +182,19 @@ std::string exchange(const shell::Exercise& e, const shell::Json& data)
     const long long foreign = pounds * rate;
     if (yen && foreign % 100 != 0)
         return "not whole yen";
-    if (e.instruction != (toCurrency ? "Change pounds into " + name + "." : "Change " + name + " into pounds."))
+    if (e.instruction !=
+        (toCurrency ? "Change pounds into " + name + "." : "Change " + name + " into pounds."))
         return "the instruction";
     const std::string rateText = e.question[0].text.substr(6 + symbol.size());
     static const std::regex kRate("[0-9]+\\.[0-9][0-9]");
     if (e.question[0].text != "£1 = " + symbol + rateText || readForeign(rateText, false) != rate ||
-        yen != std::regex_match(rateText, std::regex("[0-9]+")) || (!yen && !std::regex_match(rateText, kRate)))
+        yen != std::regex_match(rateText, std::regex("[0-9]+")) ||
+        (!yen && !std::regex_match(rateText, kRate)))
         return "\"" + e.question[0].text + "\" is not the rate";
     const std::string poundText = "£" + std::to_string(pounds);
-    const std::string digits = e.working[1].text.substr(
-        toCurrency ? e.working[1].text.rfind(" = ") + 3 : 0,
-        toCurrency ? std::string::npos : e.working[1].text.find(" ÷ "));
+    const std::string digits =
+        e.working[1].text.substr(toCurrency ? e.working[1].text.rfind(" = ") + 3 : 0,
+                                 toCurrency ? std::string::npos : e.working[1].text.find(" ÷ "));
     const std::string foreignText = symbol + digits;
     if (readForeign(digits, yen) != foreign)
         return "the working's " + digits + " is not £" + std::to_string(pounds) + " at the rate";
@@ -193,9 +202,9 @@ std::string exchange(const shell::Exercise& e, const shell::Json& data)
         toCurrency ? std::vector<std::string>{"Multiply by the rate:",
                                               std::to_string(pounds) + " × " + rateText + " = " + digits,
                                               poundText + " = " + foreignText}
-                   : std::vector<std::string>{"Divide by the rate:",
-                                              digits + " ÷ " + rateText + " = " + std::to_string(pounds),
-                                              foreignText + " = " + poundText};
+                   : std::vector<std::string>{
+                         "Divide by the rate:", digits + " ÷ " + rateText + " = " + std::to_string(pounds),
+                         foreignText + " = " + poundText};
     std::vector<std::string> working;
     for (const shell::Line& line : e.working)
         working.push_back(line.text);

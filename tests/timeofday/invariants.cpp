@@ -65,9 +65,11 @@ std::string readClock(const shell::Exercise& e, int t)
 {
     if (t % 5 != 0 || t < 0 || t >= kDay)
         return "not a multiple of 5 minutes in the day";
-    const std::string context = t == 0 ? "At midnight" : t == 720 ? "At midday" : t < 720 ? "In the morning"
-                                                                   : t < 1080             ? "In the afternoon"
-                                                                                          : "In the evening";
+    const std::string context = t == 0     ? "At midnight"
+                                : t == 720 ? "At midday"
+                                : t < 720  ? "In the morning"
+                                : t < 1080 ? "In the afternoon"
+                                           : "In the evening";
     if (e.question.size() != 1 || e.question[0].text != context)
         return "the part of the day is not " + context;
     const std::vector<std::string> answer = splitAt(e.answer[0], " = ");
@@ -78,7 +80,8 @@ std::string readClock(const shell::Exercise& e, int t)
     const std::string face = std::to_string(h % 12 == 0 ? 12 : h % 12);
     const std::string hand = (m > 0 ? "past " : "on ") + face;
     const std::string minute = m == 0 ? "12" : std::to_string(m / 5);
-    if (e.described != std::vector<std::string>{"(Clock: hour hand " + hand + ", minute hand on " + minute + ")"})
+    if (e.described !=
+        std::vector<std::string>{"(Clock: hour hand " + hand + ", minute hand on " + minute + ")"})
         return "the clock is not described as it stands";
     if (e.working.size() < 4 || e.working[0].text != "Hour hand: " + hand ||
         e.working[1].text != (m == 0 ? "Minute hand: on 12" : "Minute hand: " + std::to_string(m) + " min") ||
@@ -89,17 +92,27 @@ std::string readClock(const shell::Exercise& e, int t)
         shell::TextSize measure(std::string_view, const shell::FontStyle&) const override { return {}; }
     } measure;
     const shell::Drawing clock = e.figure(shell::FigureState::Question, measure);
-    std::vector<double> bearings;
+    const auto* disc = std::get_if<shell::CircleMark>(&clock.marks.front());
+    if (!disc || disc->centre != shell::PointTwips{2550, 4200} || disc->radius != 1800)
+        return "the face is not a circle of radius 1800 about (2550, 4200)";
+    // The hands, from the centre: their bearings clockwise from 12, and their lengths.
+    std::vector<std::pair<double, double>> hands;
     for (const shell::Mark& mark : clock.marks) {
         const auto* line = std::get_if<shell::LineMark>(&mark);
-        if (line && line->from == shell::PointTwips{2550, 4200}) {
-            const double degrees = std::atan2(line->to.x - 2550, 4200 - line->to.y) * 180 / std::numbers::pi;
-            bearings.push_back(degrees < 0 ? degrees + 360 : degrees);
+        if (line && line->from == disc->centre) {
+            const double x = line->to.x - 2550;
+            const double y = 4200 - line->to.y;
+            const double degrees = std::atan2(x, y) * 180 / std::numbers::pi;
+            hands.emplace_back(degrees < 0 ? degrees + 360 : degrees, std::hypot(x, y));
         }
     }
     const double hourHand = std::fmod(30.0 * h + m / 2.0, 360);
-    if (bearings.size() != 2 || std::abs(bearings[0] - hourHand) > 1e-6 || std::abs(bearings[1] - 6.0 * m) > 1e-6)
+    if (hands.size() != 2 || std::abs(hands[0].first - hourHand) > 1e-6 ||
+        std::abs(hands[0].second - 900) > 1e-6 || std::abs(hands[1].first - 6.0 * m) > 1e-6 ||
+        std::abs(hands[1].second - 1530) > 1e-6)
         return "the hands are not at " + answer[1];
+    if (e.figure(shell::FigureState::Solution, measure).marks.size() != clock.marks.size())
+        return "the face changes on the solution";
     return {};
 }
 
@@ -200,7 +213,8 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
     // Any "H:MM" in a text is a 24-hour time, or a 12-hour one before am or pm.
     static const std::regex kTime("[0-9]+:[0-9]+(?: [ap]m)?");
     for (const std::string& text : {e.answer[0], e.question[0].text}) {
-        for (auto it = std::sregex_iterator(text.begin(), text.end(), kTime); it != std::sregex_iterator(); ++it) {
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), kTime); it != std::sregex_iterator();
+             ++it) {
             const std::string time = it->str();
             if (!(time.ends_with("m") ? read12(time) : read24(time)))
                 return "\"" + time + "\" is not a time as the clocks write it";

@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
-#include <variant>
-
 namespace {
 
 using testing_support::drawAt;
@@ -88,46 +84,6 @@ TEST(TimeQuestions, WorkedExamples)
     // clang-format on
     for (const WorkedExample& example : examples)
         testing_support::expectWorkedExample(timeofday::activities()[0], example);
-}
-
-// The angle of a line from the clock's centre, clockwise from 12, in degrees.
-double bearing(const shell::LineMark& hand)
-{
-    const double degrees = std::atan2(hand.to.x - hand.from.x, hand.from.y - hand.to.y) * 180 / std::numbers::pi;
-    return degrees < 0 ? degrees + 360 : degrees;
-}
-
-TEST(TimeQuestions, ClockFaceIsRoundWithItsHandsAtTheTime)
-{
-    shell::ScriptedDraws draws({kAnyTime, drawFor(199, 0, 287)});
-    const shell::Exercise e = timeofday::activities()[0].questions()->make(0, draws);
-    struct NoMeasure final : shell::TextMeasure {
-        shell::TextSize measure(std::string_view, const shell::FontStyle&) const override { return {}; }
-    } measure;
-    const shell::Drawing face = e.figure(shell::FigureState::Question, measure);
-    const auto& disc = std::get<shell::CircleMark>(face.marks.front());
-    EXPECT_EQ(disc.centre, (shell::PointTwips{2550, 4200}));
-    EXPECT_EQ(disc.radius, 1800);
-    std::vector<shell::LineMark> hands;
-    int numbers = 0;
-    for (const shell::Mark& mark : face.marks) {
-        if (const auto* line = std::get_if<shell::LineMark>(&mark); line && line->from == disc.centre)
-            hands.push_back(*line);
-        if (const auto* text = std::get_if<shell::TextMark>(&mark)) {
-            ++numbers;
-            const double x = text->rect.left + text->rect.width / 2 - 2550;
-            const double y = text->rect.top + text->rect.height / 2 - 4200;
-            EXPECT_NEAR(std::hypot(x, y), 0.72 * 1800, 1e-6) << text->text;
-        }
-    }
-    EXPECT_EQ(numbers, 12);
-    ASSERT_EQ(hands.size(), 2u);
-    // At 4:35 the hour hand is past 4, seven twelfths of the way to 5; the minute hand is on 7.
-    EXPECT_NEAR(bearing(hands[0]), 4 * 30 + 35 / 2.0, 1e-9);
-    EXPECT_NEAR(std::hypot(hands[0].to.x - 2550, hands[0].to.y - 4200), 900, 1e-9);
-    EXPECT_NEAR(bearing(hands[1]), 210, 1e-9);
-    EXPECT_GT(hands[0].width, hands[1].width);
-    EXPECT_EQ(e.figure(shell::FigureState::Solution, measure).marks.size(), face.marks.size());
 }
 
 // Noon and midnight each come about once in 24 clocks; a third of durations cross midnight.

@@ -1,6 +1,6 @@
+#include "standardactivitytest.h"
 #include "timeofday/activity.h"
 #include "timeofday/timescreen.h"
-#include "standardactivitytest.h"
 
 namespace {
 

@@ -96,8 +96,9 @@ std::string steps(const shell::Exercise& e, const shell::Json& data)
         return std::to_string(starts) + " numbers from 1 to 200 give the result";
 
     // The question says the steps in words.
-    static const std::regex kFirst("I (?:add ([0-9]+) to it|subtract ([0-9]+) from it|multiply it by ([0-9]+)|"
-                                   "divide it by ([0-9]+))([.,])");
+    static const std::regex kFirst(
+        "I (?:add ([0-9]+) to it|subtract ([0-9]+) from it|multiply it by ([0-9]+)|"
+        "divide it by ([0-9]+))([.,])");
     static const std::regex kThen("then I (add|subtract|multiply by|divide by) ([0-9]+)\\.");
     static const std::array<std::string, 4> kOps{"+", "−", "×", "÷"};
     const std::size_t lines = steps.size() + 1;
@@ -140,13 +141,28 @@ std::string steps(const shell::Exercise& e, const shell::Json& data)
     }
     expected.push_back(std::to_string(y));
     inverse.push_back(std::to_string(y));
+    // Boxes 2100 apart about the middle (5100), the forward row at 3650 with its arrows pointing
+    // right, the inverse row at 4550 pointing left.
+    const std::size_t row = expected.size();
+    const double left = 5100 - (2100.0 * static_cast<double>(row) - 600) / 2;
     for (const auto state : {shell::FigureState::Question, shell::FigureState::Solution}) {
         std::vector<std::string> texts;
+        std::size_t boxes = 0;
+        std::size_t heads = 0;
         for (const shell::Mark& mark : e.figure(state, measure).marks) {
             if (const auto* text = std::get_if<shell::TextMark>(&mark))
                 texts.push_back(text->text);
+            if (const auto* box = std::get_if<shell::BoxMark>(&mark)) {
+                const double column = static_cast<double>(boxes % row);
+                const double top = boxes++ < row ? 3650 : 4550;
+                if (box->rect.left != left + 2100 * column || box->rect.top != top || box->rect.width != 1500)
+                    return "the machine's boxes are out of place";
+            }
+            const auto* head = std::get_if<shell::PolygonMark>(&mark);
+            if (head && (head->points[0].x > head->points[1].x) != (heads++ < row - 1))
+                return "an arrow of the machine points the wrong way";
         }
-        if (texts != expected)
+        if (texts != expected || boxes != texts.size())
             return "the machine's boxes are not the steps";
         expected.insert(expected.end(), inverse.begin(), inverse.end());
     }
@@ -178,12 +194,14 @@ std::optional<Clue> clueOf(const shell::Json& clue)
     const shell::Json& value = clue["value"];
     if (type == "parity") {
         const bool odd = value.text() == "odd";
-        return Clue{Parity, odd ? "I am odd." : "I am even.", [](int n, long long o) { return n % 2 == o; }, odd};
+        return Clue{Parity, odd ? "I am odd." : "I am even.", [](int n, long long o) { return n % 2 == o; },
+                    odd};
     }
     if (type == "special") {
         static const std::array<std::pair<std::string, bool (*)(int, long long)>, 4> kSpecial{{
             {"prime", [](int n, long long) { return isPrime(n); }},
-            {"square", [](int n, long long) { return n == 16 || n == 25 || n == 36 || n == 49 || n == 64 || n == 81; }},
+            {"square",
+             [](int n, long long) { return n == 16 || n == 25 || n == 36 || n == 49 || n == 64 || n == 81; }},
             {"cube", [](int n, long long) { return n == 27 || n == 64; }},
             {"triangular",
              [](int n, long long) {
@@ -203,9 +221,12 @@ std::optional<Clue> clueOf(const shell::Json& clue)
     const long long v = value.whole();
     const std::string number = std::to_string(v);
     if (type == "multiple" && v >= 3 && v <= 9)
-        return Clue{Multiple, "I am a multiple of " + number + ".", [](int n, long long k) { return n % k == 0; }, v};
-    if (type == "factor" && std::string(" 60 72 84 90 96 100 120 ").find(" " + number + " ") != std::string::npos)
-        return Clue{Factor, "I am a factor of " + number + ".", [](int n, long long m) { return m % n == 0; }, v};
+        return Clue{Multiple, "I am a multiple of " + number + ".",
+                    [](int n, long long k) { return n % k == 0; }, v};
+    if (type == "factor" &&
+        std::string(" 60 72 84 90 96 100 120 ").find(" " + number + " ") != std::string::npos)
+        return Clue{Factor, "I am a factor of " + number + ".", [](int n, long long m) { return m % n == 0; },
+                    v};
     if (type == "digit-sum")
         return Clue{DigitSum, "My digits add up to " + number + ".",
                     [](int n, long long s) { return n / 10 + n % 10 == s; }, v};
@@ -314,7 +335,8 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
     if (e.working.size() > 5)
         return "more than five working lines";
     const bool isClues = data["kind"].text() == "clues";
-    if (e.instruction != (isClues ? "I am a two-digit number. Who am I?" : "I think of a number. What is my number?"))
+    if (e.instruction !=
+        (isClues ? "I am a two-digit number. Who am I?" : "I think of a number. What is my number?"))
         return "the instruction";
     return isClues ? clues(e, data) : steps(e, data);
 }

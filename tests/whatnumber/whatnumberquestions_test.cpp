@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <variant>
 
 namespace {
 
@@ -76,52 +75,6 @@ TEST(WhatNumberQuestions, WorkedExamples)
     // clang-format on
     for (const WorkedExample& example : examples)
         testing_support::expectWorkedExample(whatnumber::activities()[0], example);
-}
-
-struct Row {
-    std::vector<double> lefts;
-    std::vector<std::string> texts;
-    std::vector<bool> pointsRight; // each arrow
-};
-
-// The boxes, their texts and the arrows of the function machine's row at `top`.
-Row row(const shell::Drawing& drawing, double top)
-{
-    Row found;
-    for (const shell::Mark& mark : drawing.marks) {
-        if (const auto* box = std::get_if<shell::BoxMark>(&mark); box && box->rect.top == top)
-            found.lefts.push_back(box->rect.left);
-        if (const auto* text = std::get_if<shell::TextMark>(&mark); text && text->rect.top == top)
-            found.texts.push_back(text->text);
-        if (const auto* head = std::get_if<shell::PolygonMark>(&mark); head && head->points[0].y == top + 375)
-            found.pointsRight.push_back(head->points[0].x > head->points[1].x);
-    }
-    return found;
-}
-
-TEST(WhatNumberQuestions, FunctionMachineShowsTheInverseRowOnSolution)
-{
-    struct NoMeasure final : shell::TextMeasure {
-        shell::TextSize measure(std::string_view, const shell::FontStyle&) const override { return {}; }
-    } measure;
-    shell::ScriptedDraws oneStep({drawAt(3, 4), drawFor(4, 2, 12), drawFor(7, 2, 12)});
-    const shell::Exercise divide = whatnumber::activities()[0].questions()->make(0, oneStep);
-    const shell::Drawing question = divide.figure(shell::FigureState::Question, measure);
-    const Row forward = row(question, 3650);
-    EXPECT_EQ(forward.lefts, (std::vector<double>{2250, 4350, 6450}));
-    EXPECT_EQ(forward.texts, (std::vector<std::string>{"?", "÷ 4", "7"}));
-    EXPECT_EQ(forward.pointsRight, (std::vector<bool>{true, true}));
-    EXPECT_TRUE(row(question, 4550).lefts.empty()) << "the inverse row waits for the solution";
-    const Row backward = row(divide.figure(shell::FigureState::Solution, measure), 4550);
-    EXPECT_EQ(backward.texts, (std::vector<std::string>{"28", "× 4", "7"}));
-    EXPECT_EQ(backward.pointsRight, (std::vector<bool>{false, false}));
-
-    shell::ScriptedDraws twoSteps({drawAt(1, kPatterns), drawFor(9, 1, 20), drawFor(4, 2, 10), drawFor(7, 1, 20)});
-    const shell::Exercise machine = whatnumber::activities()[0].questions()->make(1, twoSteps);
-    const Row solved = row(machine.figure(shell::FigureState::Solution, measure), 4550);
-    EXPECT_EQ(solved.lefts, (std::vector<double>{1200, 3300, 5400, 7500}));
-    EXPECT_EQ(solved.texts, (std::vector<std::string>{"9", "÷ 4", "+ 7", "29"}));
-    EXPECT_EQ(machine.layout.working.top, 5450);
 }
 
 // Each of the eight orders of two steps comes in one question of eight, however often its

@@ -1,6 +1,6 @@
+#include "standardactivitytest.h"
 #include "whatnumber/activity.h"
 #include "whatnumber/whatnumberscreen.h"
-#include "standardactivitytest.h"
 
 namespace {
 
