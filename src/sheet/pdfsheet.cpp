@@ -38,8 +38,8 @@ const QColor kPanel(238, 238, 238);
 const QColor kFooterInk(110, 110, 110);
 
 // Light lines and texts on the screens' blue would vanish on white paper: yellow and white print
-// black, black construction lines grey, and the blue itself is the paper. Fills keep their
-// colour (a white counter stays white, outlined), and so does orange.
+// black, black construction lines grey (a black text stays black), and the blue itself is the
+// paper. Fills keep their colour (a white counter stays white, outlined), and so does orange.
 shell::Rgb onPaper(shell::Rgb colour, shell::ColourUse use)
 {
     if (colour == shell::colour::screenBlue || colour == shell::colour::panelBlue)
@@ -48,7 +48,7 @@ shell::Rgb onPaper(shell::Rgb colour, shell::ColourUse use)
         return colour;
     if (colour == shell::colour::yellow || colour == shell::colour::white)
         return shell::colour::black;
-    if (colour == shell::colour::black)
+    if (colour == shell::colour::black && use == shell::ColourUse::Ink)
         return {120, 120, 120};
     return colour;
 }

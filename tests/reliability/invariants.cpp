@@ -904,6 +904,26 @@ std::optional<long long> readN(std::string_view text)
     return negative ? -*value : *value;
 }
 
+std::optional<long long> readPence(std::string_view text)
+{
+    if (text.ends_with('p')) {
+        const std::optional<long long> pence = readWhole(text.substr(0, text.size() - 1));
+        return pence && *pence >= 1 && *pence <= 99 ? pence : std::nullopt;
+    }
+    if (!consume(text, "£"))
+        return std::nullopt;
+    const std::size_t point = text.find('.');
+    const std::optional<long long> pounds = readN(text.substr(0, point));
+    if (!pounds || *pounds < 1)
+        return std::nullopt;
+    if (point == std::string_view::npos)
+        return *pounds * 100;
+    const std::string_view pence = text.substr(point + 1);
+    if (pence.size() != 2 || !allDigits(pence) || pence == "00")
+        return std::nullopt;
+    return *pounds * 100 + (pence[0] - '0') * 10 + (pence[1] - '0');
+}
+
 std::vector<std::string> split(std::string_view text, std::string_view separator)
 {
     std::vector<std::string> parts;
@@ -929,11 +949,16 @@ std::optional<std::vector<long long>> readNs(std::string_view text, std::string_
 
 std::string checkKind(const shell::Activity& activity, int mode, const shell::Exercise& exercise)
 {
-    const std::string kind = shell::Json(exercise.fields)["data"]["kind"].text();
-    const std::string_view modeName = activity.modes[static_cast<std::size_t>(mode)].sheetName;
-    if (modeName == "mixed" ? kind == modeName : kind != modeName)
-        return "a question of kind " + kind + " in mode " + std::string(modeName);
-    return {};
+    const shell::Json data = shell::Json(exercise.fields)["data"];
+    const std::string kind = data["kind"].isText() ? data["kind"].text() : std::string();
+    const std::string_view name = activity.modes[static_cast<std::size_t>(mode)].sheetName;
+    if (name != "mixed")
+        return kind == name ? std::string() : "data.kind " + quoted(kind) + " in mode " + std::string(name);
+    for (const shell::Mode& other : activity.modes) {
+        if (other.sheetName != "mixed" && other.sheetName == kind)
+            return {};
+    }
+    return "Mixed drew the kind " + quoted(kind);
 }
 
 std::string checkFactorPairs(const std::vector<shell::Line>& working, long long n)
