@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace coordinates {
 namespace {
@@ -34,15 +35,34 @@ shell::TwipRect sized(double left, double top, shell::TextSize size)
 void addText(shell::Drawing& drawing, const shell::TwipRect& rect, std::string text, const shell::FontStyle& font,
              bool onBlue)
 {
-    shell::TextMark mark{rect, std::move(text), font, white, shell::Align::Centre};
+    shell::TextMark mark{rect, std::move(text), font, white, shell::Align::Centre, std::nullopt, false};
     if (onBlue)
         mark.background = screenBlue;
     drawing.add(std::move(mark));
 }
 
-// Grid lines, axes, the numbers along them and their names.
-void addGrid(shell::Drawing& drawing, const shell::TextMeasure& measure)
+// A label drawn over the figure: a point's letter on its square box, or a leg's length on a
+// box the size of its text.
+struct Label {
+    shell::TwipRect box;
+    std::string text;
+    bool square = false;
+};
+
+bool overlaps(const shell::TwipRect& a, const shell::TwipRect& b)
 {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+// Grid lines, axes, the numbers along them and their names. A number that a label would cover
+// is left out rather than shown in part.
+void addGrid(shell::Drawing& drawing, const shell::TextMeasure& measure, const std::vector<Label>& labels)
+{
+    const auto addNumber = [&](const shell::TwipRect& rect, const std::string& text) {
+        if (std::none_of(labels.begin(), labels.end(), [&](const Label& l) { return overlaps(l.box, rect); }))
+            addText(drawing, rect, text, kAxisNumberFont, true);
+    };
     for (int i = -kEdge; i <= kEdge; ++i) {
         drawing.add(shell::LineMark{onStage(i, -kEdge), onStage(i, kEdge), black, kPixel});
         drawing.add(shell::LineMark{onStage(-kEdge, i), onStage(kEdge, i), black, kPixel});
@@ -57,12 +77,11 @@ void addGrid(shell::Drawing& drawing, const shell::TextMeasure& measure)
             continue;
         const std::string text = shell::forms::N(v);
         const shell::TextSize size = measure.measure(text, kAxisNumberFont);
-        addText(drawing, sized(onStage(v, 0).x - size.width / 2, kXNumbersTop, size), text, kAxisNumberFont, true);
-        addText(drawing, sized(kYNumbersRight - size.width, onStage(0, v).y - size.height / 2, size), text,
-                kAxisNumberFont, true);
+        addNumber(sized(onStage(v, 0).x - size.width / 2, kXNumbersTop, size), text);
+        addNumber(sized(kYNumbersRight - size.width, onStage(0, v).y - size.height / 2, size), text);
     }
     const shell::TextSize zero = measure.measure("0", kAxisNumberFont);
-    addText(drawing, sized(kYNumbersRight - zero.width, kXNumbersTop, zero), "0", kAxisNumberFont, true);
+    addNumber(sized(kYNumbersRight - zero.width, kXNumbersTop, zero), "0");
 
     const shell::TextSize x = measure.measure("x", kAxisNameFont);
     addText(drawing, sized(5800, onStage(0, 0).y - x.height / 2, x), "x", kAxisNameFont, false);
@@ -91,7 +110,7 @@ std::pair<shell::PointTwips, shell::PointTwips> acrossGrid(const GridQuestion& q
 
 // A letter on a blue box, centred 330 twips from its point on the side away from the corner
 // (xB, yA), square to the line.
-void addPointLabel(shell::Drawing& drawing, const GridQuestion& q, double x, double y, const std::string& letter)
+Label pointLabel(const GridQuestion& q, double x, double y, std::string letter)
 {
     const double run = q.xB - q.xA;
     const double rise = q.yB - q.yA;
@@ -108,10 +127,9 @@ void addPointLabel(shell::Drawing& drawing, const GridQuestion& q, double x, dou
         ny = side * run / length;
     }
     const shell::PointTwips at = onStage(x, y);
-    const shell::TwipRect box{at.x + kLabelOffset * nx - kLabelBox / 2, at.y - kLabelOffset * ny - kLabelBox / 2,
-                              kLabelBox, kLabelBox};
-    drawing.add(shell::BoxMark{box, screenBlue, std::nullopt});
-    addText(drawing, box, letter, kLabelFont, false);
+    return {{at.x + kLabelOffset * nx - kLabelBox / 2, at.y - kLabelOffset * ny - kLabelBox / 2, kLabelBox, kLabelBox},
+            std::move(letter),
+            true};
 }
 
 void addDisc(shell::Drawing& drawing, double x, double y, shell::Rgb fill)
@@ -128,54 +146,54 @@ shell::PointTwips onStage(double x, double y)
 
 shell::Drawing gridFigure(const GridQuestion& q, shell::FigureState state, const shell::TextMeasure& measure)
 {
+    const int run = q.xB - q.xA;
+    const int rise = q.yB - q.yA;
+    const bool legs = state == shell::FigureState::Solution && run != 0 && !(q.kind == Equation && rise == 0);
+    const shell::PointTwips corner = onStage(q.xB, q.yA);
+    const double midX = (q.xA + q.xB) / 2.0;
+    const double midY = (q.yA + q.yB) / 2.0;
+
+    std::vector<Label> labels{pointLabel(q, q.xA, q.yA, "A"), pointLabel(q, q.xB, q.yB, "B")};
+    if (legs) {
+        if (q.kind == MidpointLength)
+            labels.push_back(pointLabel(q, midX, midY, "M"));
+        const std::string runText = shell::forms::N(run);
+        const shell::TextSize runSize = measure.measure(runText, kLabelFont);
+        const double runTop = rise >= 0 ? corner.y + 60 : corner.y - 60 - runSize.height;
+        labels.push_back({sized((onStage(q.xA, 0).x + corner.x - runSize.width) / 2, runTop, runSize), runText});
+        if (rise != 0) {
+            const std::string riseText = shell::forms::N(q.kind == MidpointLength ? std::abs(rise) : rise);
+            const shell::TextSize riseSize = measure.measure(riseText, kLabelFont);
+            const double left = q.xB <= 8 ? corner.x + 120 : corner.x - 120 - riseSize.width;
+            const double middle = (corner.y + onStage(0, q.yB).y) / 2;
+            labels.push_back({sized(left, middle - riseSize.height / 2, riseSize), riseText});
+        }
+    }
+
     shell::Drawing drawing;
     drawing.area = {0, 660, 6120, 6040};
-    addGrid(drawing, measure);
-
+    addGrid(drawing, measure, labels);
     if (q.kind == MidpointLength) {
         drawing.add(shell::LineMark{onStage(q.xA, q.yA), onStage(q.xB, q.yB), yellow, 4 * kPixel});
     } else {
         const auto [from, to] = acrossGrid(q);
         drawing.add(shell::LineMark{from, to, yellow, 4 * kPixel});
     }
-
-    const int run = q.xB - q.xA;
-    const int rise = q.yB - q.yA;
-    const bool legs = state == shell::FigureState::Solution && run != 0 && !(q.kind == Equation && rise == 0);
-    const shell::PointTwips corner = onStage(q.xB, q.yA);
     if (legs) {
         drawing.add(shell::LineMark{onStage(q.xA, q.yA), corner, orange, 3 * kPixel});
         if (rise != 0)
             drawing.add(shell::LineMark{corner, onStage(q.xB, q.yB), orange, 3 * kPixel});
     }
-
     addDisc(drawing, q.xA, q.yA, white);
     addDisc(drawing, q.xB, q.yB, white);
-    const double midX = (q.xA + q.xB) / 2.0;
-    const double midY = (q.yA + q.yB) / 2.0;
     if (legs && q.kind == Equation)
         addDisc(drawing, 0, q.yA - (rise / run) * q.xA, orange);
     if (legs && q.kind == MidpointLength)
         addDisc(drawing, midX, midY, orange);
-
-    addPointLabel(drawing, q, q.xA, q.yA, "A");
-    addPointLabel(drawing, q, q.xB, q.yB, "B");
-    if (!legs)
-        return drawing;
-    if (q.kind == MidpointLength)
-        addPointLabel(drawing, q, midX, midY, "M");
-
-    const std::string runText = shell::forms::N(run);
-    const shell::TextSize runSize = measure.measure(runText, kLabelFont);
-    const double runTop = rise >= 0 ? corner.y + 60 : corner.y - 60 - runSize.height;
-    addText(drawing, sized((onStage(q.xA, 0).x + corner.x - runSize.width) / 2, runTop, runSize), runText,
-            kLabelFont, true);
-    if (rise != 0) {
-        const std::string riseText = shell::forms::N(q.kind == MidpointLength ? std::abs(rise) : rise);
-        const shell::TextSize riseSize = measure.measure(riseText, kLabelFont);
-        const double left = q.xB <= 8 ? corner.x + 120 : corner.x - 120 - riseSize.width;
-        const double middle = (corner.y + onStage(0, q.yB).y) / 2;
-        addText(drawing, sized(left, middle - riseSize.height / 2, riseSize), riseText, kLabelFont, true);
+    for (const Label& label : labels) {
+        if (label.square)
+            drawing.add(shell::BoxMark{label.box, screenBlue, std::nullopt});
+        addText(drawing, label.box, label.text, kLabelFont, !label.square);
     }
     return drawing;
 }

@@ -28,20 +28,19 @@ constexpr std::string_view kInstruction = "Which word matches this definition?";
 constexpr shell::TwipRect kDefinitionPlace{240, 840, 9720, 1740};
 
 // The option rows, in twips: a row's Top, its letter and term, the frame round the right one
-// and the definition under a wrong one.
+// and the definition under a wrong one. Each text is centred down a band one em high from its
+// Top. The frame reaches 80 lower and the definitions stand 30 lower than a frame of 560 and
+// definitions 540 below the Top would, so that descenders cross neither.
 constexpr double kFirstRowTop = 2640;
 constexpr double kRowPitch = 1000;
 constexpr double kLetterLeft = 480;
 constexpr double kTermLeft = 1080;
 constexpr double kTermWidth = 9000;
-// Row texts stand a little above their Top so that the glyphs, descenders and all, sit inside
-// the frame and clear of the definition under them.
-constexpr double kRowTextRaise = 110;
 constexpr double kFrameLeft = 360;
-constexpr double kFrameWidth = 9720;
 constexpr double kFrameAbove = 30;
-constexpr double kFrameHeight = 620;
-constexpr double kDefinitionBelow = 540;
+constexpr double kFrameWidth = 9720;
+constexpr double kFrameHeight = 640;
+constexpr double kDefinitionBelow = 570;
 const shell::FontStyle kLetterFont{27.75, true};
 const shell::FontStyle kTermFont{27.75};
 const shell::FontStyle kWrongDefinitionFont{18};
@@ -64,10 +63,10 @@ double rowTop(int row)
     return kFirstRowTop + kRowPitch * row;
 }
 
-shell::Drawing optionRows(const Question& q, shell::FigureState state, const shell::TextMeasure& measure)
+shell::Drawing optionRows(const Question& q, shell::FigureState state)
 {
     shell::Drawing drawing;
-    drawing.area = {kFrameLeft - 60, rowTop(0) - kRowTextRaise, kFrameWidth + 120, kRowPitch * kRows};
+    drawing.area = {kFrameLeft - 60, rowTop(0) - kFrameAbove - 60, kFrameWidth + 120, kRowPitch * kRows};
     const bool solved = state == shell::FigureState::Solution;
     if (solved) {
         drawing.add(shell::BoxMark{{kFrameLeft, rowTop(q.correct) - kFrameAbove, kFrameWidth, kFrameHeight},
@@ -75,18 +74,18 @@ shell::Drawing optionRows(const Question& q, shell::FigureState state, const she
     }
     for (int r = 0; r < kRows; ++r) {
         const Word& word = kWords[static_cast<std::size_t>(q.rows[static_cast<std::size_t>(r)])];
-        const double top = rowTop(r) - kRowTextRaise;
-        const double height = measure.measure(word.term, kTermFont).height;
-        drawing.add(shell::TextMark{{kLetterLeft, top, kTermLeft - kLetterLeft, height},
+        const double top = rowTop(r);
+        const double em = kTermFont.points * shell::kTwipsPerPoint;
+        drawing.add(shell::TextMark{{kLetterLeft, top, kTermLeft - kLetterLeft, em},
                                     std::string(kLetters[static_cast<std::size_t>(r)]), kLetterFont,
-                                    shell::colour::yellow, shell::Align::Left});
-        drawing.add(shell::TextMark{{kTermLeft, top, kTermWidth, height}, std::string(word.term), kTermFont,
-                                    shell::colour::yellow, shell::Align::Left});
+                                    shell::colour::yellow, shell::Align::Left, std::nullopt, false});
+        drawing.add(shell::TextMark{{kTermLeft, top, kTermWidth, em}, std::string(word.term), kTermFont,
+                                    shell::colour::yellow, shell::Align::Left, std::nullopt, false});
         if (solved && r != q.correct) {
-            const double definitionHeight = measure.measure(word.definition, kWrongDefinitionFont).height;
-            drawing.add(shell::TextMark{{kFrameLeft, rowTop(r) + kDefinitionBelow, kFrameWidth, definitionHeight},
+            drawing.add(shell::TextMark{{kFrameLeft, top + kDefinitionBelow, kFrameWidth,
+                                         kWrongDefinitionFont.points * shell::kTwipsPerPoint},
                                         std::string(word.definition), kWrongDefinitionFont, shell::colour::white,
-                                        shell::Align::Left});
+                                        shell::Align::Left, std::nullopt, false});
         }
     }
     return drawing;
@@ -153,9 +152,7 @@ private:
         e.answer = {row(q.correct, target)};
         // The definitions under the wrong options show the working on screen.
         e.layout.workingShown = false;
-        e.figure = [q](shell::FigureState state, const shell::TextMeasure& measure) {
-            return optionRows(q, state, measure);
-        };
+        e.figure = [q](shell::FigureState state, const shell::TextMeasure&) { return optionRows(q, state); };
         const Family& family = kFamilies[static_cast<std::size_t>(target.family)];
         shell::setStandardFields(e, shell::Json::object({
                                         {"kind", kStrandNames[static_cast<std::size_t>(family.strand)]},
