@@ -74,6 +74,7 @@ constexpr std::array<shell::Activity, 1> kActivities{{{
                 "--count N makes rounds of ten, the last maybe short",
     .intro = sheetIntro,
     .questions = rounds,
+    .shortQuestions = true,
 }}};
 
 } // namespace
