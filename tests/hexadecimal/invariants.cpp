@@ -1,207 +1,141 @@
 // What every hexadecimal question must satisfy, read back from its texts and data alone: each
-// number carries its base and reads as the question's own, the answer is the sum, difference or
-// conversion, and every equation of the working is true with the letters A-F read as 10-15.
+// number carries its base and reads as the question's own, the answer is the conversion, sum or
+// difference, and every equation of the working is true with the letters A-F read as 10-15.
 #include "shell/core/activity.h"
 
-#include <algorithm>
-#include <cctype>
-#include <optional>
+#include <regex>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace hexadecimal::checks {
 namespace {
 
-constexpr std::string_view kBase16 = "\u2081\u2086";
-constexpr std::string_view kBase10 = "\u2081\u2080";
-constexpr std::string_view kMinus = "\u2212";
-constexpr std::string_view kTimes = "\u00d7";
-
-struct Number {
-    int value = 0;
-    int base = 0;
-};
-
-int digitValue(char c)
+// The subscripts ₁₆ and ₁₀ as "_16" and "_10", the minus sign as "-".
+std::string plain(std::string text)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"\u2081\u2086", "_16"},
+                                   {"\u2081\u2080", "_10"}, {"\u2212", "-"}, {"\u00d7", "*"}}) {
+        for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at))
+            text.replace(at, from.size(), to);
+    }
+    return text;
 }
 
-// Every number of a line, each of which must end in its base's subscript; a problem otherwise.
-std::optional<std::vector<Number>> numbersOf(std::string_view text, std::string& problem)
+// A sum of products of whole numbers and single letters A-F, or -1 when the text is not one.
+long evaluate(const std::string& text)
 {
-    std::vector<Number> numbers;
+    static const std::regex kTerm(R"(^([0-9]+|[A-F])( \* ([0-9]+|[A-F]))*$)");
+    static const std::regex kFactor("[0-9]+|[A-F]");
+    long sum = 0;
+    int sign = 1;
     std::size_t at = 0;
-    while (at < text.size()) {
-        if (!std::isalnum(static_cast<unsigned char>(text[at]))) {
-            ++at;
+    while (true) {
+        const std::size_t end = std::min(text.find(" + ", at), text.find(" - ", at));
+        const std::string term = text.substr(at, end == std::string::npos ? end : end - at);
+        if (!std::regex_match(term, kTerm))
+            return -1;
+        long product = 1;
+        for (std::sregex_iterator f(term.begin(), term.end(), kFactor), e; f != e; ++f)
+            product *= f->str()[0] >= 'A' ? f->str()[0] - 'A' + 10 : std::stol(f->str());
+        sum += sign * product;
+        if (end == std::string::npos)
+            return sum;
+        sign = text[end + 1] == '+' ? 1 : -1;
+        at = end + 3;
+    }
+}
+
+// Each clause of a working line with an equals sign holds: "x = y = z" all equal, and
+// "p ÷ q = d remainder r" a true division.
+std::string checkWorking(const std::string& line)
+{
+    static const std::regex kDivision(R"(^(\d+) ÷ (\d+) = (\d+) remainder (\d+)$)");
+    // A label before the first colon ("16s:", "Check:") holds no equation.
+    const std::size_t colon = line.find(": ");
+    const bool labelled = colon != std::string::npos && line.substr(0, colon).find('=') == std::string::npos;
+    const std::string text = plain(labelled ? line.substr(colon + 2) : line);
+    static const std::regex kClause("[^:,]+");
+    for (std::sregex_iterator c(text.begin(), text.end(), kClause), e; c != e; ++c) {
+        std::string clause = c->str();
+        clause.erase(0, clause.find_first_not_of(' '));
+        if (clause.find(" = ") == std::string::npos)
+            continue;
+        std::smatch d;
+        if (std::regex_match(clause, d, kDivision)) {
+            const long p = std::stol(d[1]), q = std::stol(d[2]), r = std::stol(d[4]);
+            if (q * std::stol(d[3]) + r != p || r >= q)
+                return "untrue division \"" + line + "\"";
             continue;
         }
-        std::size_t end = at;
-        while (end < text.size() && std::isalnum(static_cast<unsigned char>(text[end])))
-            ++end;
-        const std::string_view digits = text.substr(at, end - at);
-        const std::string_view rest = text.substr(end);
-        const int base = rest.starts_with(kBase16) ? 16 : rest.starts_with(kBase10) ? 10 : 0;
-        if (base == 0 || (digits.size() > 1 && digits[0] == '0')) {
-            problem = "\"" + std::string(digits) + "\" has no base or a leading zero";
-            return std::nullopt;
+        long first = -2;
+        for (std::size_t at = 0;;) {
+            const std::size_t equals = clause.find(" = ", at);
+            const long value = evaluate(clause.substr(at, equals == std::string::npos ? equals : equals - at));
+            if (value < 0 || (first != -2 && value != first))
+                return "untrue or unreadable \"" + line + "\"";
+            first = value;
+            if (equals == std::string::npos)
+                break;
+            at = equals + 3;
         }
-        int value = 0;
-        for (const char c : digits) {
-            const int digit = digitValue(c);
-            if (digit < 0 || digit >= base) {
-                problem = "\"" + std::string(digits) + "\" is not a base " + std::to_string(base) + " number";
-                return std::nullopt;
-            }
-            value = value * base + digit;
-        }
-        numbers.push_back({value, base});
-        at = end;
-    }
-    return numbers;
-}
-
-// A sum of products of numbers and single letters A-F, or nothing when the text is not one.
-std::optional<long> evaluate(std::string_view text)
-{
-    long sum = 0;
-    long product = 1;
-    int sign = 1;
-    bool expectNumber = true;
-    std::size_t at = 0;
-    while (at <= text.size()) {
-        const std::size_t blank = std::min(text.find(' ', at), text.size());
-        const std::string_view token = text.substr(at, blank - at);
-        at = blank + 1;
-        if (expectNumber) {
-            long value = 0;
-            if (token.size() == 1 && token[0] >= 'A' && token[0] <= 'F') {
-                value = token[0] - 'A' + 10;
-            } else if (!token.empty() && token.find_first_not_of("0123456789") == std::string_view::npos) {
-                value = std::stol(std::string(token));
-            } else {
-                return std::nullopt;
-            }
-            product *= value;
-            expectNumber = false;
-        } else if (token == kTimes) {
-            expectNumber = true;
-        } else if (token == "+" || token == kMinus) {
-            sum += sign * product;
-            product = 1;
-            sign = token == "+" ? 1 : -1;
-            expectNumber = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    return expectNumber ? std::nullopt : std::optional<long>(sum + sign * product);
-}
-
-// The sides of "x = y = z" all equal; "p ÷ q = d remainder r" a true division.
-std::string checkEquation(std::string_view clause)
-{
-    std::vector<std::string_view> sides;
-    for (std::size_t at = 0;;) {
-        const std::size_t equals = clause.find(" = ", at);
-        sides.push_back(clause.substr(at, equals == std::string_view::npos ? equals : equals - at));
-        if (equals == std::string_view::npos)
-            break;
-        at = equals + 3;
-    }
-    if (sides.size() == 2 && sides[1].find(" remainder ") != std::string_view::npos) {
-        const std::size_t divide = sides[0].find(" \u00f7 ");
-        const std::size_t remainder = sides[1].find(" remainder ");
-        const auto p = evaluate(sides[0].substr(0, divide));
-        const auto q = evaluate(sides[0].substr(divide + std::string_view(" \u00f7 ").size()));
-        const auto d = evaluate(sides[1].substr(0, remainder));
-        const auto r = evaluate(sides[1].substr(remainder + 11));
-        if (!p || !q || !d || !r || *q * *d + *r != *p || *r >= *q)
-            return "untrue division \"" + std::string(clause) + "\"";
-        return {};
-    }
-    std::optional<long> first;
-    for (const std::string_view side : sides) {
-        const auto value = evaluate(side);
-        if (!value)
-            return "unreadable side \"" + std::string(side) + "\"";
-        if (first && *value != *first)
-            return "untrue equation \"" + std::string(clause) + "\"";
-        first = value;
     }
     return {};
 }
 
-// Each clause of a working line (after a label such as "16s:") with an equals sign holds.
-std::string checkWorkingLine(std::string_view line)
+// "B5_16" as its value in its base; -1 for a lower-case letter, a leading zero or a digit too
+// big for the base.
+long valueOf(const std::string& digits, int base)
 {
-    const std::size_t colon = line.find(": ");
-    if (colon != std::string_view::npos && line.substr(0, colon).find('=') == std::string_view::npos)
-        line.remove_prefix(colon + 2);
-    for (std::size_t at = 0;;) {
-        std::size_t end = std::min(line.find(": ", at), line.find(", ", at));
-        const std::string_view clause = line.substr(at, end == std::string_view::npos ? end : end - at);
-        if (clause.find(" = ") != std::string_view::npos) {
-            if (auto problem = checkEquation(clause); !problem.empty())
-                return problem;
-        }
-        if (end == std::string_view::npos)
-            return {};
-        at = end + 2;
+    if (digits.size() > 1 && digits[0] == '0')
+        return -1;
+    long value = 0;
+    for (const char c : digits) {
+        const int digit = c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= '0' && c <= '9' ? c - '0' : 99;
+        if (digit >= base)
+            return -1;
+        value = value * base + digit;
     }
+    return value;
 }
 
 } // namespace
 
-std::string invariants(const shell::Activity&, int mode, const shell::Exercise& exercise)
+std::string invariants(const shell::Activity&, int mode, const shell::Exercise& e)
 {
-    const shell::Json& data = exercise.fields.back().second;
+    const shell::Json& data = e.fields.back().second;
     const long a = data["a"].whole();
     const bool two = mode >= 2;
     const long b = two ? data["b"].whole() : 0;
-    if (a < 16 || a > 255 || (two && (b < 16 || b > 255)))
-        return "a number outside 16..255";
-    if (mode == 2 && a + b > 255)
-        return "a sum past FF";
-    if (mode == 3 && a - b < 1)
-        return "a difference below 1";
-    if (exercise.question.size() != 1 || exercise.answer.size() != 1)
-        return "not one question line and one answer line";
-    if (exercise.working.size() > 5)
-        return "more than 5 working lines";
+    if (a < 16 || a > 255 || (two && (b < 16 || b > 255)) || (mode == 2 && a + b > 255) || (mode == 3 && a <= b))
+        return "numbers outside their ranges";
+    if (e.question.size() != 1 || e.answer.size() != 1 || e.working.size() > 5)
+        return "not one question and answer line, or more than 5 working lines";
 
-    std::string problem;
-    const auto asked = numbersOf(exercise.question[0].text, problem);
-    const auto answered = numbersOf(exercise.answer[0], problem);
-    if (!asked || !answered)
-        return problem;
-    const int questionBase = mode == 1 ? 10 : 16;
-    const std::vector<Number> expected =
-        two ? std::vector<Number>{{int(a), 16}, {int(b), 16}} : std::vector<Number>{{int(a), questionBase}};
-    const auto same = [](const std::vector<Number>& x, const std::vector<Number>& y, std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) {
-            if (x[i].value != y[i].value || x[i].base != y[i].base)
-                return false;
-        }
-        return true;
-    };
-    if (asked->size() != expected.size() || !same(*asked, expected, expected.size()))
-        return "the question does not read as a and b";
+    // Every number has its base: "N_16 + N_16 = N_16", "N_10 = N_16" and so on.
+    static const std::regex kNumber(R"(([0-9A-Za-z]+)_(16|10))");
+    static const std::regex kAnswer(R"(^(\w+_1[06])(?: ([-+]) (\w+_1[06]))? = (\w+_1[06])$)");
+    const std::string answer = plain(e.answer[0]);
+    std::smatch m;
+    if (!std::regex_match(answer, m, kAnswer) || plain(e.question[0].text) + " = " + m[4].str() != answer)
+        return "\"" + e.answer[0] + "\" is not the question, =, and a number with its base";
+    std::vector<long> values;
+    for (int part : {1, 3, 4}) {
+        std::smatch n;
+        const std::string text = m[part].str();
+        if (text.empty())
+            continue;
+        std::regex_match(text, n, kNumber);
+        values.push_back(valueOf(n[1], std::stoi(n[2])));
+    }
     const long result = mode == 2 ? a + b : mode == 3 ? a - b : a;
-    const int resultBase = mode == 0 ? 10 : 16;
-    if (answered->size() != expected.size() + 1 || !same(*answered, expected, expected.size()) ||
-        answered->back().value != result || answered->back().base != resultBase)
-        return "the answer is not the question's";
-    if (!exercise.answer[0].starts_with(exercise.question[0].text + " = "))
-        return "the answer does not restate the question";
-    for (const shell::Line& line : exercise.working) {
-        if (auto wrong = checkWorkingLine(line.text); !wrong.empty())
+    const std::vector<long> expected = two ? std::vector<long>{a, b, result} : std::vector<long>{a, result};
+    const bool bases = m[1].str().ends_with(mode == 1 ? "_10" : "_16") && m[4].str().ends_with(mode == 0 ? "_10" : "_16") &&
+                       (m[3].str().empty() || m[3].str().ends_with("_16")) &&
+                       m[2].str() == (mode == 2 ? "+" : mode == 3 ? "-" : "");
+    if (values != expected || !bases)
+        return "\"" + e.answer[0] + "\" does not read as the question's numbers and result in their bases";
+    for (const shell::Line& line : e.working) {
+        if (auto wrong = checkWorking(line.text); !wrong.empty())
             return wrong;
     }
     return {};
