@@ -43,52 +43,36 @@ std::string invariants(const shell::Activity&, int mode, const shell::Exercise& 
         return "a " + kind + " item in this mode";
 
     const long a = data["a"].whole();
-    const bool two = kind == "multiply" || kind == "divide" || kind == "add" || kind == "subtract";
+    const bool two = data["b"].isWhole();
     const long b = two ? data["b"].whole() : 0;
-    if (!two && !data["b"].isNull())
-        return "b given for a one-number item";
-    std::string text;
-    long answer = 0;
-    bool inRange = false;
-    if (kind == "multiply") {
-        text = std::to_string(a) + " \u00d7 " + std::to_string(b);
-        answer = a * b;
-        inRange = within(a, 2, 12) && within(b, 2, 12);
-    } else if (kind == "divide") {
-        text = std::to_string(a) + " \u00f7 " + std::to_string(b);
-        answer = b > 0 ? a / b : 0;
-        inRange = within(b, 2, 12) && a % b == 0 && within(answer, 2, 12);
-    } else if (kind == "add") {
-        text = std::to_string(a) + " + " + std::to_string(b);
-        answer = a + b;
-        inRange = within(a, 11, 79) && within(b, 11, 79);
-    } else if (kind == "subtract") {
-        text = std::to_string(a) + " \u2212 " + std::to_string(b);
-        answer = a - b;
-        inRange = within(a, 21, 99) && within(b, 11, 99) && b < a;
-    } else if (kind == "square") {
-        text = std::to_string(a) + "\u00b2";
-        answer = a * a;
-        inRange = within(a, 2, 15);
-    } else if (kind == "root") {
-        text = "\u221a" + std::to_string(a);
-        for (long n = 2; n <= 15; ++n) {
-            if (n * n == a) {
-                answer = n;
-                inRange = true;
-            }
-        }
-    } else if (kind == "cube") {
-        text = std::to_string(a) + "\u00b3";
-        answer = a * a * a;
-        inRange = a == 2 || a == 3 || a == 4 || a == 5 || a == 10;
-    }
-    if (!inRange)
+    long root = 0;
+    while (root * root < a)
+        ++root;
+    // Each kind: its text, its answer worked out again, and the ranges of its numbers.
+    const struct {
+        const char* kind;
+        std::string text;
+        long answer;
+        bool inRange;
+    } kKinds[] = {
+        {"multiply", std::to_string(a) + " × " + std::to_string(b), a * b, within(a, 2, 12) && within(b, 2, 12)},
+        {"divide", std::to_string(a) + " ÷ " + std::to_string(b), b ? a / b : 0,
+         within(b, 2, 12) && b && a % b == 0 && within(a / b, 2, 12)},
+        {"add", std::to_string(a) + " + " + std::to_string(b), a + b, within(a, 11, 79) && within(b, 11, 79)},
+        {"subtract", std::to_string(a) + " − " + std::to_string(b), a - b,
+         within(a, 21, 99) && within(b, 11, 99) && b < a},
+        {"square", std::to_string(a) + "²", a * a, !two && within(a, 2, 15)},
+        {"root", "√" + std::to_string(a), root, !two && root * root == a && within(root, 2, 15)},
+        {"cube", std::to_string(a) + "³", a * a * a, !two && (within(a, 2, 5) || a == 10)},
+    };
+    const auto* found = std::find_if(std::begin(kKinds), std::end(kKinds), [&](const auto& k) { return kind == k.kind; });
+    if (found == std::end(kKinds) || !found->inRange)
         return "numbers outside the ranges of a " + kind + " item";
+    const std::string& text = found->text;
     if (exercise.question[0].text != text)
         return "the item reads \"" + exercise.question[0].text + "\", not \"" + text + "\"";
-    if (!within(answer, 1, 1000) || exercise.answer[0] != std::to_string(answer))
-        return "the answer is not " + std::to_string(answer);
+    if (!within(found->answer, 1, 1000) || exercise.answer[0] != std::to_string(found->answer))
+        return "the answer is not " + std::to_string(found->answer);
 
     const long position = data["position"].whole();
     if (data["round"].whole() < 1 || !within(position, 1, 10))
