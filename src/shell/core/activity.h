@@ -81,6 +81,9 @@ struct Activity {
     std::string_view jsonHelp;
     SheetIntro (*intro)(int mode) = nullptr;
     std::unique_ptr<QuestionMaker> (*questions)() = nullptr;
+    // Each question is one short line under the sheet's instruction, with no figure: a printed
+    // sheet sets them in columns, each with a line to write on.
+    bool shortQuestions = false;
 
     // The number of modes a caller may ask for: at least the one way of asking.
     int modeCount() const { return modes.empty() ? 1 : static_cast<int>(modes.size()); }
