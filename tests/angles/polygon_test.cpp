@@ -1,26 +1,15 @@
+#include "angles/activity.h"
 #include "angles/polygon.h"
-
-#include "invariants.h"
-#include "shell/core/colours.h"
-#include "shell/core/randomsource.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
 #include <string>
 
-namespace {
-
-using shell::PointTwips;
-
-constexpr PointTwips kCentre{6000, 4500};
-constexpr double kFloatTwips = 0.001; // single-precision coordinates near 6000 twips
-
-double distance(PointTwips p, PointTwips q)
-{
-    return std::hypot(p.x - q.x, p.y - q.y);
+namespace angles::checks {
+std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& exercise);
 }
+
+namespace {
 
 TEST(PolygonQuestion, DrawsEverySideCount)
 {
@@ -49,27 +38,6 @@ TEST(PolygonQuestion, DrawsEverySideCount)
         EXPECT_EQ(q.polygon.sides, c.sides);
         EXPECT_EQ(q.polygon.vertices.size(), static_cast<std::size_t>(c.sides));
         EXPECT_EQ(q.question, c.question);
-    }
-}
-
-TEST(PolygonVertices, RegularWithVertexZeroAtTheBottom)
-{
-    for (int n = angles::kFewestSides; n <= angles::kMostSides; ++n) {
-        SCOPED_TRACE(n);
-        const auto v = angles::makePolygon(n).vertices;
-        EXPECT_EQ(v[0], (PointTwips{6000, 6750}));
-        EXPECT_GT(v[1].x, v[0].x);
-        EXPECT_NEAR(v[n - 1].x, 12000 - v[1].x, kFloatTwips);
-        EXPECT_NEAR(v[n - 1].y, v[1].y, kFloatTwips);
-        for (int i = 0; i < n; ++i) {
-            EXPECT_NEAR(distance(v[i], kCentre), 2250, kFloatTwips);
-            EXPECT_NEAR(distance(v[i], v[(i + 1) % n]), distance(v[0], v[1]), 2 * kFloatTwips);
-        }
-        // The angle measured at vertex 0 is the interior angle: n of them make (n - 2) x 180.
-        const double inner = std::acos(
-            ((v[1].x - v[0].x) * (v[n - 1].x - v[0].x) + (v[1].y - v[0].y) * (v[n - 1].y - v[0].y)) /
-            std::pow(distance(v[0], v[1]), 2));
-        EXPECT_NEAR(inner * 180 / std::numbers::pi * n, (n - 2) * 180, 1e-3);
     }
 }
 
@@ -132,100 +100,17 @@ TEST(PolygonSolution, TextsToTheLetter)
               "(about 147.3°).");
 }
 
-// Names, angles and wording for every polygon, worked out again by the volume runs' invariants.
-TEST(PolygonSolution, AnglesAndNamesAgreeForEverySideCount)
+// Every side count in both modes keeps the volume run's invariants: the polygon named, its
+// interior angle stated exactly and its figures regular.
+TEST(PolygonSolution, EverySideCountKeepsTheInvariants)
 {
+    const shell::Activity& activity = angles::activities()[1];
     for (int n = angles::kFewestSides; n <= angles::kMostSides; ++n) {
-        SCOPED_TRACE(n);
-        EXPECT_EQ(reliability::polygonSidesAsked(angles::polygonQuestionText(n)), n);
-        const angles::TrianglesSolution kind1 = angles::trianglesSolution(n);
-        EXPECT_EQ(kind1.showExplanation, n > 3);
-        EXPECT_EQ(reliability::checkTrianglesSolution(n, kind1.text, kind1.explanation), "");
-        EXPECT_EQ(reliability::checkCentreAngleSolution(n, angles::centreAngleSolution(n)), "");
-    }
-    // And they reject an angle rounded but stated as exact, or rounded the wrong way.
-    EXPECT_NE(reliability::checkTrianglesSolution(7, angles::trianglesSolution(7).text,
-                                                  "As 5 times 180° equals 7 times the interior angle, the "
-                                                  "interior angle is 129°."),
-              "");
-    EXPECT_NE(reliability::checkCentreAngleSolution(
-                  11,
-                  "From the red isosceles triangle we can see that angles a plus b must equal 180 degrees. "
-                  "But angle b is one eleventh of 360 degrees, therefore angle a, the interior angle of the "
-                  "regular hendecagon, is 147 3/11 degrees (about 147.2 degrees)."),
-              "");
-}
-
-TEST(PolygonFigures, DrawingOrderColoursAndWidths)
-{
-    for (int n = angles::kFewestSides; n <= angles::kMostSides; ++n) {
-        SCOPED_TRACE(n);
-        const angles::Polygon p = angles::makePolygon(n);
-        const auto& v = p.vertices;
-
-        const shell::Figure split = angles::trianglesQuestionFigure(p);
-        ASSERT_EQ(split.size(), static_cast<std::size_t>(2 * n - 3));
-        for (int i = 0; i < n - 3; ++i)
-            EXPECT_EQ(split[i], (shell::Segment{v[n - 1], v[i + 1], shell::colour::black, 3}));
-        for (int i = 0; i < n; ++i)
-            EXPECT_EQ(split[n - 3 + i], (shell::Segment{v[i], v[(i + 1) % n], shell::colour::yellow, 5}));
-        EXPECT_EQ(angles::trianglesSolutionFigure(p), split);
-
-        const shell::Figure question = angles::centreAngleQuestionFigure(p);
-        ASSERT_EQ(question.size(), static_cast<std::size_t>(n + 2));
-        const PointTwips tip = question[0].to;
-        EXPECT_EQ(question[1].to, tip);
-        EXPECT_EQ(tip.x, 6000);
-        // A kite: its corners on the two sides and its tip all a fifth of a side from vertex 0,
-        // its tip as far from either corner.
-        const double fifth = distance(v[0], v[1]) / 5;
-        for (const PointTwips corner : {question[0].from, question[1].from, tip})
-            EXPECT_NEAR(distance(v[0], corner), fifth, kFloatTwips);
-        EXPECT_NEAR(distance(question[0].from, v[1]), 4 * fifth, kFloatTwips);
-        EXPECT_NEAR(distance(question[1].from, v[n - 1]), 4 * fifth, kFloatTwips);
-        EXPECT_NEAR(distance(tip, question[0].from), distance(tip, question[1].from), kFloatTwips);
-        EXPECT_TRUE(question[0].colour == shell::colour::green && question[0].widthPixels == 5);
-        EXPECT_EQ(question.back(), split.back());
-
-        const shell::Figure solution = angles::centreAngleSolutionFigure(p);
-        ASSERT_EQ(solution.size(), static_cast<std::size_t>(2 * n + 5));
-        EXPECT_EQ(solution[0], question[0]);
-        for (int i = 0; i < n; ++i)
-            EXPECT_EQ(solution[2 + i], (shell::Segment{kCentre, v[i], shell::colour::black, 2}));
-        EXPECT_EQ(solution[2 * n + 1], split.back());
-        const shell::Segment red[] = {{kCentre, v[0], shell::colour::red, 5},
-                                      {kCentre, v[1], shell::colour::red, 5},
-                                      {v[0], v[1], shell::colour::red, 5}};
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(solution[2 * n + 2 + i], red[i]);
-    }
-    EXPECT_TRUE(angles::trianglesQuestionFigure(angles::makePolygon(3))[0].colour == shell::colour::yellow);
-    EXPECT_EQ(angles::trianglesQuestionFigure(angles::makePolygon(4))[0].from,
-              angles::makePolygon(4).vertices[3]);
-}
-
-TEST(PolygonLabels, PlacedAboutTheMarksTheyName)
-{
-    const angles::LabelSize a{150, 285};
-    const angles::LabelSize b{120, 240};
-    for (int n = angles::kFewestSides; n <= angles::kMostSides; ++n) {
-        SCOPED_TRACE(n);
-        const angles::Polygon p = angles::makePolygon(n);
-        const angles::AngleMark mark = angles::angleMark(p, a);
-        const PointTwips tip = mark.lines[0].to;
-        EXPECT_NEAR(mark.label2.left + a.width / 2, tip.x, kFloatTwips);
-        EXPECT_NEAR(mark.label2.top + a.height + 120, tip.y, kFloatTwips);
-
-        const angles::CentreAngleLabels labels = angles::centreAngleLabels(p, a, b);
-        EXPECT_EQ(labels.label2, mark.label2);
-        EXPECT_EQ(labels.label4.top, labels.label2.top);
-        EXPECT_EQ(labels.label4.left, labels.label2.left + 240);
-        EXPECT_EQ(labels.label5.left, labels.label4.left);
-        EXPECT_EQ(labels.label5.top, labels.label4.top + 180);
-        // "b" is anchored on the bisector of the centre angle, an eighth of the radius out.
-        const PointTwips anchor{labels.label3.left + b.width / 2.5, labels.label3.top + b.height / 2.5};
-        EXPECT_NEAR(distance(anchor, kCentre), 2250 / 8.0, 0.01);
-        EXPECT_NEAR(distance(anchor, p.vertices[0]), distance(anchor, p.vertices[1]), 0.01);
+        for (int mode = 0; mode < 2; ++mode) {
+            SCOPED_TRACE(std::to_string(n) + " sides, mode " + std::to_string(mode));
+            shell::ScriptedDraws draws({(n - angles::kFewestSides + 0.5f) / 10});
+            EXPECT_EQ(angles::checks::invariants(activity, mode, activity.questions()->make(mode, draws)), "");
+        }
     }
 }
 

@@ -1,13 +1,9 @@
-// What must hold of every question the program shows, checked from its texts alone. Each check
-// reads what the class sees, works the answer out again exactly (whole numbers and decimal
-// fractions, never the generators' floating point or their routines) and returns what is wrong,
-// or an empty text when everything holds.
+// Readers of the texts the class sees, shared by the activities' invariants for the volume run
+// (tests/<folder>/invariants.cpp). Each reads a number form exactly, or rejects the text.
 #pragma once
 
 #include "shell/core/activity.h"
-#include "shell/core/drawing.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,46 +11,24 @@
 
 namespace reliability {
 
-// Estimation. mode: 1 Decimal Places, 2 Significant Figures, 3 Estimation, 4 Mixed.
-struct EstimationTexts {
-    std::string instruction;
-    std::string question;
-    std::string answer;
-    std::optional<std::string> result; // the "= ..." line, checked for estimates
+// A decimal read exactly: units / 10^scale.
+__extension__ typedef __int128 Int;
+struct Exact {
+    Int units = 0;
+    int scale = 0;
 };
-bool isEstimateInstruction(const std::string& instruction);
-std::string checkEstimation(const EstimationTexts& texts, int mode);
 
-// Mappings. mode: 1 Find the Range, 2 Find the Domain, 3 Mixed.
-struct MappingTexts {
-    std::string rule;
-    std::array<std::string, 5> domain;
-    std::array<std::string, 5> range;
-};
-std::string checkMapping(const MappingTexts& texts, int mode);
+// Plain digits, at most one point and a hyphen-minus before a negative, as the older activities
+// write numbers ("57.12", "-8", "0.000001"); no leading zero, no "-0", no blank.
+std::optional<Exact> readDecimal(std::string_view text);
 
-// Units. mode: 1 Metric, 2 Imperial, 3 Compound, 4 Metric and Imperial.
-std::string checkConversion(const std::string& question, const std::string& answer, int mode);
+Int power10(int n);
 
-// Parallel lines: the captions of the angles a to h as they stand.
-using AngleCaptions = std::array<std::string, 8>;
-std::string checkParallelQuestion(const AngleCaptions& captions, const std::string& question);
-std::string checkParallelAnswer(const AngleCaptions& captions, const std::string& firstLine,
-                                const std::string& secondLine);
+// Whether value is exactly numerator / denominator.
+bool equals(const Exact& value, Int numerator, Int denominator);
 
-// Polygons: how many sides the question asks about, or 0 when it names no polygon.
-int polygonSidesAsked(const std::string& question);
-std::string checkTrianglesSolution(int sides, const std::string& text, const std::string& explanation);
-std::string checkCentreAngleSolution(int sides, const std::string& text);
-
-// A figure of a regular polygon of that many sides about the centre (6000, 4500) twips at radius
-// 2250: its yellow outline, and exactly that many black, red and green lines besides.
-struct FigureCounts {
-    int black = 0;
-    int red = 0;
-    int green = 0;
-};
-std::string checkPolygonFigure(const shell::Figure& figure, int sides, FigureCounts others);
+// numerator / denominator (not negative) to `scale` decimals, halves rounded up.
+Exact roundHalfUp(Int numerator, Int denominator, int scale);
 
 // The activities' whole numbers: digits, "−" (U+2212) before a negative, commas between groups of
 // three from 10,000 up ("7", "−61", "9999", "12,500"); nullopt for any other text.

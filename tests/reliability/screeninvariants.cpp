@@ -1,8 +1,8 @@
 #include "screeninvariants.h"
 
-#include "invariants.h"
-
 #include "angles/anglesscreen.h"
+#include "angles/parallellines.h"
+#include "angles/polygon.h"
 #include "estimation/estimationscreen.h"
 #include "mappings/mappingsscreen.h"
 #include "shell/linksscreen.h"
@@ -17,7 +17,22 @@
 #include <QApplication>
 #include <QEvent>
 
+#include <algorithm>
 #include <initializer_list>
+
+// The activities' invariants, which their tests folders state for the volume run.
+namespace estimation::checks {
+std::string invariants(const shell::Activity&, int, const shell::Exercise&);
+}
+namespace mappings::checks {
+std::string invariants(const shell::Activity&, int, const shell::Exercise&);
+}
+namespace units::checks {
+std::string invariants(const shell::Activity&, int, const shell::Exercise&);
+}
+namespace angles::checks {
+std::string invariants(const shell::Activity&, int, const shell::Exercise&);
+}
 
 namespace reliability {
 namespace {
@@ -58,6 +73,17 @@ std::string questionShown(const shell::Label* label, const char* what)
     return {};
 }
 
+// The texts on show as the fields of a question, for the activity's volume-run invariants.
+std::string checkTexts(const shell::Activity& activity, int mode, std::string instruction,
+                       shell::Json::Object fields,
+                       std::string (*invariants)(const shell::Activity&, int, const shell::Exercise&))
+{
+    shell::Exercise e;
+    e.instruction = std::move(instruction);
+    e.fields = std::move(fields);
+    return invariants(activity, mode, e);
+}
+
 std::string checkEstimationScreen(const estimation::EstimationScreen& s)
 {
     const int mode = chosenMode({s.Option1, s.Option2, s.Option3, s.Option4});
@@ -68,12 +94,7 @@ std::string checkEstimationScreen(const estimation::EstimationScreen& s)
         if (!problem.empty())
             return problem;
     }
-    const bool estimate = isEstimateInstruction(text(s.Label1));
-    EstimationTexts texts{text(s.Label1), text(s.Label2), text(s.Label3), std::nullopt};
-    if (estimate)
-        texts.result = text(s.Label4);
-    if (auto problem = checkEstimation(texts, mode); !problem.empty())
-        return problem;
+    const bool estimate = text(s.Label1).starts_with("Estimate");
     if (shows(s.Frame1)) {
         if (!shows(s.Label3))
             return "the answer frame shows without its answer";
@@ -81,7 +102,11 @@ std::string checkEstimationScreen(const estimation::EstimationScreen& s)
             return estimate ? "an estimate is solved without its result line"
                             : "a result line shows under a rounding";
     }
-    return {};
+    return checkTexts(estimation::activities()[0], mode - 1, text(s.Label1),
+                      {{"question", text(s.Label2)},
+                       {"answer", text(s.Label3)},
+                       {"result", estimate ? shell::Json(text(s.Label4)) : shell::Json()}},
+                      estimation::checks::invariants);
 }
 
 std::string checkMappingsScreen(const mappings::MappingsScreen& s)
@@ -91,12 +116,12 @@ std::string checkMappingsScreen(const mappings::MappingsScreen& s)
         return "not exactly one mode is chosen";
     if (auto problem = questionShown(s.Label3, "the rule"); !problem.empty())
         return problem;
-    MappingTexts texts{text(s.Label3), {}, {}};
+    std::vector<std::string> domain, range;
     int domainShown = 0;
     int rangeShown = 0;
     for (int i = 0; i < 5; ++i) {
-        texts.domain[static_cast<std::size_t>(i)] = text(s.Label4[i]);
-        texts.range[static_cast<std::size_t>(i)] = text(s.Label5[i]);
+        domain.push_back(text(s.Label4[i]));
+        range.push_back(text(s.Label5[i]));
         domainShown += shows(s.Label4[i]) ? 1 : 0;
         rangeShown += shows(s.Label5[i]) ? 1 : 0;
     }
@@ -106,7 +131,13 @@ std::string checkMappingsScreen(const mappings::MappingsScreen& s)
         return "neither column shows";
     if ((mode == 1 && domainShown == 0) || (mode == 2 && rangeShown == 0))
         return "the column the mode shows is hidden";
-    return checkMapping(texts, mode);
+    const bool domainHidden = mode == 2 || (mode == 3 && domainShown == 0);
+    return checkTexts(mappings::activities()[0], mode - 1, {},
+                      {{"rule", text(s.Label3)},
+                       {"hidden", domainHidden ? "domain" : "range"},
+                       {"domain", shell::Json::list(domain)},
+                       {"range", shell::Json::list(range)}},
+                      mappings::checks::invariants);
 }
 
 std::string checkUnitsScreen(const units::UnitsScreen& s)
@@ -116,8 +147,6 @@ std::string checkUnitsScreen(const units::UnitsScreen& s)
         return "not exactly one mode is chosen";
     if (auto problem = questionShown(s.Label2, "the question"); !problem.empty())
         return problem;
-    if (auto problem = checkConversion(text(s.Label2), text(s.Label4), mode); !problem.empty())
-        return problem;
     const bool solved = shows(s.Frame1);
     const bool imperial = shows(s.Frame2);
     const bool approximate = shows(s.Frame3);
@@ -125,12 +154,18 @@ std::string checkUnitsScreen(const units::UnitsScreen& s)
         return "a reference frame shows beside the answer";
     if (!solved && (imperial != (mode == 2) || approximate != (mode == 4)))
         return "the reference frame does not match the mode";
-    return {};
+    const shell::Activity& activity = units::activities()[0];
+    const std::string heading = activity.intro(mode - 1).factsHeading;
+    return checkTexts(activity, mode - 1, {},
+                      {{"question", text(s.Label2)},
+                       {"answer", text(s.Label4)},
+                       {"reference", heading.empty() ? shell::Json() : shell::Json(heading)}},
+                      units::checks::invariants);
 }
 
 std::string checkParallelScreen(const angles::AnglesScreen& s)
 {
-    AngleCaptions captions;
+    std::array<std::string, angles::kAngleCount> captions;
     for (int i = 0; i < 8; ++i)
         captions[static_cast<std::size_t>(i)] = text(s.Label7[i]);
     for (const shell::Label* polygonLabel : {s.Label2, s.Label3, s.Label4, s.Label5, s.Label8}) {
@@ -145,24 +180,27 @@ std::string checkParallelScreen(const angles::AnglesScreen& s)
             if (shows(s.Label7[i]))
                 return "an angle label shows while the next question is on its way";
         }
-    } else {
-        if (auto problem = questionShown(s.Label1, "the question"); !problem.empty())
-            return problem;
-        for (int i = 0; i < 8; ++i) {
-            if (!shows(s.Label7[i]))
-                return "an angle label is hidden";
-        }
-        for (const shell::LineControl* line :
-             {s.Line1, s.Line2, s.Line3, s.Line4, s.Line5, s.Line6, s.Line7}) {
-            if (!shows(line))
-                return "a line of the figure is hidden";
-        }
-        if (auto problem = checkParallelQuestion(captions, text(s.Label1)); !problem.empty())
-            return problem;
+        return {};
     }
-    if (shows(s.Frame1))
-        return checkParallelAnswer(captions, text(s.Label6), text(s.Label9));
-    return {};
+    if (auto problem = questionShown(s.Label1, "the question"); !problem.empty())
+        return problem;
+    for (int i = 0; i < 8; ++i) {
+        if (!shows(s.Label7[i]))
+            return "an angle label is hidden";
+    }
+    for (const shell::LineControl* line : {s.Line1, s.Line2, s.Line3, s.Line4, s.Line5, s.Line6, s.Line7}) {
+        if (!shows(line))
+            return "a line of the figure is hidden";
+    }
+    // Unsolved, the answer lines are the solver's; solved, those on show.
+    const auto solved = angles::solveParallelLines(captions);
+    const bool shown = shows(s.Frame1);
+    return checkTexts(angles::activities()[0], 0, {},
+                      {{"labels", shell::Json::list(captions)},
+                       {"question", text(s.Label1)},
+                       {"answer", shell::Json::array({shown || !solved ? text(s.Label6) : solved->firstLine,
+                                                      shown || !solved ? text(s.Label9) : solved->secondLine})}},
+                      angles::checks::invariants);
 }
 
 std::string checkPolygonsScreen(const angles::AnglesScreen& s)
@@ -172,34 +210,36 @@ std::string checkPolygonsScreen(const angles::AnglesScreen& s)
         return "not exactly one kind is chosen";
     if (auto problem = questionShown(s.Label1, "the question"); !problem.empty())
         return problem;
-    const int sides = polygonSidesAsked(text(s.Label1));
-    if (sides == 0)
-        return "question \"" + text(s.Label1) + "\" names no polygon";
     for (int i = 0; i < 8; ++i) {
         if (shows(s.Label7[i]))
             return "an angle label of the parallel lines shows";
     }
-    const bool solved = shows(s.Frame1);
-    if (kind == 1) {
-        if (auto problem = checkPolygonFigure(s.drawing(), sides, {sides - 3, 0, 0}); !problem.empty())
-            return problem;
-        if (shows(s.Label8) != (solved && sides > 3))
-            return "the explanation shows when it should not, or not when it should";
-        if (solved)
-            return checkTrianglesSolution(sides, text(s.Label6), text(s.Label8));
-        return {};
-    }
+    // The figure on show is the polygon's, for the kind and whether the solution shows.
     const shell::Figure& figure = s.drawing();
-    if (auto problem =
-            checkPolygonFigure(figure, sides, solved ? FigureCounts{sides, 3, 2} : FigureCounts{0, 0, 2});
-        !problem.empty())
-        return problem;
-    if (shows(s.Label2) == solved || shows(s.Label3) != solved || shows(s.Label4) != solved ||
-        shows(s.Label5) != solved)
-        return "the angle labels do not match whether the solution shows";
-    if (solved)
-        return checkCentreAngleSolution(sides, text(s.Label6));
-    return {};
+    const int sides = static_cast<int>(std::count_if(figure.begin(), figure.end(), [](const shell::Segment& line) {
+        return line.colour == shell::colour::yellow;
+    }));
+    if (sides < angles::kFewestSides || sides > angles::kMostSides)
+        return "the figure has no polygon";
+    const angles::Polygon polygon = angles::makePolygon(sides);
+    const bool solved = shows(s.Frame1);
+    if (figure != (kind == 1 ? angles::trianglesQuestionFigure(polygon)
+                   : solved  ? angles::centreAngleSolutionFigure(polygon)
+                             : angles::centreAngleQuestionFigure(polygon)))
+        return "the figure is not the polygon's for the kind and the solution";
+    if (kind == 1 ? shows(s.Label8) != (solved && sides > 3)
+                  : shows(s.Label2) == solved || shows(s.Label3) != solved || shows(s.Label4) != solved ||
+                        shows(s.Label5) != solved)
+        return "the labels do not match the kind and whether the solution shows";
+    // Unsolved, the solution texts are the generator's; solved, those on show.
+    const angles::TrianglesSolution triangles = angles::trianglesSolution(sides);
+    shell::Json solution = kind == 2 ? shell::Json::array({solved ? text(s.Label6) : angles::centreAngleSolution(sides)})
+                           : sides == 3 ? shell::Json::array({solved ? text(s.Label6) : triangles.text})
+                                        : shell::Json::array({solved ? text(s.Label6) : triangles.text,
+                                                              solved ? text(s.Label8) : triangles.explanation});
+    return checkTexts(angles::activities()[1], kind - 1, {},
+                      {{"question", text(s.Label1)}, {"sides", sides}, {"solution", std::move(solution)}},
+                      angles::checks::invariants);
 }
 
 // A screen laid out from its questions: the instruction and every question line show; the

@@ -1,12 +1,15 @@
 // The Units generator: exact texts from scripted draws, and every row at both ends of its range.
+#include "units/activity.h"
 #include "units/unitquestions.h"
-
-#include "invariants.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
+
+namespace units::checks {
+std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& exercise);
+}
 
 namespace {
 
@@ -91,8 +94,8 @@ TEST(UnitQuestions, ExamplesGiveTheirExactTexts)
     }
 }
 
-// Each answer is checked by the reliability invariants, which work every conversion out again
-// from exact unit sizes; here the quantity must be the range's end.
+// Each answer is checked by the volume run's invariants, which work every conversion out again from
+// the metric prefixes and the facts the mode shows; here the quantity must be the range's end.
 TEST(UnitQuestions, EveryRowConvertsAtBothEndsOfItsRange)
 {
     for (Mode mode : kModes) {
@@ -101,7 +104,11 @@ TEST(UnitQuestions, EveryRowConvertsAtBothEndsOfItsRange)
             for (const auto& [draw, end] : {std::pair{0.0f, rangeOf(mode, row).low},
                                             std::pair{kLargestDraw, rangeOf(mode, row).high}}) {
                 const Question q = ask(mode, row, draw);
-                EXPECT_EQ(reliability::checkConversion(q.question, q.answer, static_cast<int>(mode) + 1), "");
+                const shell::Activity& activity = units::activities()[0];
+                ScriptedDraws draws({drawFor(row, rowCount(mode), 1), draw});
+                EXPECT_EQ(units::checks::invariants(activity, static_cast<int>(mode),
+                                                    activity.questions()->make(static_cast<int>(mode), draws)),
+                          "");
                 // Imperial rows 11 to 20 ask for a multiple of the factor: the answer is the quantity.
                 const std::string& drawn = mode == Mode::Imperial && row > 10 ? q.answer : q.question;
                 EXPECT_EQ(drawn.substr(0, drawn.find(' ')), std::to_string(end));
