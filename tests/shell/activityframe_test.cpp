@@ -89,27 +89,17 @@ protected:
     static void press(QWidget* target, Qt::Key key) { QTest::keyClick(target, key); }
 };
 
-TEST_F(ActivityFrame, LoadsInOrderWithThePanelInTheCorner)
+TEST_F(ActivityFrame, LoadsInOrderWithThePanelReady)
 {
     auto& activity = openFromMenu();
     EXPECT_TRUE(activity.readyAtFirstQuestion);
     EXPECT_EQ(activity.questions, 1);
     EXPECT_EQ(activity.windowTitle(), "Units");
-    EXPECT_EQ(activity.Framestatus->objectName(), "framestatus");
     EXPECT_EQ(activity.Framestatus->backColor(), shell::colour::panelBlue);
-    EXPECT_EQ(activity.Framestatus->geometry(), QRect(680, 457, 115, 110));
-    const struct {
-        shell::CommandButton* button;
-        QRect place;
-        const char* accessibleName;
-    } buttons[] = {{activity.cmdgo, {2, 2, 110, 33}, "Next question"},
-                   {activity.cmdsoln, {2, 39, 110, 33}, "Show solution"},
-                   {activity.cmdexit, {2, 75, 110, 33}, "Exit"}};
-    for (const auto& b : buttons) {
-        SCOPED_TRACE(b.accessibleName);
-        EXPECT_EQ(b.button->geometry(), b.place);
-        EXPECT_EQ(b.button->accessibleName(), b.accessibleName);
-        EXPECT_FALSE(b.button->picture().isNull());
+    for (const auto& [button, name] : {std::pair{activity.cmdgo, "Next question"},
+                                       std::pair{activity.cmdsoln, "Show solution"}, std::pair{activity.cmdexit, "Exit"}}) {
+        EXPECT_EQ(button->accessibleName(), name);
+        EXPECT_FALSE(button->picture().isNull());
     }
 }
 

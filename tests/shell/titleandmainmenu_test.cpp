@@ -52,6 +52,10 @@ TEST_F(TitleAndMainMenu, OkThenExitThenCancelRebuildsTheMainMenuEachTime)
         EXPECT_EQ(shownScreens(), QStringList{MainMenu::kName});
         EXPECT_EQ(screens.loadCount(MainMenu::kName), visit) << "a fresh main menu each time";
         auto& menu = screenAs<MainMenu>(MainMenu::kName);
+        EXPECT_EQ(menu.windowTitle(), shell::product::publisher);
+        QStringList entries;
+        menu.Label2.forEach([&](int, Label* entry) { entries << entry->caption(); });
+        EXPECT_EQ(entries.join(','), "Menu 1,Menu 2,Menu 3,Menu 4,Menu 5,WWW Links");
         EXPECT_FALSE(opaque(menu.Label1));
         menu.Label2.forEach([](int, Label* entry) { EXPECT_FALSE(entry->isOpaque()); });
         moveOver(menu.Label1);
@@ -85,16 +89,6 @@ TEST_F(TitleAndMainMenu, TitleScreenGoesOnWithoutItsPicture)
     EXPECT_TRUE(screens.isLoaded(MainMenu::kName));
 }
 
-TEST_F(TitleAndMainMenu, TitleScreenIsCentredAndKeepsItsOwnSize)
-{
-    shell::setDisplaySizeOverride(QSize(800, 600));
-    auto& title = screens.get<TitleScreen>(TitleScreen::kName);
-    EXPECT_EQ(title.size(), QSize(364, 438));
-    EXPECT_EQ(title.windowLeft(), (12000 - 5460) / 2.0);
-    EXPECT_EQ(title.windowTop(), (9000 - 6570) / 2.0);
-    EXPECT_FALSE(title.Picture1->picture().isNull());
-}
-
 TEST_F(TitleAndMainMenu, MainMenuWithAMissingPictureReportsItAndLoadsNothing)
 {
     // Every picture but the logo.
@@ -117,32 +111,10 @@ TEST_F(TitleAndMainMenu, MainMenuWithAMissingPictureReportsItAndLoadsNothing)
     EXPECT_FALSE(screens.isLoaded(MainMenu::kName));
 }
 
-TEST_F(TitleAndMainMenu, SideMenuEntriesStandAtTheirPlaces)
-{
-    auto& menu = openMainMenu();
-    screenshot(menu, QStringLiteral("intro0.png"));
-    const char* captions[] = {"Menu 1", "Menu 2", "Menu 3", "Menu 4", "Menu 5", "WWW Links"};
-    const double tops[] = {2400, 3150, 3900, 4650, 5400, 6900};
-    ASSERT_EQ(menu.Label2.count(), 6);
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE(i);
-        Label* entry = menu.Label2[i];
-        EXPECT_EQ(entry->caption(), captions[i]);
-        EXPECT_EQ(entry->leftTwips(), 9600);
-        EXPECT_EQ(entry->topTwips(), tops[i]);
-        EXPECT_EQ(entry->widthTwips(), 2235);
-        EXPECT_EQ(entry->heightTwips(), 495);
-        EXPECT_TRUE(entry->isVisible());
-    }
-    EXPECT_EQ(menu.windowTitle(), shell::product::publisher);
-    EXPECT_EQ(menu.Command1->leftTwips(), 10240);
-    EXPECT_EQ(menu.Command1->topTwips(), 7975);
-}
-
 TEST_F(TitleAndMainMenu, HighlightFollowsTheMouse)
 {
     auto& menu = openMainMenu();
-
+    screenshot(menu, QStringLiteral("intro0.png"));
     // Straight from one entry onto the next, never crossing the background between them.
     moveOver(menu.Label2[0]);
     moveOver(menu.Label2[1]);
@@ -177,7 +149,6 @@ TEST_F(TitleAndMainMenu, AddressLabelOpensTheTeachersGuideBesideTheProgram)
         GTEST_SKIP() << "built with a web address of its own";
     auto& menu = openMainMenu();
     EXPECT_EQ(menu.Label4->caption(), "Teacher's guide");
-    EXPECT_EQ(menu.Label4->leftTwips(), 4440) << "at its designed place";
     click(menu.Label4);
     ASSERT_EQ(urls.opened.size(), 1);
     EXPECT_EQ(urls.opened[0],
@@ -245,31 +216,6 @@ TEST_F(TitleAndMainMenu, ALinkThatCannotOpenShowsItsAddressOnTheScreen)
     click(links.Command1);
     settle();
     EXPECT_EQ(shownScreens(), QStringList{MainMenu::kName});
-}
-
-TEST(AddressLabel, WidensAboutItsCentreForALongAddressAsFarAsTheFootLeavesRoom)
-{
-    QWidget screen;
-    const QUrl address(QStringLiteral("https://maths.example.org/"));
-    struct Case {
-        const char* caption;
-        double width; // twips
-    };
-    const Case cases[] = {
-        {"Teacher's guide", 3315},
-        {"maths.example-school.org.uk/chalkface", 0},
-        {"mathematics-department.example-grammar-school.org.uk/chalkface/teachers", 4995},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.caption);
-        const shell::Label* label =
-            shell::makeAddressLabel(&screen, QStringLiteral("Label4"), QString::fromUtf8(c.caption), address);
-        EXPECT_DOUBLE_EQ(label->leftTwips() + label->widthTwips() / 2, 4440 + 3315 / 2.0);
-        if (c.width > 0)
-            EXPECT_DOUBLE_EQ(label->widthTwips(), c.width);
-        else
-            EXPECT_GT(label->width(), label->fontMetrics().horizontalAdvance(label->caption()));
-    }
 }
 
 } // namespace
