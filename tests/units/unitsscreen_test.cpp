@@ -4,6 +4,7 @@
 #include "screentest.h"
 
 #include "shell/core/randomsource.h"
+#include "units/activity.h"
 #include "units/unitsscreen.h"
 
 #include <QFontMetrics>
@@ -62,38 +63,24 @@ TEST_F(UnitsScreenTest, OpensInMetricModeWithTheQuestionAlone)
     EXPECT_EQ(frames(units), kOnlyQuestion);
 }
 
+// The facts of each frame are those a worksheet of its mode prints, each on one line.
 TEST_F(UnitsScreenTest, ReferenceFactsStandInTheirFrames)
 {
     auto& units = open();
-    // Each fact in its own frame, 3000 x 405 twips, on one line.
-    const struct {
-        int index;
-        QWidget* frame;
-        const char* caption;
-        QPoint at; // pixels inside the frame
-    } facts[] = {
-        {0, units.Frame2, "1 mile = 1760 yards", {20, 26}},
-        {1, units.Frame2, "1 yard = 3 feet", {20, 67}},
-        {2, units.Frame2, "1 foot = 12 inches", {20, 109}},
-        {3, units.Frame2, "1 mile = 8 furlongs", {20, 150}},
-        {4, units.Frame2, "1 furlong = 40 poles", {20, 192}},
-        {5, units.Frame2, "1 chain = 22 yards", {20, 233}},
-        {6, units.Frame2, "1 chain = 100 links", {20, 275}},
-        {13, units.Frame3, "1 inch = 2.54 cm", {20, 26}},
-        {12, units.Frame3, "1 foot = 30.48 cm", {20, 67}},
-        {11, units.Frame3, "1 yard = 91.44 cm", {21, 109}},
-        {10, units.Frame3, "1 mile = 1.61 km", {20, 150}},
-    };
-    EXPECT_EQ(units.Label5.count(), 11);
-    for (const auto& f : facts) {
-        SCOPED_TRACE(f.caption);
-        const shell::Label* label = units.Label5[f.index];
-        ASSERT_NE(label, nullptr);
-        EXPECT_EQ(label->parentWidget(), f.frame);
-        EXPECT_EQ(label->text(), f.caption);
-        EXPECT_EQ(label->geometry(), QRect(f.at, QSize(200, 27)));
-        EXPECT_FALSE(label->isHidden());
-        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width());
+    for (const auto& [frame, mode] : {std::pair{units.Frame2, 1}, std::pair{units.Frame3, 3}}) {
+        const shell::SheetIntro intro = units::activities()[0].intro(mode);
+        QStringList shown;
+        for (const shell::Label* label : frame->findChildren<shell::Label*>()) {
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width());
+            shown << label->text();
+        }
+        QStringList expected;
+        for (const std::string& fact : intro.facts)
+            expected << QString::fromStdString(fact);
+        EXPECT_EQ(frame->caption(), QString::fromStdString(intro.factsHeading));
+        shown.sort();
+        expected.sort();
+        EXPECT_EQ(shown, expected);
     }
 }
 
