@@ -102,4 +102,17 @@ TEST(SheetText, HiddenMappingColumnShowsQuestionMarks)
     EXPECT_NE(text.find("Answers\n\n1. Domain: 1, 2, 3, 4, 5\n"), std::string::npos) << text;
 }
 
+TEST(SheetText, AnswerKeyKeepsEveryAnswerLineUnderItsNumber)
+{
+    // Parallel lines, angle b given as 57°: the key's second line lines up under the first.
+    shell::ScriptedDraws source({(1 + 0.5f) / 8, (47 + 0.5f) / 68});
+    std::ostringstream out;
+    sheet::TextWriter writer(out, activity("parallel-lines"), 0, 1);
+    writer.add(activity("parallel-lines").questions()->make(0, source));
+    writer.finish();
+    const std::string key = out.str().substr(out.str().find("Answers"));
+    EXPECT_NE(key.find("\n1. Given angle = 57°, a = 123°, c = 57°, d = 123°,"), std::string::npos) << key;
+    EXPECT_NE(key.find("\n   e = 123°, f = 57°, g = 57°, h = 123°.\n"), std::string::npos) << key;
+}
+
 } // namespace
