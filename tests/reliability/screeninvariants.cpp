@@ -3,6 +3,7 @@
 #include "angles/anglesscreen.h"
 #include "angles/parallellines.h"
 #include "angles/polygon.h"
+#include "beattheclock/beattheclockscreen.h"
 #include "estimation/estimationscreen.h"
 #include "mappings/mappingsscreen.h"
 #include "shell/linksscreen.h"
@@ -265,6 +266,26 @@ std::string checkStandardScreen(const shell::StandardActivityScreen& s)
     return {};
 }
 
+// A round of Beat the Clock: its instruction, then what its state shows: the round's description
+// when ready, the item while running or paused, and as many answers as are marked.
+std::string checkBeatTheClockScreen(const beattheclock::BeatTheClockScreen& s)
+{
+    using State = beattheclock::BeatTheClockScreen::State;
+    if (auto problem = questionShown(s.instruction, "the instruction"); !problem.empty())
+        return problem;
+    const bool running = s.state() == State::Running || s.state() == State::Paused;
+    if (shows(s.item) != running)
+        return "the item shows when the round is not running, or not when it is";
+    if (s.state() == State::Ready && !shows(s.question[0]))
+        return "a round ready to start does not say what it is";
+    int answers = 0;
+    for (const shell::Label* answer : s.answer)
+        answers += shows(answer) ? 1 : 0;
+    if (answers != (s.state() == State::Marking ? s.answersShown() : 0))
+        return "the answers on show are not those marked";
+    return {};
+}
+
 std::string checkTopicScreen(const shell::TopicScreen& s)
 {
     for (const auto& problem :
@@ -315,6 +336,8 @@ std::string checkActivity(const shell::Screen& screen)
         return checkStandardScreen(*s);
     if (const auto* s = qobject_cast<const shell::TopicScreen*>(&screen))
         return checkTopicScreen(*s);
+    if (const auto* s = qobject_cast<const beattheclock::BeatTheClockScreen*>(&screen))
+        return checkBeatTheClockScreen(*s);
     return "an activity screen of an unknown kind";
 }
 
