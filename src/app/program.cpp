@@ -84,16 +84,21 @@ void passOnStartMessages()
 
 int runProgram(int argc, char* argv[], const std::function<void(QWidget& title)>& beforeTitle)
 {
+    bool fullScreen = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--version")
             return printLine("chalkface " CHALKFACE_VERSION);
         if (argument == "--help")
-            return printLine("Usage: chalkface [--help | --version]  Mathematics exercises for the whole "
-                             "class, worked with the mouse alone.");
+            return printLine("Usage: chalkface [--fullscreen | --help | --version]  Mathematics exercises for "
+                             "the whole class, worked with the mouse alone; --fullscreen shows every screen "
+                             "after the title screen full screen.");
+        if (argument == "--fullscreen")
+            fullScreen = true;
     }
     shell::keepFreedMemory();
     shell::loadFontConfiguration();
+    shell::cacheLargeGlyphs();
     // Qt sees no options: nothing else on the command line changes what the program does.
     int qtArgc = 1;
     g_otherHandler = qInstallMessageHandler(holdStartMessage);
@@ -106,6 +111,7 @@ int runProgram(int argc, char* argv[], const std::function<void(QWidget& title)>
 
     shell::Screens screens;
     defineAllScreens(screens);
+    screens.setFullScreen(fullScreen);
 
     int status = 0;
     if (shell::runGuarded([&] {
