@@ -90,9 +90,10 @@ int runProgram(int argc, char* argv[], const std::function<void(QWidget& title)>
         if (argument == "--version")
             return printLine("chalkface " CHALKFACE_VERSION);
         if (argument == "--help")
-            return printLine("Usage: chalkface [--fullscreen | --help | --version]  Mathematics exercises for "
-                             "the whole class, worked with the mouse alone; --fullscreen shows every screen "
-                             "after the title screen full screen.");
+            return printLine(
+                "Usage: chalkface [--fullscreen | --help | --version]  Mathematics exercises for "
+                "the whole class, worked with the mouse alone; --fullscreen shows every screen "
+                "after the title screen full screen.");
         if (argument == "--fullscreen")
             fullScreen = true;
     }

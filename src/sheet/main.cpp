@@ -85,16 +85,17 @@ void writeSheet(int& argc, char** argv, const sheet::Options& options, std::ostr
                                                     : std::make_unique<shell::ClockRandom>();
     const shell::Activity& activity = *options.activity;
     const std::unique_ptr<shell::QuestionMaker> questions = activity.questions();
+    // A stream whose writes have failed (a full disk) takes no more: the run stops there.
     switch (options.format) {
     case sheet::Format::Text: {
         sheet::TextWriter writer(out, activity, options.mode, options.count);
-        for (int i = 0; i < options.count; ++i)
+        for (int i = 0; i < options.count && out; ++i)
             writer.add(questions->make(options.mode, *draws));
         writer.finish();
         break;
     }
     case sheet::Format::Json:
-        for (int i = 0; i < options.count; ++i)
+        for (int i = 0; i < options.count && out; ++i)
             sheet::writeJsonLine(out, activity, options.mode, questions->make(options.mode, *draws));
         break;
     case sheet::Format::Pdf:
