@@ -1,0 +1,12 @@
+// The Polygonal Numbers activity as the registry knows it: its names, modes and questions.
+#pragma once
+
+#include "shell/core/activity.h"
+
+#include <span>
+
+namespace polygonalnumbers {
+
+std::span<const shell::Activity> activities();
+
+} // namespace polygonalnumbers

@@ -1,0 +1,13 @@
+#include "polygonalnumbers/screen.h"
+
+#include "polygonalnumbers/activity.h"
+#include "shell/standardscreen.h"
+
+namespace polygonalnumbers {
+
+void defineScreens(shell::Screens& screens)
+{
+    shell::defineStandardScreen(screens, activities()[0]);
+}
+
+} // namespace polygonalnumbers
