@@ -1,9 +1,11 @@
 #include "shell/activityscreen.h"
 
 #include "shell/module1.h"
+#include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/screens.h"
+#include "shell/toolkit/stage.h"
 #include "shell/core/topictable.h"
 
 #include <QApplication>
@@ -25,8 +27,9 @@ CommandButton* panelButton(Frame* panel, const char* name, const char* accessibl
 // can always bring the lesson back.
 class BlankCover : public QWidget {
 public:
-    explicit BlankCover(QWidget* window)
+    BlankCover(QWidget* window, Handler uncover)
         : QWidget(window)
+        , m_uncover(std::move(uncover))
     {
         setObjectName(QStringLiteral("blank"));
         setAutoFillBackground(true);
@@ -41,8 +44,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         event->accept();
-        hide();
+        fire(m_uncover);
     }
+
+private:
+    Handler m_uncover;
 };
 
 } // namespace
@@ -59,13 +65,17 @@ ActivityScreen::ActivityScreen(Screens& screens, const QString& name, const QStr
     cmdexit = panelButton(Framestatus, "cmdexit", "Exit");
 
     cmdgo->onClick = [this] { nextQuestion(); };
-    cmdsoln->onClick = [this] { showSolution(); };
+    cmdsoln->onClick = [this] { revealSolution(); };
     cmdexit->onClick = [this] {
         this->screens().show(returnMenu());
         this->screens().unload(*this);
     };
+    setExitButton(cmdexit);
 
-    m_blank = new BlankCover(this);
+    m_blank = new BlankCover(this, [this] {
+        if (isBlanked())
+            toggleBlank();
+    });
     qApp->installEventFilter(this);
 }
 
@@ -93,6 +103,7 @@ OptionButton* ActivityScreen::addModeOption(const QString& name, const QString& 
     option->setFontSpec({"Tahoma", points, true});
     option->setForeColor(colour::yellow);
     const int index = static_cast<int>(m_modeOptions.size());
+    option->setShortcut(QKeySequence(Qt::Key_1 + index));
     option->onClick = [this, index] {
         modeChosen(index);
         nextQuestion();
@@ -128,6 +139,20 @@ void ActivityScreen::load()
     startFirstQuestion();
 }
 
+void ActivityScreen::revealSolution()
+{
+    QList<Label*> hidden;
+    for (Label* label : findChildren<Label*>()) {
+        if (!label->isVisibleTo(this))
+            hidden << label;
+    }
+    showSolution();
+    for (Label* label : std::as_const(hidden)) {
+        if (label->isVisibleTo(this) && !label->caption().isEmpty())
+            announce(label);
+    }
+}
+
 bool ActivityScreen::isBlanked() const
 {
     return m_blank->isVisible();
@@ -141,13 +166,15 @@ void ActivityScreen::resizeEvent(QResizeEvent* event)
 
 void ActivityScreen::toggleBlank()
 {
-    if (isBlanked()) {
-        m_blank->hide();
-    } else {
+    const bool blanked = !isBlanked();
+    if (blanked) {
         m_blank->setGeometry(rect());
         m_blank->raise();
         m_blank->show();
+    } else {
+        m_blank->hide();
     }
+    runGuarded([this, blanked] { blankChanged(blanked); });
 }
 
 namespace {
@@ -191,7 +218,7 @@ bool ActivityScreen::eventFilter(QObject* watched, QEvent* event)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (!widget || widget->window() != this || lessonKey(key->key()) == LessonKey::None)
+    if (!widget || screenOf(widget) != this || lessonKey(key->key()) == LessonKey::None)
         return false;
     if (event->type() == QEvent::ShortcutOverride) {
         key->accept();
@@ -202,23 +229,26 @@ bool ActivityScreen::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+void ActivityScreen::forwardKey()
+{
+    CommandButton* button = solutionShown() ? cmdgo : cmdsoln;
+    if (button->isVisible() && button->isEnabled())
+        button->click();
+}
+
 void ActivityScreen::handleKey(int key)
 {
-    const auto press = [](CommandButton* button) {
-        if (button->isVisible() && button->isEnabled())
-            button->click();
-    };
     switch (lessonKey(key)) {
     case LessonKey::Blank:
         toggleBlank();
         break;
     case LessonKey::Forward:
         if (!isBlanked())
-            press(solutionShown() ? cmdgo : cmdsoln);
+            runGuarded([this] { forwardKey(); });
         break;
     case LessonKey::Back:
         if (!isBlanked())
-            runGuarded([this] { hideSolution(); });
+            runGuarded([this] { backKey(); });
         break;
     case LessonKey::Swallowed:
     case LessonKey::None:

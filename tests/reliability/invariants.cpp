@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <numeric>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -440,6 +441,45 @@ const PolygonName& polygon(int sides)
     return kPolygons[sides - 3];
 }
 
+// The interior angle as a solution states it, up to its unit: a whole number, or a whole number
+// and a proper fraction in lowest terms followed by the angle rounded to a tenth, as in
+// "128 4/7° (about 128.6°)". Either way exactly (n - 2) x 180 / n.
+std::string checkInteriorAngle(int sides, std::string_view text, std::string_view unit)
+{
+    const std::string wrong =
+        "interior angle " + quoted(text) + " is not exactly that of " + std::to_string(sides) + " sides";
+    const std::size_t end = text.find(unit);
+    if (end == std::string_view::npos)
+        return wrong;
+    const std::string_view exact = text.substr(0, end);
+    std::string_view rounded = text.substr(end + unit.size());
+    const std::size_t blank = exact.find(' ');
+    const std::size_t slash = exact.find('/');
+    const std::optional<long long> whole = readWhole(exact.substr(0, blank));
+    std::optional<long long> numerator = 0, denominator = 1;
+    if (blank != std::string_view::npos) {
+        if (slash == std::string_view::npos || slash < blank)
+            return wrong;
+        numerator = readWhole(exact.substr(blank + 1, slash - blank - 1));
+        denominator = readWhole(exact.substr(slash + 1));
+        if (!numerator || !denominator || *numerator <= 0 || *numerator >= *denominator ||
+            std::gcd(*numerator, *denominator) != 1)
+            return wrong;
+    }
+    const long long sum = (sides - 2) * 180LL;
+    if (!whole || (*whole * *denominator + *numerator) * sides != sum * *denominator)
+        return wrong;
+    if (*numerator == 0)
+        return rounded.empty() ? std::string() : wrong;
+    const std::string tail = std::string(unit) + ")";
+    if (!consume(rounded, " (about ") || !rounded.ends_with(tail))
+        return wrong;
+    const std::optional<Exact> tenths = readFixed(rounded.substr(0, rounded.size() - tail.size()), 1);
+    if (!tenths || tenths->units != roundHalfUp(sum, sides, 1).units)
+        return "interior angle " + quoted(text) + " is not rounded to a tenth";
+    return {};
+}
+
 } // namespace
 
 // --- Estimation -------------------------------------------------------------------------------
@@ -783,17 +823,13 @@ std::string checkTrianglesSolution(int sides, const std::string& text, const std
     // From six sides on, the triangles from one vertex are not all isosceles.
     if ((text.find("isosceles") != std::string::npos) != (sides == 4 || sides == 5))
         return "solution " + quoted(text) + " calls the triangles isosceles wrongly";
-    // The angle, rounded to whole degrees: n x angle lies within n / 2 of (n - 2) x 180.
     std::string_view rest = explanation;
     const std::string start = "As " + std::to_string(sides - 2) + " times 180\u00B0 equals " +
                               std::to_string(sides) + " times the interior angle, the interior angle is ";
-    if (!consume(rest, start) || !rest.ends_with("\u00B0."))
+    if (!consume(rest, start) || !rest.ends_with("."))
         return "explanation " + quoted(explanation) + " does not reason from " + std::to_string(sides) +
                " sides";
-    const std::optional<long long> angle = readWhole(rest.substr(0, rest.size() - kDegree.size() - 1));
-    if (!angle || 2 * std::abs(*angle * sides - (sides - 2) * 180LL) > sides)
-        return "explanation " + quoted(explanation) + " gives a wrong interior angle";
-    return {};
+    return checkInteriorAngle(sides, rest.substr(0, rest.size() - 1), kDegree);
 }
 
 std::string checkCentreAngleSolution(int sides, const std::string& text)
@@ -807,16 +843,11 @@ std::string checkCentreAngleSolution(int sides, const std::string& text)
     if (!consume(rest, start))
         return "solution " + quoted(text) + " does not take the " + std::string(p.fraction) +
                " of 360 degrees";
-    if ((sides - 2) * 180 % sides != 0)
-        return rest == "." ? std::string() : "solution " + quoted(text) + " names an angle that is not whole";
     const std::string middle =
         ", therefore angle a, the interior angle of the " + std::string(p.name) + ", is ";
-    if (!consume(rest, middle) || !rest.ends_with(" degrees."))
+    if (!consume(rest, middle) || !rest.ends_with("."))
         return "solution " + quoted(text) + " does not conclude for the " + std::string(p.name);
-    const std::optional<long long> angle = readWhole(rest.substr(0, rest.size() - 9));
-    if (!angle || *angle * sides != (sides - 2) * 180LL)
-        return "solution " + quoted(text) + " gives a wrong interior angle";
-    return {};
+    return checkInteriorAngle(sides, rest.substr(0, rest.size() - 1), " degrees");
 }
 
 std::string checkPolygonFigure(const shell::Figure& figure, int sides, FigureCounts others)
@@ -852,6 +883,97 @@ std::string checkPolygonFigure(const shell::Figure& figure, int sides, FigureCou
                std::to_string(others.black) + ", " + std::to_string(others.red) + " and " +
                std::to_string(others.green);
     return {};
+}
+
+// --- The activities' number forms ---------------------------------------------------------------
+
+std::optional<long long> readN(std::string_view text)
+{
+    const bool negative = consume(text, "\u2212");
+    std::string digits;
+    for (const std::string& group : split(text, ",")) {
+        // Groups after the first have three digits, and only numbers from 10,000 up have groups.
+        if (!digits.empty() && group.size() != 3)
+            return std::nullopt;
+        digits += group;
+    }
+    const std::optional<long long> value = allDigits(digits) ? readWhole(digits) : std::nullopt;
+    if (!value || (text.find(',') != std::string_view::npos) != (*value >= 10000) ||
+        (negative && *value == 0))
+        return std::nullopt;
+    return negative ? -*value : *value;
+}
+
+std::optional<long long> readPence(std::string_view text)
+{
+    if (text.ends_with('p')) {
+        const std::optional<long long> pence = readWhole(text.substr(0, text.size() - 1));
+        return pence && *pence >= 1 && *pence <= 99 ? pence : std::nullopt;
+    }
+    if (!consume(text, "£"))
+        return std::nullopt;
+    const std::size_t point = text.find('.');
+    const std::optional<long long> pounds = readN(text.substr(0, point));
+    if (!pounds || *pounds < 1)
+        return std::nullopt;
+    if (point == std::string_view::npos)
+        return *pounds * 100;
+    const std::string_view pence = text.substr(point + 1);
+    if (pence.size() != 2 || !allDigits(pence) || pence == "00")
+        return std::nullopt;
+    return *pounds * 100 + (pence[0] - '0') * 10 + (pence[1] - '0');
+}
+
+std::vector<std::string> split(std::string_view text, std::string_view separator)
+{
+    std::vector<std::string> parts;
+    for (std::size_t at = text.find(separator); at != std::string_view::npos; at = text.find(separator)) {
+        parts.emplace_back(text.substr(0, at));
+        text.remove_prefix(at + separator.size());
+    }
+    parts.emplace_back(text);
+    return parts;
+}
+
+std::optional<std::vector<long long>> readNs(std::string_view text, std::string_view separator)
+{
+    std::vector<long long> values;
+    for (const std::string& part : split(text, separator)) {
+        const std::optional<long long> value = readN(part);
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+std::string checkKind(const shell::Activity& activity, int mode, const shell::Exercise& exercise)
+{
+    const shell::Json data = shell::Json(exercise.fields)["data"];
+    const std::string kind = data["kind"].isText() ? data["kind"].text() : std::string();
+    const std::string_view name = activity.modes[static_cast<std::size_t>(mode)].sheetName;
+    if (name != "mixed")
+        return kind == name ? std::string() : "data.kind " + quoted(kind) + " in mode " + std::string(name);
+    for (const shell::Mode& other : activity.modes) {
+        if (other.sheetName != "mixed" && other.sheetName == kind)
+            return {};
+    }
+    return "Mixed drew the kind " + quoted(kind);
+}
+
+std::string checkFactorPairs(const std::vector<shell::Line>& working, long long n)
+{
+    std::vector<std::vector<long long>> listed;
+    for (const shell::Line& line : working) {
+        for (const shell::Cell& cell : line.cells)
+            listed.push_back(readNs(cell.text, " \u00d7 ").value_or(std::vector<long long>()));
+    }
+    std::vector<std::vector<long long>> pairs;
+    for (long long f = 1; f * f <= n; ++f) {
+        if (n % f == 0)
+            pairs.push_back({f, n / f});
+    }
+    return listed == pairs ? std::string() : "the cells are not the factor pairs of " + std::to_string(n);
 }
 
 } // namespace reliability
