@@ -46,6 +46,7 @@ std::string instruction(int sides)
 constexpr shell::Panel kWorking{240, 4620, 9720, 495, 20.25};
 constexpr double kSlotsLeft = 600;
 constexpr double kSlotWidth = 2250;
+constexpr double kFigureTop = 2600; // above the tallest pattern, the fourth hexagonal
 constexpr double kLowestDot = 4020;
 constexpr double kCountTop = 4140;
 constexpr double kCountHeight = 450;
@@ -70,14 +71,15 @@ std::vector<shell::Line> nthWorking(int sides, int n)
     std::vector<shell::Line> working;
     if (sides == 3) {
         working = {"Triangular number n = n " + kTimes + " (n + 1) " + kDivide + " 2",
-                   term + N(n + 1) + " " + kDivide + " 2 = " + N(n * (n + 1)) + " " + kDivide + " 2 = " +
-                       N(polygonal(3, n))};
+                   term + N(n + 1) + " " + kDivide + " 2 = " + N(n * (n + 1)) + " " + kDivide +
+                       " 2 = " + N(polygonal(3, n))};
     } else if (sides == 5) {
         working = {"Pentagonal number n = n " + kTimes + " (3n \u2212 1) " + kDivide + " 2",
-                   term + N(3 * n - 1) + " " + kDivide + " 2 = " + N(n * (3 * n - 1)) + " " + kDivide + " 2 = " +
-                       N(polygonal(5, n))};
+                   term + N(3 * n - 1) + " " + kDivide + " 2 = " + N(n * (3 * n - 1)) + " " + kDivide +
+                       " 2 = " + N(polygonal(5, n))};
     } else {
-        working = {"Hexagonal number n = n " + kTimes + " (2n \u2212 1)", term + N(2 * n - 1) + " = " + N(polygonal(6, n))};
+        working = {"Hexagonal number n = n " + kTimes + " (2n \u2212 1)",
+                   term + N(2 * n - 1) + " = " + N(polygonal(6, n))};
     }
     working.push_back("Check: " + layerSum(sides, n) + " = " + N(polygonal(sides, n)));
     return working;
@@ -87,13 +89,15 @@ std::vector<shell::Line> testWorking(int x, int k, bool triangular)
 {
     const std::string doubled = "Double it: 2 " + kTimes + " " + N(x) + " = " + N(2 * x);
     if (triangular)
-        return {doubled, N(2 * x) + " = " + N(k) + " " + kTimes + " " + N(k + 1) + ", two consecutive numbers",
+        return {doubled,
+                N(2 * x) + " = " + N(k) + " " + kTimes + " " + N(k + 1) + ", two consecutive numbers",
                 "So " + N(x) + " is the " + Ord(k) + " triangular number"};
     return {doubled,
-            N(k) + " " + kTimes + " " + N(k + 1) + " = " + N(k * (k + 1)) + " and " + N(k + 1) + " " + kTimes + " " +
-                N(k + 2) + " = " + N((k + 1) * (k + 2)),
+            N(k) + " " + kTimes + " " + N(k + 1) + " = " + N(k * (k + 1)) + " and " + N(k + 1) + " " +
+                kTimes + " " + N(k + 2) + " = " + N((k + 1) * (k + 2)),
             N(2 * x) + " is not a product of consecutive numbers",
-            N(x) + " lies between " + N(polygonal(3, k)) + " and " + N(polygonal(3, k + 1)) + ": not triangular"};
+            N(x) + " lies between " + N(polygonal(3, k)) + " and " + N(polygonal(3, k + 1)) +
+                ": not triangular"};
 }
 
 // The first four patterns, each centred in its slot over its count; on the solution the last
@@ -101,7 +105,7 @@ std::vector<shell::Line> testWorking(int x, int k, bool triangular)
 shell::Drawing patterns(int sides, shell::FigureState state)
 {
     shell::Drawing drawing;
-    drawing.area = {kSlotsLeft, 2500, 4 * kSlotWidth, kCountTop + kCountHeight - 2500};
+    drawing.area = {kSlotsLeft, kFigureTop, 4 * kSlotWidth, kCountTop + kCountHeight - kFigureTop};
     const double radius = dotRadius(sides);
     for (int k = 1; k <= 4; ++k) {
         const auto layers = patternLayers(sides, k);
@@ -147,12 +151,15 @@ shell::Exercise exercise(int mode, shell::RandomSource& draws)
     shell::Exercise e;
     e.instruction = instruction(q.sides);
     e.layout.working = kWorking;
-    e.figure = [sides = q.sides](shell::FigureState state, const shell::TextMeasure&) { return patterns(sides, state); };
+    e.figure = [sides = q.sides](shell::FigureState state, const shell::TextMeasure&) {
+        return patterns(sides, state);
+    };
     shell::Json::Object data{{"kind", kindName(q.kind)}, {"family", family(q.sides)}};
     if (q.kind == Kind::IsItTriangular) {
         const bool triangular = polygonal(3, q.n) == q.x;
         e.question = {"Is " + N(q.x) + " a", "triangular number?"};
-        e.answer = {triangular ? "Yes: the " + Ord(q.n) + " triangular number" : "No: " + N(q.x) + " is not triangular"};
+        e.answer = {triangular ? "Yes: the " + Ord(q.n) + " triangular number"
+                               : "No: " + N(q.x) + " is not triangular"};
         e.working = testWorking(q.x, q.n, triangular);
         data.emplace_back("x", q.x);
     } else {

@@ -1,6 +1,6 @@
-#include "polygonalnumbers/screen.h"
-
+// The activity's screen: the standard one, laid out from its questions.
 #include "polygonalnumbers/activity.h"
+
 #include "shell/standardscreen.h"
 
 namespace polygonalnumbers {

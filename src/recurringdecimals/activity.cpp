@@ -24,7 +24,8 @@ constexpr std::string_view kToFraction = "Write as a fraction in its simplest fo
 // short division; the equations' working in lines whose equals signs line up at X 4320.
 constexpr shell::TwipRect kQuestionPlace{240, 840, 9720, 1160};
 constexpr shell::TextStyle kQuestionStyle{48};
-constexpr shell::Panel kDivisionWorking{240, 4200, 9720, shell::kSmallWorkingPitch, shell::kSmallWorkingPoints};
+constexpr shell::Panel kDivisionWorking{240, 4200, 9720, shell::kSmallWorkingPitch,
+                                        shell::kSmallWorkingPoints};
 constexpr shell::Panel kEquationWorking{240, 2280, 9720, 660, 27.75};
 constexpr double kEqualsAt = 4320 - kEquationWorking.left;
 
@@ -94,7 +95,8 @@ std::vector<shell::Line> equationWorking(const Question& q)
         denominator = std::stoll(power10(rep.size())) - 1;
     } else {
         working.push_back(aligned(power10(pre.size()) + "x = " + N(prefix) + "." + sixDigits + "\u2026"));
-        working.push_back(aligned(power10(pre.size() + rep.size()) + "x = " + N(whole) + "." + sixDigits + "\u2026"));
+        working.push_back(
+            aligned(power10(pre.size() + rep.size()) + "x = " + N(whole) + "." + sixDigits + "\u2026"));
         denominator = std::stoll(power10(pre.size() + rep.size())) - std::stoll(power10(pre.size()));
     }
     working.push_back(aligned("Subtract: " + N(denominator) + "x = " + N(whole - prefix)));
@@ -144,24 +146,28 @@ shell::Drawing shortDivision(const Question& q, const Division& division, shell:
         mark.align = align;
         drawing.add(std::move(mark));
     };
-    text(left, kDividendTop, divisorWidth, kRowHeight, divisor, kDigitFont, shell::colour::white, shell::Align::Right);
+    text(left, kDividendTop, divisorWidth, kRowHeight, divisor, kDigitFont, shell::colour::white,
+         shell::Align::Right);
     drawing.add(shell::LineMark{{bracket, kRoof}, {bracket, kBracketFoot}, shell::colour::white, 45});
     drawing.add(shell::LineMark{{bracket, kRoof}, {left + width, kRoof}, shell::colour::white, 45});
     double x = left + divisorWidth + 240;
     for (std::size_t i = 0; i < p.size(); ++i, x += kDigitCell)
         text(x, kDividendTop, kDigitCell, kRowHeight, std::string(1, p[i]), kDigitFont, shell::colour::white,
              shell::Align::Centre);
-    text(x - kDigitCell, kQuotientTop, kDigitCell, kRowHeight, "0", kDigitFont, shell::colour::yellow, shell::Align::Centre);
-    text(x, kDividendTop, kPointCell, kRowHeight, ".", kDigitFont, shell::colour::white, shell::Align::Centre);
-    text(x, kQuotientTop, kPointCell, kRowHeight, ".", kDigitFont, shell::colour::yellow, shell::Align::Centre);
+    text(x - kDigitCell, kQuotientTop, kDigitCell, kRowHeight, "0", kDigitFont, shell::colour::yellow,
+         shell::Align::Centre);
+    text(x, kDividendTop, kPointCell, kRowHeight, ".", kDigitFont, shell::colour::white,
+         shell::Align::Centre);
+    text(x, kQuotientTop, kPointCell, kRowHeight, ".", kDigitFont, shell::colour::yellow,
+         shell::Align::Centre);
     x += kPointCell;
     for (std::size_t j = 0; j < division.digits.size(); ++j, x += 2 * kDigitCell) {
         text(x, kCarryTop, kDigitCell, kCarryHeight, std::to_string(division.remainders[j]), kCarryFont,
              shell::colour::orange, shell::Align::Right);
         text(x + kDigitCell, kDividendTop, kDigitCell, kRowHeight, "0", kDigitFont, shell::colour::white,
              shell::Align::Centre);
-        text(x + kDigitCell, kQuotientTop, kDigitCell, kRowHeight, std::to_string(division.digits[j]), kDigitFont,
-             shell::colour::yellow, shell::Align::Centre);
+        text(x + kDigitCell, kQuotientTop, kDigitCell, kRowHeight, std::to_string(division.digits[j]),
+             kDigitFont, shell::colour::yellow, shell::Align::Centre);
     }
     return drawing;
 }

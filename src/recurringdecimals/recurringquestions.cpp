@@ -61,7 +61,8 @@ Question fromDigits(Kind kind, std::string pre, std::string rep)
 {
     const long long prefix = pre.empty() ? 0 : std::stoll(pre);
     const long long numerator = std::stoll(pre + rep) - prefix;
-    const long long denominator = power10(static_cast<int>(pre.size() + rep.size())) - power10(static_cast<int>(pre.size()));
+    const long long denominator =
+        power10(static_cast<int>(pre.size() + rep.size())) - power10(static_cast<int>(pre.size()));
     const long long common = shell::forms::gcd(numerator, denominator);
     return {kind, numerator / common, denominator / common, std::move(pre), std::move(rep)};
 }

@@ -1,6 +1,6 @@
-#include "recurringdecimals/screen.h"
-
+// The activity's screen: the standard one, laid out from its questions.
 #include "recurringdecimals/activity.h"
+
 #include "shell/standardscreen.h"
 
 namespace recurringdecimals {

@@ -1,5 +1,7 @@
 // The Recurring Decimals activity's invariants for the volume run, worked out again by long
 // division and by cross-multiplying fractions.
+#include "invariants.h"
+
 #include "shell/core/activity.h"
 #include "shell/core/numberforms.h"
 
@@ -50,7 +52,8 @@ std::string division(const shell::Exercise& e, const std::string& pre, const std
             carries.push_back(std::stoll(text->text));
     }
     if (digits != pre + rep + rep.substr(0, 1))
-        return "the short division's quotient " + digits + " does not end by repeating the block's first digit";
+        return "the short division's quotient " + digits +
+               " does not end by repeating the block's first digit";
     if (carries.size() != digits.size() || carries.front() != p || carries.back() != carries[pre.size()])
         return "the carries do not come round again at the last step";
     return {};
@@ -58,8 +61,10 @@ std::string division(const shell::Exercise& e, const std::string& pre, const std
 
 } // namespace
 
-std::string invariants(const shell::Activity&, int mode, const shell::Exercise& e)
+std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& e)
 {
+    if (auto problem = reliability::checkKind(activity, mode, e); !problem.empty())
+        return problem;
     const shell::Json fields(e.fields);
     const shell::Json& data = fields["data"];
     const std::string kind = data["kind"].text();
@@ -67,9 +72,6 @@ std::string invariants(const shell::Activity&, int mode, const shell::Exercise& 
     const long long q = data["denominator"].whole();
     const std::string pre = data["pre"].text();
     const std::string rep = data["rep"].text();
-    static const char* const kKinds[] = {"fraction-to-decimal", "decimal-to-fraction", "partly-recurring"};
-    if (mode < 3 && kind != kKinds[mode])
-        return "kind " + kind + " in mode " + std::to_string(mode);
     if (p <= 0 || p >= q || shell::forms::gcd(p, q) != 1)
         return "the fraction is not proper and in lowest terms";
     long long rest = q;
@@ -83,7 +85,8 @@ std::string invariants(const shell::Activity&, int mode, const shell::Exercise& 
         (kind == "partly-recurring" && (pre.empty() || pre.size() + rep.size() > 3)) ||
         (!pre.empty() && pre.back() == rep.back()))
         return "the decimal 0." + pre + "(" + rep + ") is not in its shortest form";
-    if ((std::stoll(pre + rep) - (pre.empty() ? 0 : std::stoll(pre))) * q != p * (power10(pre.size() + rep.size()) - power10(pre.size())))
+    if ((std::stoll(pre + rep) - (pre.empty() ? 0 : std::stoll(pre))) * q !=
+        p * (power10(pre.size() + rep.size()) - power10(pre.size())))
         return "0." + pre + "(" + rep + ") is not " + std::to_string(p) + "/" + std::to_string(q);
     std::string expansion;
     for (long long remainder = p; expansion.size() < 20; remainder = 10 * remainder % q)
@@ -105,8 +108,7 @@ std::string invariants(const shell::Activity&, int mode, const shell::Exercise& 
     static const std::regex kLast("x = (\\d+)/(\\d+)(?: = (\\d+)/(\\d+))?");
     std::smatch last;
     const std::string& final = e.working.back().text;
-    if (!std::regex_match(final, last, kLast) ||
-        std::stoll(last[1]) * q != std::stoll(last[2]) * p ||
+    if (!std::regex_match(final, last, kLast) || std::stoll(last[1]) * q != std::stoll(last[2]) * p ||
         (last[3].matched ? last.str(3) + "/" + last.str(4) : last.str(1) + "/" + last.str(2)) != ratio)
         return "the working's last line \"" + final + "\" does not end at the answer";
     return {};
