@@ -138,11 +138,10 @@ shell::Drawing patterns(int sides, shell::FigureState state)
     return drawing;
 }
 
-const char* kindName(Kind kind)
+// The sheet name of the question's own kind, the mode that asks it alone.
+std::string_view kindName(Kind kind)
 {
-    return kind == Kind::Triangular            ? "triangular"
-           : kind == Kind::PentagonalHexagonal ? "pentagonal-hexagonal"
-                                               : "is-it-triangular";
+    return kModes[static_cast<std::size_t>(kind)].sheetName;
 }
 
 shell::Exercise exercise(int mode, shell::RandomSource& draws)

@@ -172,11 +172,10 @@ shell::Drawing shortDivision(const Question& q, const Division& division, shell:
     return drawing;
 }
 
-const char* kindName(Kind kind)
+// The sheet name of the question's own kind, the mode that asks it alone.
+std::string_view kindName(Kind kind)
 {
-    return kind == Kind::FractionToDecimal   ? "fraction-to-decimal"
-           : kind == Kind::DecimalToFraction ? "decimal-to-fraction"
-                                             : "partly-recurring";
+    return kModes[static_cast<std::size_t>(kind)].sheetName;
 }
 
 shell::Exercise exercise(int mode, shell::RandomSource& draws)
