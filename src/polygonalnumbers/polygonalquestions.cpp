@@ -14,7 +14,8 @@ bool isTriangular(int x)
 
 Question drawKind(Kind kind, shell::RandomSource& draws)
 {
-    Question q{kind};
+    Question q;
+    q.kind = kind;
     switch (kind) {
     case Kind::Triangular:
         q.n = shell::drawWhole(draws, 16, 5);

@@ -25,16 +25,11 @@ std::string digits(int value, int k)
     return std::string(static_cast<std::size_t>(k) - text.size(), '0') + text;
 }
 
-// "33" and "121" are "3" and "12" over again: their blocks are shorter.
+// "33" and "121" read as "3" and "12" over again: some shorter block, repeated, runs through them.
 bool repeatsShorter(const std::string& block)
 {
     for (std::size_t length = 1; length < block.size(); ++length) {
-        if (block.size() % length != 0)
-            continue;
-        bool repeats = true;
-        for (std::size_t i = length; i < block.size() && repeats; ++i)
-            repeats = block[i] == block[i - length];
-        if (repeats)
+        if (block.compare(length, std::string::npos, block, 0, block.size() - length) == 0)
             return true;
     }
     return false;

@@ -22,10 +22,13 @@ long long power10(std::size_t k)
     return power;
 }
 
-bool hasShorterPeriod(const std::string& block)
+// A shorter block, repeated, runs through the block: in whole copies ("4545"), or also cut short
+// ("121") for the blocks a question is drawn with.
+bool hasShorterPeriod(const std::string& block, bool wholeCopies)
 {
     for (std::size_t length = 1; length < block.size(); ++length)
-        if (block.size() % length == 0 && block.substr(length) == block.substr(0, block.size() - length))
+        if ((!wholeCopies || block.size() % length == 0) &&
+            block.substr(length) == block.substr(0, block.size() - length))
             return true;
     return false;
 }
@@ -80,7 +83,8 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
             rest /= factor;
     if (rest == 1)
         return "the fraction terminates";
-    if (rep.empty() || pre.size() > 2 || rep.size() > 6 || hasShorterPeriod(rep) ||
+    if (rep.empty() || pre.size() > 2 || rep.size() > 6 ||
+        hasShorterPeriod(rep, kind == "fraction-to-decimal") ||
         (kind == "decimal-to-fraction" && (!pre.empty() || rep.size() > 3)) ||
         (kind == "partly-recurring" && (pre.empty() || pre.size() + rep.size() > 3)) ||
         (!pre.empty() && pre.back() == rep.back()))
