@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev libfontconfig-dev
+  qt6-base-dev qt6-base-private-dev libfontconfig-dev
   libgtest-dev libbenchmark-dev
   fonts-wine fonts-liberation2
   poppler-utils

@@ -41,8 +41,8 @@ Drawing parallelFigure(const ParallelLinesQuestion& q, const ParallelLinesSoluti
                                         ? shell::numtext::whole(static_cast<long long>(solution.angles[i]))
                                         : q.captions[i];
         const shell::TextSize size = measure.measure(caption, kAngleFont);
-        drawing.add(shell::TextMark{{static_cast<double>(kAngleLabels[i].left),
-                                     static_cast<double>(kAngleLabels[i].top), size.width, size.height},
+        const double left = angleLabelLeft(static_cast<int>(i), q.given, size.width);
+        drawing.add(shell::TextMark{{left, static_cast<double>(kAngleLabels[i].top), size.width, size.height},
                                     caption, kAngleFont, shell::colour::white, shell::Align::Left});
     }
     return drawing;

@@ -114,6 +114,7 @@ AnglesScreen::AnglesScreen(shell::Screens& screens, AnglesTopic topic)
     Label8 = makeLabel(this, "Label8", kLabel8Place, {"Tahoma", kAnswerPoints},
                        "As 2 times 180° equals 4 times the interior angle, the interior is 90°.");
     Label8->setAutoSize(true); // keeps its width, takes the height its wrapped text needs
+    Label8->setStackedFractions(true);
 
     Frame1 = new shell::Frame(this, QStringLiteral("Frame1"));
     Frame1->setTwipGeometry(kParallelFrame);
@@ -129,6 +130,7 @@ AnglesScreen::AnglesScreen(shell::Screens& screens, AnglesTopic topic)
         line->setAutoSize(true);
         line->setVisible(true);
     }
+    Label6->setStackedFractions(true); // the polygon solutions
 
     Timer1 = new shell::Timer(this, QStringLiteral("Timer1"), 1);
     Timer1->onTick = [this] { setUpParallelLines(); };
@@ -246,8 +248,10 @@ void AnglesScreen::setUpParallelLines()
     Frame1->setVisible(false);
     const ParallelLinesQuestion question = makeParallelLinesQuestion(draws());
     for (int i = 0; i < kAngleCount; ++i) {
-        Label7[i]->setCaption(shell::qtext(question.captions[static_cast<std::size_t>(i)]));
-        Label7[i]->setFontPoints(kAngleLabelPoints);
+        shell::Label* label = Label7[i];
+        label->setCaption(shell::qtext(question.captions[static_cast<std::size_t>(i)]));
+        label->setFontPoints(kAngleLabelPoints);
+        label->setLeftTwips(angleLabelLeft(i, question.given, label->widthTwips()));
     }
     Label1->setFontPoints(kParallelQuestionPoints);
     Label1->setCaption(shell::qtext(question.question));

@@ -31,6 +31,14 @@ std::string angleLetter(int index)
     return shell::numtext::charText(kFirstLetterCode + index);
 }
 
+double angleLabelLeft(int index, int given, double width)
+{
+    const AngleLabel& design = kAngleLabels[static_cast<std::size_t>(index)];
+    if (index == given && design.givenKeepsRightEdge)
+        return design.left + design.width - width;
+    return design.left;
+}
+
 ParallelLinesQuestion makeParallelLinesQuestion(shell::RandomSource& draws)
 {
     ParallelLinesQuestion q;

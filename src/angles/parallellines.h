@@ -34,13 +34,16 @@ inline constexpr std::array<shell::Segment, 7> kParallelLines{{
 }};
 
 // The angle labels Label7(0) to Label7(7): bold Tahoma, centred, sizing to their text with the
-// left edge fixed. The wider labels leave room for three digits.
+// left edge fixed. The wider labels leave room for three digits. The given angle's caption is
+// wider than a letter, so it grows to the right; at g the transversal runs close to the right,
+// so there the given angle keeps the designed right edge and grows to the left instead.
 struct AngleLabel {
     int left = 0;  // twips
     int top = 0;   // twips
     int width = 0; // twips, at design
     std::string_view designCaption;
     SizeGroup group = SizeGroup::Obtuse;
+    bool givenKeepsRightEdge = false;
 };
 
 inline constexpr int kAngleLabelHeight = 345; // twips
@@ -49,14 +52,14 @@ inline constexpr double kAngleLabelPoints = 14;       // once a question is set 
 inline constexpr double kParallelQuestionPoints = 36; // Label1, once a question is set up
 
 inline constexpr std::array<AngleLabel, kAngleCount> kAngleLabels{{
-    {5625, 3390, 540, "999", SizeGroup::Obtuse}, // a: upper crossing, above, left
-    {6810, 3390, 360, "99", SizeGroup::Acute},   // b: upper, above, right
-    {5310, 3945, 360, "99", SizeGroup::Acute},   // c: upper, below, left
-    {6285, 3945, 540, "999", SizeGroup::Obtuse}, // d: upper, below, right
-    {4080, 4995, 540, "999", SizeGroup::Obtuse}, // e: lower, above, left
-    {5190, 4995, 360, "99", SizeGroup::Acute},   // f: lower, above, right
-    {3810, 5520, 360, "99", SizeGroup::Acute},   // g: lower, below, left
-    {4665, 5520, 540, "999", SizeGroup::Obtuse}, // h: lower, below, right
+    {5625, 3390, 540, "999", SizeGroup::Obtuse},     // a: upper crossing, above, left
+    {6810, 3390, 360, "99", SizeGroup::Acute},       // b: upper, above, right
+    {5310, 3945, 360, "99", SizeGroup::Acute},       // c: upper, below, left
+    {6285, 3945, 540, "999", SizeGroup::Obtuse},     // d: upper, below, right
+    {4080, 4995, 540, "999", SizeGroup::Obtuse},     // e: lower, above, left
+    {5190, 4995, 360, "99", SizeGroup::Acute},       // f: lower, above, right
+    {3810, 5520, 360, "99", SizeGroup::Acute, true}, // g: lower, below, left
+    {4665, 5520, 540, "999", SizeGroup::Obtuse},     // h: lower, below, right
 }};
 
 // Sizes the set-up step draws for the given angle, in whole degrees.
@@ -67,6 +70,10 @@ inline constexpr int kAcuteCount = 68; // 10 to 77
 
 // "a" to "h".
 std::string angleLetter(int index);
+
+// The left edge, in twips, of label i once its caption is `width` twips wide, when the angle at
+// `given` is the given one.
+double angleLabelLeft(int index, int given, double width);
 
 struct ParallelLinesQuestion {
     std::array<std::string, kAngleCount> captions; // Label7(0) to Label7(7)

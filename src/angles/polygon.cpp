@@ -1,6 +1,7 @@
 #include "angles/polygon.h"
 
 #include "shell/core/colours.h"
+#include "shell/core/numberforms.h"
 #include "shell/core/numbertext.h"
 
 #include <array>
@@ -68,6 +69,19 @@ void addOutline(shell::Figure& figure, const Polygon& polygon)
             line(polygon.vertices[i - 1], polygon.vertices[i % n], shell::colour::yellow, kOutlineWidth));
 }
 
+// The interior angle followed by its unit ("°" or " degrees"), exactly: a whole number, or the
+// whole part and the fraction in lowest terms, then the angle rounded to a tenth.
+std::string interiorAngleText(int sides, std::string_view unit)
+{
+    const int sum = (sides - 2) * 180;
+    std::string exact = shell::forms::N(sum / sides);
+    if (sum % sides == 0)
+        return exact + std::string(unit);
+    exact += " " + shell::forms::Fr(sum % sides, sides);
+    const std::string about = shell::forms::R(static_cast<double>(sum) / sides, 1);
+    return exact + std::string(unit) + " (about " + about + std::string(unit) + ")";
+}
+
 } // namespace
 
 const PolygonWords& polygonWords(int sides)
@@ -75,16 +89,6 @@ const PolygonWords& polygonWords(int sides)
     if (sides < kFewestSides || sides > kMostSides)
         throw std::out_of_range("a polygon has 3 to 12 sides here");
     return kPolygons[static_cast<std::size_t>(sides - kFewestSides)];
-}
-
-int interiorAngle(int sides)
-{
-    return static_cast<int>(std::lround((sides - 2) * 180.0 / sides));
-}
-
-bool interiorAngleIsWhole(int sides)
-{
-    return (sides - 2) * 180 % sides == 0;
 }
 
 Polygon makePolygon(int sides)
@@ -131,7 +135,7 @@ TrianglesSolution trianglesSolution(int sides)
     }
     s.explanation = "As" + shell::numtext::wholeBlank(sides - 2) + " times 180° equals" +
                     shell::numtext::wholeBlank(sides) + " times the interior angle, the interior angle is " +
-                    shell::numtext::whole(interiorAngle(sides)) + "°.";
+                    interiorAngleText(sides, "°") + ".";
     s.showExplanation = sides > 3;
     return s;
 }
@@ -139,14 +143,10 @@ TrianglesSolution trianglesSolution(int sides)
 std::string centreAngleSolution(int sides)
 {
     const PolygonWords& words = polygonWords(sides);
-    std::string text = "From the red isosceles triangle we can see that angles a plus b must equal "
-                       "180 degrees. But angle b is one " +
-                       std::string(words.fraction) + " of 360 degrees";
-    // An angle that is not a whole number of degrees is left for the class to work out.
-    if (!interiorAngleIsWhole(sides))
-        return text + ".";
-    return text + ", therefore angle a, the interior angle of the " + std::string(words.name) + ", is " +
-           shell::numtext::whole(interiorAngle(sides)) + " degrees.";
+    return "From the red isosceles triangle we can see that angles a plus b must equal 180 degrees. "
+           "But angle b is one " +
+           std::string(words.fraction) + " of 360 degrees, therefore angle a, the interior angle of the " +
+           std::string(words.name) + ", is " + interiorAngleText(sides, " degrees") + ".";
 }
 
 AngleMark angleMark(const Polygon& polygon, LabelSize label2)

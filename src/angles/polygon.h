@@ -30,12 +30,6 @@ struct PolygonWords {
 // For 3 to 12 sides; polygonWords, makePolygon and the texts throw std::out_of_range outside.
 const PolygonWords& polygonWords(int sides);
 
-// The interior angle in degrees, rounded to a whole number (129 for 7 sides, 147 for 11).
-int interiorAngle(int sides);
-
-// Whether the interior angle is a whole number of degrees (not for 7 or 11 sides).
-bool interiorAngleIsWhole(int sides);
-
 // Made by makePolygon.
 struct Polygon {
     int sides = 0;
@@ -56,7 +50,9 @@ PolygonQuestion makePolygonQuestion(shell::RandomSource& draws);
 
 std::string polygonQuestionText(int sides);
 
-// Kind 1 solution texts.
+// Kind 1 solution texts. Both kinds state the interior angle exactly: a whole number of
+// degrees, or for 7 and 11 sides a mixed number with an ordinary slash followed by its rounding
+// to a tenth ("128 4/7° (about 128.6°)").
 struct TrianglesSolution {
     std::string text;             // Label6
     std::string explanation;      // Label8

@@ -14,6 +14,7 @@
 
 int runProgram(int argc, char* argv[], const std::function<void(QWidget& title)>& beforeTitle)
 {
+    bool fullScreen = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--version") {
@@ -21,13 +22,17 @@ int runProgram(int argc, char* argv[], const std::function<void(QWidget& title)>
             return 0;
         }
         if (argument == "--help") {
-            std::puts("Usage: chalkface [--help | --version]  Mathematics exercises for the whole class, "
-                      "worked with the mouse alone.");
+            std::puts("Usage: chalkface [--fullscreen | --help | --version]  Mathematics exercises for the "
+                      "whole class, worked with the mouse alone; --fullscreen shows every screen after the "
+                      "title screen full screen.");
             return 0;
         }
+        if (argument == "--fullscreen")
+            fullScreen = true;
     }
     shell::keepFreedMemory();
     shell::loadFontConfiguration();
+    shell::cacheLargeGlyphs();
     // Qt sees no options: nothing else on the command line changes what the program does.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
@@ -38,6 +43,7 @@ int runProgram(int argc, char* argv[], const std::function<void(QWidget& title)>
 
     shell::Screens screens;
     defineAllScreens(screens);
+    screens.setFullScreen(fullScreen);
 
     int status = 0;
     if (shell::runGuarded([&] {

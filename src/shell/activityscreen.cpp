@@ -1,9 +1,11 @@
 #include "shell/activityscreen.h"
 
 #include "shell/module1.h"
+#include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/screens.h"
+#include "shell/toolkit/stage.h"
 #include "shell/core/topictable.h"
 
 #include <QApplication>
@@ -59,11 +61,12 @@ ActivityScreen::ActivityScreen(Screens& screens, const QString& name, const QStr
     cmdexit = panelButton(Framestatus, "cmdexit", "Exit");
 
     cmdgo->onClick = [this] { nextQuestion(); };
-    cmdsoln->onClick = [this] { showSolution(); };
+    cmdsoln->onClick = [this] { revealSolution(); };
     cmdexit->onClick = [this] {
         this->screens().show(returnMenu());
         this->screens().unload(*this);
     };
+    setExitButton(cmdexit);
 
     m_blank = new BlankCover(this);
     qApp->installEventFilter(this);
@@ -93,6 +96,7 @@ OptionButton* ActivityScreen::addModeOption(const QString& name, const QString& 
     option->setFontSpec({"Tahoma", points, true});
     option->setForeColor(colour::yellow);
     const int index = static_cast<int>(m_modeOptions.size());
+    option->setShortcut(QKeySequence(Qt::Key_1 + index));
     option->onClick = [this, index] {
         modeChosen(index);
         nextQuestion();
@@ -126,6 +130,20 @@ void ActivityScreen::load()
     cmdsoln->setPicture(loadPicture(kSolutionPicture));
     loadActivity();
     startFirstQuestion();
+}
+
+void ActivityScreen::revealSolution()
+{
+    QList<Label*> hidden;
+    for (Label* label : findChildren<Label*>()) {
+        if (!label->isVisibleTo(this))
+            hidden << label;
+    }
+    showSolution();
+    for (Label* label : std::as_const(hidden)) {
+        if (label->isVisibleTo(this) && !label->caption().isEmpty())
+            announce(label);
+    }
 }
 
 bool ActivityScreen::isBlanked() const
@@ -191,7 +209,7 @@ bool ActivityScreen::eventFilter(QObject* watched, QEvent* event)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (!widget || widget->window() != this || lessonKey(key->key()) == LessonKey::None)
+    if (!widget || screenOf(widget) != this || lessonKey(key->key()) == LessonKey::None)
         return false;
     if (event->type() == QEvent::ShortcutOverride) {
         key->accept();

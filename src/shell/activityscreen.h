@@ -1,7 +1,8 @@
 // The frame every activity screen shares: the window and panel colours, the control panel
 // `Framestatus` with its picture buttons `cmdgo` (next question), `cmdsoln` (solution) and
 // `cmdexit` (back to the topic menu), mode option buttons, and the load order: standard set-up
-// first, the first question last. A presenter remote or the keyboard drives it too.
+// first, the first question last. A presenter remote or the keyboard drives it too, and a
+// revealed answer is announced to assistive technology.
 #pragma once
 
 #include "shell/core/activity.h"
@@ -30,7 +31,7 @@ public:
     QString returnMenu() const;
 
     // Whether the screen is blanked to black (the "B" or "." key).
-    bool isBlanked() const;
+    bool isBlanked() const override;
 
     // Replaces the clock-seeded random source; tests script the draws this way. Call it before
     // the load step, for instance in the factory that creates the screen.
@@ -50,7 +51,8 @@ protected:
                    const QString& panelName = QStringLiteral("Framestatus"));
 
     // A mode option button on the window; its click sets the mode (modeChosen) and at once
-    // makes a new question, as cmdgo would.
+    // makes a new question, as cmdgo would. The digit key of its place in the row (1 for the
+    // first) chooses it too.
     OptionButton* addModeOption(const QString& name, const QString& caption, const TwipRect& place,
                                 double points = 9.75);
     // The activity's modes as option buttons Option1, Option2, ..., one at each place, in the
@@ -82,6 +84,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void revealSolution();
     void handleKey(int key);
     void toggleBlank();
 

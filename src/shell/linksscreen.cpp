@@ -1,9 +1,10 @@
 #include "shell/linksscreen.h"
 
+#include "shell/guide.h"
 #include "shell/menuscreen.h"
 #include "shell/module1.h"
+#include "shell/toolkit/links.h"
 #include "shell/toolkit/pictures.h"
-#include "shell/toolkit/platform.h"
 #include "shell/toolkit/screens.h"
 
 namespace shell {
@@ -52,7 +53,7 @@ LinksScreen::LinksScreen(Screens& screens)
         title->setOpaque(true);
         title->setAlign(Align::Centre);
         title->setCaption(QString::fromUtf8(kLinks[i].title));
-        title->setCursor(Qt::PointingHandCursor);
+        title->setAccessibleDescription(QString::fromUtf8(kLinks[i].description));
 
         Label* description = Label4.add(i);
         description->setTwipGeometry((12000 - kDescriptionWidth) / 2, top + 495, kDescriptionWidth, 375);
@@ -60,20 +61,26 @@ LinksScreen::LinksScreen(Screens& screens)
         description->setForeColor(colour::white);
         description->setAlign(Align::Centre);
         description->setCaption(QString::fromUtf8(kLinks[i].description));
-        description->setCursor(Qt::PointingHandCursor);
     }
 
     Command1 = new CommandButton(this, QStringLiteral("Command1"));
     Command1->setAccessibleName(QStringLiteral("Exit"));
     Command1->setTabStop(false);
 
-    const auto open = [](int index) { openWebAddress(QString::fromUtf8(kLinks[index].address)); };
-    Label3.onClick = open;
-    Label4.onClick = open;
+    Label5 = makeAddressLabel(this, QStringLiteral("Label5"), kGuideCaption, guideAddress());
+
+    const auto open = [this](int index) {
+        openAddress(*this, QUrl(QString::fromUtf8(kLinks[index].address)));
+    };
+    Label3.setOnClick(open, ClickKind::Link);
+    // Each link takes the focus once, by its name, which carries its description.
+    Label4.setOnClick(open, ClickKind::Link);
+    Label4.forEach([](int, Label* description) { description->setTabStop(false); });
     Command1->onClick = [this] {
         this->screens().show(m_returnScreen);
         this->screens().unload(*this);
     };
+    setExitButton(Command1);
 }
 
 void LinksScreen::load()

@@ -1,5 +1,6 @@
 // The links screen behind "WWW Links": a short list of well-known free mathematics resources for
-// teachers, each opening in the browser, and an exit button back to the screen it came from.
+// teachers, each opening in the browser, the teacher's guide installed with the program, and an
+// exit button back to the screen it came from.
 #pragma once
 
 #include "shell/toolkit/controls.h"
@@ -29,6 +30,7 @@ public:
     Label* Label1;
     LabelArray Label3; // resource names
     LabelArray Label4; // one-line descriptions
+    Label* Label5;     // the teacher's guide
     CommandButton* Command1;
 
 private:

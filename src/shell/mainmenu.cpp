@@ -1,10 +1,10 @@
 #include "shell/mainmenu.h"
 
+#include "shell/guide.h"
 #include "shell/module1.h"
 #include "shell/producttexts.h"
 #include "shell/titlescreen.h"
 #include "shell/toolkit/pictures.h"
-#include "shell/toolkit/platform.h"
 #include "shell/toolkit/screens.h"
 
 namespace shell {
@@ -21,15 +21,8 @@ MainMenu::MainMenu(Screens& screens)
     Image2 = new PictureBox(this, QStringLiteral("Image2"), PictureBox::Fit::Clip);
     Image2->setTwipGeometry(480, 5760, 1500, 2085);
 
-    Label4 = new Label(this, QStringLiteral("Label4"));
-    Label4->setTwipGeometry(4440, 8040, 3315, 375);
-    Label4->setFontSpec({"Arial", 12, true});
-    Label4->setForeColor(colour::yellow);
-    Label4->setBackColor(colour::black);
-    Label4->setOpaque(true);
-    Label4->setAlign(Align::Centre);
-    Label4->setCaption(product::webAddressText);
-    Label4->setCursor(Qt::PointingHandCursor);
+    const QUrl address = webAddress();
+    Label4 = makeAddressLabel(this, QStringLiteral("Label4"), addressCaption(address), address);
 
     Label3 = new Label(this, QStringLiteral("Label3"));
     Label3->setTwipGeometry(0, 8280, 3600, 375);
@@ -37,8 +30,6 @@ MainMenu::MainMenu(Screens& screens)
     Label3->setForeColor(colour::yellow);
     Label3->setAlign(Align::Centre);
     Label3->setCaption(product::notice);
-
-    Label4->onClick = [] { openWebAddress(product::webAddress); };
 }
 
 void MainMenu::load()
@@ -48,6 +39,7 @@ void MainMenu::load()
     Image2->setPicture(loadPicture(kLogoPicture));
     setBackgroundPicture(loadPicture(kBackgroundPicture));
     loadSideMenuAndExit();
+    setFocusOrder(Label2.elements() << Label4);
 }
 
 void MainMenu::menuEntryClicked(int index)

@@ -1,6 +1,6 @@
 // The main menu `intro0`, the hub of the program: "Menu 1" to "Menu 5" open the topic menus,
-// "WWW Links" the links screen, the web address opens in the browser, and the exit button
-// goes back to the title screen.
+// "WWW Links" the links screen, the address label opens the teacher's guide (or the web address
+// the program was built with) in the browser, and the exit button goes back to the title screen.
 #pragma once
 
 #include "shell/menuscreen.h"
@@ -17,7 +17,7 @@ public:
     void load() override;
 
     PictureBox* Image2;
-    Label* Label4;
+    Label* Label4; // the address label
     Label* Label3;
 
 protected:

@@ -30,13 +30,14 @@ MenuScreen::MenuScreen(Screens& screens, const QString& name)
 
     Label1->onMouseMove = [this] { Label1->setOpaque(true); };
     Label2.onMouseMove = [this](int index) { Label2[index]->setOpaque(true); };
-    Label2.onClick = [this](int index) {
+    Label2.setOnClick([this](int index) {
         if (index == kLinksEntry)
             openLinks();
         else
             menuEntryClicked(index);
-    };
+    });
     Command1->onClick = [this] { exitClicked(); };
+    setExitButton(Command1);
 }
 
 void MenuScreen::loadSideMenuAndExit()

@@ -1,4 +1,4 @@
-// The product's own wording: its title, credits, publisher and web address.
+// The product's own wording: its title, credits and publisher.
 #pragma once
 
 #include <QString>
@@ -10,7 +10,5 @@ inline const QString titleScreenTitle = QStringLiteral("Chalkface\nClassroom Mat
 inline const QString credits = QStringLiteral("Written by\nthe Chalkface developers");
 inline const QString publisher = QStringLiteral("The Chalkface Project");
 inline const QString notice = QStringLiteral("\u00A9 2026 The Chalkface Project");
-inline const QString webAddressText = QStringLiteral("chalkface.example.org");
-inline const QString webAddress = QStringLiteral("https://chalkface.example.org/");
 
 } // namespace shell::product

@@ -31,7 +31,10 @@ CommandButton* makeButton(QWidget* container, const char* name, TwipRect place, 
 TitleScreen::TitleScreen(Screens& screens)
     : Screen(screens, kName)
 {
+    setTakesFullScreen(false);
     setCaption(QStringLiteral(" "));
+    // The caption is blank; assistive technology names the window by the product instead.
+    setAccessibleName(product::title);
     setBackColor(colour::titleGrey);
     setClientSize(kClientWidth, kClientHeight);
 

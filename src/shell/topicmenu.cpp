@@ -28,9 +28,9 @@ TopicMenu::TopicMenu(Screens& screens, int number)
     first->setCaption(qtext(row().topics[0].caption));
     first->setVisible(false);
 
-    Label3.onClick = [this](int index) {
+    Label3.setOnClick([this](int index) {
         this->screens().show(qtext(row().topics[static_cast<std::size_t>(index)].screen));
-    };
+    });
 }
 
 void TopicMenu::load()
@@ -50,6 +50,8 @@ void TopicMenu::load()
         topic->setCaption(qtext(row().topics[static_cast<std::size_t>(i)].caption));
     }
     Label3.forEach([](int, Label* topic) { topic->setVisible(true); });
+    // The topics, then the side menu beside them.
+    setFocusOrder(Label3.elements() + Label2.elements());
 }
 
 void TopicMenu::menuEntryClicked(int index)

@@ -3,6 +3,8 @@
 #include "angles/anglesscreen.h"
 
 #include <QFontMetrics>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QTest>
 
 #include <algorithm>
@@ -61,6 +63,30 @@ void expectReadable(const shell::Label* label)
         metrics.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text()).height(),
         label->height());
     EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry()));
+}
+
+// The outline of a caption as its label draws it, in the screen's pixels: one line, centred,
+// from the top.
+QPainterPath inkOf(const shell::Label* label)
+{
+    const QFontMetricsF metrics(label->font());
+    const QRectF contents = label->contentsRect().translated(label->pos());
+    QPainterPath ink;
+    ink.addText(contents.center().x() - metrics.horizontalAdvance(label->text()) / 2,
+                contents.top() + metrics.ascent(), label->font(), label->text());
+    return ink;
+}
+
+// The area a line covers, widened by a pixel on either side for its smoothing and for text
+// drawn heavier than its outline.
+QPainterPath strokeOf(const shell::Segment& line)
+{
+    QPainterPath path(shell::toPixelPoint(line.from));
+    path.lineTo(shell::toPixelPoint(line.to));
+    QPainterPathStroker stroker;
+    stroker.setWidth(line.widthPixels + 2);
+    stroker.setCapStyle(Qt::RoundCap);
+    return stroker.createStroke(path);
 }
 
 class AnglesScreenTest : public testing_support::ScreenTest {
@@ -187,6 +213,40 @@ TEST_F(AnglesScreenTest, NextQuestionHidesTheOldAtOnceAndKeepsTheArrowheads)
     EXPECT_EQ(s.Label9->caption(), "e = 174°, f = 6°, g = 6°, h = 174°.");
 }
 
+TEST_F(AnglesScreenTest, GivenAnglesStandClearOfTheLines)
+{
+    // Every position with the shortest and the longest size it is given, one question after
+    // another, so that a label moved for one question must come back for the next.
+    std::vector<std::pair<int, int>> questions;
+    std::vector<float> draws;
+    for (int given = 0; given < angles::kAngleCount; ++given) {
+        const bool obtuse = angles::kAngleLabels[given].group == angles::SizeGroup::Obtuse;
+        for (int size : obtuse ? std::vector{95, 174} : std::vector{10, 77}) {
+            questions.emplace_back(given, size);
+            draws = parallelDraws(given, size, draws);
+        }
+    }
+    script(draws);
+    AnglesScreen& s = open(AnglesTopic::ParallelLines);
+    for (const auto& [given, size] : questions) {
+        const QString letter = QString::fromStdString(angles::angleLetter(given));
+        SCOPED_TRACE(QStringLiteral("%1 = %2").arg(letter).arg(size).toStdString());
+        ASSERT_TRUE(waitForQuestion(s));
+        const shell::Label* label = s.Label7[given];
+        ASSERT_EQ(label->caption(), QStringLiteral(" %1°").arg(size));
+        for (int line = 0; line < 3; ++line)
+            EXPECT_FALSE(inkOf(label).intersects(strokeOf(angles::kParallelLines[line])))
+                << "Line" << line + 1;
+        for (int i = 0; i < angles::kAngleCount; ++i) {
+            if (i != given) {
+                EXPECT_EQ(s.Label7[i]->leftTwips(), angles::kAngleLabels[i].left) << angles::angleLetter(i);
+            }
+        }
+        screenshot(s, QStringLiteral("given-%1-%2.png").arg(letter).arg(size));
+        click(s.cmdgo);
+    }
+}
+
 // Exit after the first tick is the program test's, for both topics.
 TEST_F(AnglesScreenTest, ExitBeforeTheFirstTickReturnsToMenu1)
 {
@@ -238,6 +298,21 @@ TEST_F(AnglesScreenTest, PolygonTopicKeepsTheChosenKind)
     EXPECT_TRUE(s.Label8->isVisible());
 }
 
+TEST_F(AnglesScreenTest, HeptagonAndHendecagonAnglesShownExactly)
+{
+    script({sidesDraw(7), sidesDraw(11)});
+    AnglesScreen& s = open(AnglesTopic::Polygons);
+    click(s.cmdsoln);
+    EXPECT_EQ(s.Label8->caption(), "As 5 times 180° equals 7 times the interior angle, the interior angle is "
+                                   "128 4/7° (about 128.6°).");
+    click(s.Option2);
+    click(s.cmdsoln);
+    EXPECT_EQ(s.Label6->caption(),
+              "From the red isosceles triangle we can see that angles a plus b must equal 180 degrees. But "
+              "angle b is one eleventh of 360 degrees, therefore angle a, the interior angle of the regular "
+              "hendecagon, is 147 3/11 degrees (about 147.3 degrees).");
+}
+
 TEST_F(AnglesScreenTest, PolygonAnswersReadInFullBesideTheFigure)
 {
     for (int sides = 3; sides <= 12; ++sides) {
@@ -265,7 +340,7 @@ TEST_F(AnglesScreenTest, PolygonAnswersReadInFullBesideTheFigure)
             }
             expectReadable(s.Label6);
             expectReadable(s.Label8);
-            if (sides == 3 || sides == 5 || sides == 11)
+            if (sides == 3 || sides == 5 || sides == 7 || sides == 11)
                 screenshot(s, QStringLiteral("polygon-kind%1-%2-sides.png").arg(kind).arg(sides));
             click(s.cmdexit);
             settle();

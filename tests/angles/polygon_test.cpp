@@ -2,7 +2,6 @@
 
 #include "invariants.h"
 #include "shell/core/colours.h"
-#include "shell/core/numbertext.h"
 #include "shell/core/randomsource.h"
 
 #include <gtest/gtest.h>
@@ -21,15 +20,6 @@ constexpr double kFloatTwips = 0.001; // single-precision coordinates near 6000 
 double distance(PointTwips p, PointTwips q)
 {
     return std::hypot(p.x - q.x, p.y - q.y);
-}
-
-// The number that follows the first occurrence of marker in text.
-double numberAfter(const std::string& text, const std::string& marker)
-{
-    const auto at = text.find(marker);
-    if (at == std::string::npos)
-        return -1;
-    return shell::numtext::readNumber(text.substr(at + marker.size()));
 }
 
 TEST(PolygonQuestion, DrawsEverySideCount)
@@ -110,11 +100,13 @@ TEST(PolygonSolution, TextsToTheLetter)
         {7,
          "A regular heptagon can be divided into five triangles, as shown. The sum of the angles "
          "of the triangles is equal to the sum of the interior angles of the regular heptagon.",
-         "But angle b is one seventh of 360 degrees."},
+         "But angle b is one seventh of 360 degrees, therefore angle a, the interior angle of the "
+         "regular heptagon, is 128 4/7 degrees (about 128.6 degrees)."},
         {11,
          "A regular hendecagon can be divided into nine triangles, as shown. The sum of the angles "
          "of the triangles is equal to the sum of the interior angles of the regular hendecagon.",
-         "But angle b is one eleventh of 360 degrees."},
+         "But angle b is one eleventh of 360 degrees, therefore angle a, the interior angle of the "
+         "regular hendecagon, is 147 3/11 degrees (about 147.3 degrees)."},
         {12,
          "A regular dodecagon can be divided into ten triangles, as shown. The sum of the angles "
          "of the triangles is equal to the sum of the interior angles of the regular dodecagon.",
@@ -131,8 +123,13 @@ TEST(PolygonSolution, TextsToTheLetter)
     }
     EXPECT_EQ(angles::trianglesSolution(5).explanation,
               "As 3 times 180° equals 5 times the interior angle, the interior angle is 108°.");
-    EXPECT_EQ(numberAfter(angles::trianglesSolution(7).explanation, "angle is "), 129);
-    EXPECT_EQ(numberAfter(angles::trianglesSolution(11).explanation, "angle is "), 147);
+    // Angles that are not whole numbers of degrees are stated exactly, then rounded.
+    EXPECT_EQ(angles::trianglesSolution(7).explanation,
+              "As 5 times 180° equals 7 times the interior angle, the interior angle is 128 4/7° "
+              "(about 128.6°).");
+    EXPECT_EQ(angles::trianglesSolution(11).explanation,
+              "As 9 times 180° equals 11 times the interior angle, the interior angle is 147 3/11° "
+              "(about 147.3°).");
 }
 
 // Names, angles and wording for every polygon, worked out again by the volume runs' invariants.
@@ -146,6 +143,17 @@ TEST(PolygonSolution, AnglesAndNamesAgreeForEverySideCount)
         EXPECT_EQ(reliability::checkTrianglesSolution(n, kind1.text, kind1.explanation), "");
         EXPECT_EQ(reliability::checkCentreAngleSolution(n, angles::centreAngleSolution(n)), "");
     }
+    // And they reject an angle rounded but stated as exact, or rounded the wrong way.
+    EXPECT_NE(reliability::checkTrianglesSolution(7, angles::trianglesSolution(7).text,
+                                                  "As 5 times 180° equals 7 times the interior angle, the "
+                                                  "interior angle is 129°."),
+              "");
+    EXPECT_NE(reliability::checkCentreAngleSolution(
+                  11,
+                  "From the red isosceles triangle we can see that angles a plus b must equal 180 degrees. "
+                  "But angle b is one eleventh of 360 degrees, therefore angle a, the interior angle of the "
+                  "regular hendecagon, is 147 3/11 degrees (about 147.2 degrees)."),
+              "");
 }
 
 TEST(PolygonFigures, DrawingOrderColoursAndWidths)

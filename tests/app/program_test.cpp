@@ -1,12 +1,28 @@
 // The whole program's screens together: every topic opens a screen, and every activity screen
-// carries the same panel in the same place and returns to the menu it came from.
+<<<<<<< HEAD
+// carries the same panel in the same place and returns to the menu it came from. And the
+// teacher's guide, in step with them.
+=======
+// carries the same panel in the same place, returns to the menu it came from, and works for
+// assistive technology alone without giving its answers away.
+>>>>>>> access
 #include "screentest.h"
 
 #include "allscreens.h"
+#include "registry/registry.h"
 #include "shell/activityscreen.h"
+#include "shell/guide.h"
 #include "shell/topicmenu.h"
 
+<<<<<<< HEAD
+#include <QFile>
+=======
+#include <QAccessible>
+>>>>>>> access
 #include <QTest>
+
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -54,6 +70,154 @@ TEST_F(Program, EveryTopicOpensItsScreenInFrontOfAnUnchangedMenu)
             settle();
         }
     }
+}
+
+<<<<<<< HEAD
+// The guide beside the program, as the build puts it there, in step with the menus and the
+// activities.
+TEST(TeachersGuide, DescribesEveryTopicModeAndWorksheetAndNeedsNoNetwork)
+{
+    QFile file(shell::guideAddress().toLocalFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    const QString guide = QString::fromUtf8(file.readAll());
+    const auto text = [](std::string_view words) { return QString::fromUtf8(words.data(), words.size()); };
+    for (const auto& row : shell::kTopicMenus) {
+        for (const auto& topic : row.topics) {
+            SCOPED_TRACE(topic.caption);
+            EXPECT_TRUE(guide.contains(text(topic.caption)));
+            // A topic still to come says what it will be.
+            if (!registry::byScreenName(topic.screen))
+                EXPECT_TRUE(guide.contains(text(topic.description)));
+        }
+    }
+    // An activity has a section of its own that names its modes as its buttons do, and the
+    // worksheets' table names it and its modes as chalkface-sheet does.
+    for (const shell::Activity* activity : registry::activities()) {
+        SCOPED_TRACE(activity->caption);
+        EXPECT_TRUE(guide.contains(QStringLiteral("id=\"%1\"").arg(text(activity->screen))));
+        EXPECT_TRUE(guide.contains(QStringLiteral("<code>%1</code>").arg(text(activity->sheet))));
+        for (const shell::Mode& mode : activity->modes) {
+            EXPECT_TRUE(guide.contains(QStringLiteral("<b>%1</b>").arg(text(mode.caption)))) << mode.caption;
+            EXPECT_TRUE(guide.contains(QStringLiteral("<code>%1</code>").arg(text(mode.sheetName))))
+                << mode.sheetName;
+        }
+    }
+    for (const char* fetched : {"src=", "<link", "url(", "@import"})
+        EXPECT_FALSE(guide.contains(QLatin1String(fetched), Qt::CaseInsensitive)) << fetched;
+=======
+namespace {
+
+QString text(std::string_view view)
+{
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+QAccessibleActionInterface* actions(QObject* control)
+{
+    return QAccessible::queryAccessibleInterface(control)->actionInterface();
+}
+
+// What a screen reader can read on the window: the name of every control, in the tree's order.
+QStringList readable(QAccessibleInterface* interface)
+{
+    QStringList names{interface->text(QAccessible::Name)};
+    for (int i = 0; i < interface->childCount(); ++i)
+        names << readable(interface->child(i));
+    return names;
+}
+
+} // namespace
+
+TEST_F(Program, EveryActivityWorksThroughAssistiveTechnologyAloneAndKeepsItsAnswerUnreadUntilShown)
+{
+    // The captions of the frames of the activities' own screens, which name them as groups.
+    const std::map<QString, QStringList> frames{
+        {QStringLiteral("parallel"), {QStringLiteral("Answer")}},
+        {QStringLiteral("mappings"),
+         {QStringLiteral("Domain"), QStringLiteral("Mapping"), QStringLiteral("Range")}},
+        {QStringLiteral("compoundunits"),
+         {QStringLiteral("Answer"), QStringLiteral("Approximate conversions"),
+          QStringLiteral("Imperial conversions")}},
+        {QStringLiteral("sigfig"), {QStringLiteral("Answer")}},
+        {QStringLiteral("polygons"), {QStringLiteral("Answer")}},
+    };
+    std::uint64_t seed = 0;
+    seedActivities([&seed] { return ++seed; });
+    testing_support::AccessibilityEvents events;
+    // A button shows itself pressed before it clicks.
+    const auto pressUntil = [](QObject* button, const std::function<bool()>& done) {
+        actions(button)->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_TRUE(QTest::qWaitFor(done));
+    };
+    int designedScreens = 0;
+    for (const auto& row : shell::kTopicMenus) {
+        for (std::size_t i = 0; i < row.topics.size(); ++i) {
+            if (!registry::byScreenName(row.topics[i].screen))
+                continue;
+            const QString name = text(row.topics[i].screen);
+            SCOPED_TRACE(name.toStdString());
+            screens.show(text(row.screen));
+            actions(topicOf(text(row.screen), static_cast<int>(i)))
+                ->doAction(QAccessibleActionInterface::pressAction());
+            waitForTimers();
+            auto& activity = screenAs<shell::ActivityScreen>(name);
+            QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&activity);
+            EXPECT_EQ(window->role(), QAccessible::Window);
+            EXPECT_EQ(window->text(QAccessible::Name), text(row.topics[i].caption));
+
+            QStringList frameNames;
+            for (shell::Frame* frame : activity.findChildren<shell::Frame*>()) {
+                QAccessibleInterface* group = QAccessible::queryAccessibleInterface(frame);
+                EXPECT_EQ(group->role(), QAccessible::Grouping);
+                EXPECT_EQ(group->text(QAccessible::Name), frame->caption());
+                if (!frame->caption().isEmpty())
+                    frameNames << frame->caption();
+            }
+            frameNames.sort();
+            if (const auto designed = frames.find(name); designed != frames.end()) {
+                EXPECT_EQ(frameNames, designed->second);
+                ++designedScreens;
+            }
+
+            // The solution: what was hidden is read now, and announced; nothing was readable before.
+            QList<shell::Label*> hidden;
+            for (shell::Label* label : activity.findChildren<shell::Label*>()) {
+                if (!label->isVisibleTo(&activity) && !label->caption().isEmpty())
+                    hidden << label;
+            }
+            const QStringList before = readable(window);
+            events.clear();
+            pressUntil(activity.cmdsoln, [&] { return !events.of(QAccessible::Alert).isEmpty(); });
+            const QList<QObject*> announced = events.of(QAccessible::Alert);
+            for (QObject* object : announced) {
+                auto* label = qobject_cast<shell::Label*>(object);
+                ASSERT_TRUE(hidden.contains(label)) << object->objectName().toStdString();
+                const QString answer = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+                EXPECT_EQ(answer, label->caption());
+                EXPECT_GT(readable(window).count(answer), before.count(answer))
+                    << answer.toStdString() << " was read before the solution";
+            }
+
+            // Each mode through its action: a new question in that mode.
+            for (shell::OptionButton* option : activity.findChildren<shell::OptionButton*>()) {
+                SCOPED_TRACE(option->text().toStdString());
+                const QStringList question = readable(window);
+                actions(option)->doAction(QAccessibleActionInterface::toggleAction());
+                waitForTimers();
+                EXPECT_TRUE(option->isChecked());
+                EXPECT_NE(readable(window), question);
+            }
+
+            pressUntil(activity.cmdexit, [&] { return !screens.isLoaded(name); });
+            settle();
+            EXPECT_EQ(shownScreens(), QStringList{text(row.screen)});
+            screens.unload(text(row.screen));
+            screens.unload(QStringLiteral("intro0"));
+            settle();
+        }
+    }
+    EXPECT_EQ(designedScreens, static_cast<int>(frames.size()));
+>>>>>>> access
 }
 
 } // namespace

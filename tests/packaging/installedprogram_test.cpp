@@ -1,11 +1,12 @@
 // Run by install_test.sh from the installed bin/ folder, with a working directory that holds no
 // pictures: the screens find every picture in the installed data folder, the double-density
 // copies on a dense display, and the program goes from the title screen through every menu to
-// every topic's screen.
+// every topic's screen; the teacher's guide is found there too.
 #include "allpictures.h"
 #include "screentest.h"
 
 #include "allscreens.h"
+#include "shell/guide.h"
 #include "shell/mainmenu.h"
 #include "shell/titlescreen.h"
 #include "shell/toolkit/pictures.h"
@@ -39,6 +40,14 @@ TEST_F(InstalledProgram, EveryPictureComesFromTheInstalledDataFolder)
         EXPECT_EQ(picture.devicePixelRatio(), ratio);
         EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(QImageReader(data.filePath(relative)).size()));
     }
+}
+
+TEST_F(InstalledProgram, TheTeachersGuideComesFromTheInstalledDataFolder)
+{
+    const QDir data(
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/chalkface")));
+    ASSERT_TRUE(data.exists(shell::kGuideFile));
+    EXPECT_EQ(shell::guideAddress(), QUrl::fromLocalFile(data.absoluteFilePath(shell::kGuideFile)));
 }
 
 TEST_F(InstalledProgram, TitleScreenLeadsThroughEveryMenuToEveryTopic)

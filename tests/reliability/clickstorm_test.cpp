@@ -179,7 +179,8 @@ protected:
         static const Qt::Key keys[] = {Qt::Key_B,      Qt::Key_Period, Qt::Key_PageDown, Qt::Key_Down,
                                        Qt::Key_Right,  Qt::Key_Space,  Qt::Key_Return,   Qt::Key_Enter,
                                        Qt::Key_PageUp, Qt::Key_Up,     Qt::Key_Left,     Qt::Key_Escape,
-                                       Qt::Key_F5,     Qt::Key_Tab,    Qt::Key_A};
+                                       Qt::Key_F5,     Qt::Key_Tab,    Qt::Key_A,        Qt::Key_Backspace,
+                                       Qt::Key_2};
         expected = front;
         const int roll = uniform(0, 99);
         if (roll < 50) {
@@ -220,11 +221,18 @@ protected:
         }
         const Qt::Key key = keys[uniform(0, int(std::size(keys)) - 1)];
         QWidget* receiver = window->focusWidget() ? window->focusWidget() : window;
-        // A focused button takes Space and Enter as a click; an activity screen takes them first.
+        // A focused button or menu entry takes Space and Enter as a click; an activity screen
+        // takes them first. Escape and Backspace leave as the exit button does, but Escape, which
+        // a presenter remote sends, leaves no lesson.
+        const bool lesson = qobject_cast<shell::ActivityScreen*>(window);
         const bool presses = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-        if (presses && qobject_cast<shell::CommandButton*>(receiver) &&
-            !qobject_cast<shell::ActivityScreen*>(window))
+        auto* entry = qobject_cast<shell::Label*>(receiver);
+        if (presses && !lesson &&
+            (qobject_cast<shell::CommandButton*>(receiver) || (entry && entry->isClickable())))
             expected = destination(receiver, front, m_opener);
+        QAbstractButton* exit = qobject_cast<shell::Screen*>(window)->exitButton();
+        if ((key == Qt::Key_Backspace || (key == Qt::Key_Escape && !lesson)) && exit && exit->isVisible())
+            expected = destination(exit, front, m_opener);
         QTest::keyClick(receiver, key);
         return QStringLiteral("key %1 to %2 on %3")
             .arg(QKeySequence(key).toString(), receiver->objectName(), front);

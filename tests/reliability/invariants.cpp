@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <numeric>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -440,6 +441,45 @@ const PolygonName& polygon(int sides)
     return kPolygons[sides - 3];
 }
 
+// The interior angle as a solution states it, up to its unit: a whole number, or a whole number
+// and a proper fraction in lowest terms followed by the angle rounded to a tenth, as in
+// "128 4/7° (about 128.6°)". Either way exactly (n - 2) x 180 / n.
+std::string checkInteriorAngle(int sides, std::string_view text, std::string_view unit)
+{
+    const std::string wrong =
+        "interior angle " + quoted(text) + " is not exactly that of " + std::to_string(sides) + " sides";
+    const std::size_t end = text.find(unit);
+    if (end == std::string_view::npos)
+        return wrong;
+    const std::string_view exact = text.substr(0, end);
+    std::string_view rounded = text.substr(end + unit.size());
+    const std::size_t blank = exact.find(' ');
+    const std::size_t slash = exact.find('/');
+    const std::optional<long long> whole = readWhole(exact.substr(0, blank));
+    std::optional<long long> numerator = 0, denominator = 1;
+    if (blank != std::string_view::npos) {
+        if (slash == std::string_view::npos || slash < blank)
+            return wrong;
+        numerator = readWhole(exact.substr(blank + 1, slash - blank - 1));
+        denominator = readWhole(exact.substr(slash + 1));
+        if (!numerator || !denominator || *numerator <= 0 || *numerator >= *denominator ||
+            std::gcd(*numerator, *denominator) != 1)
+            return wrong;
+    }
+    const long long sum = (sides - 2) * 180LL;
+    if (!whole || (*whole * *denominator + *numerator) * sides != sum * *denominator)
+        return wrong;
+    if (*numerator == 0)
+        return rounded.empty() ? std::string() : wrong;
+    const std::string tail = std::string(unit) + ")";
+    if (!consume(rounded, " (about ") || !rounded.ends_with(tail))
+        return wrong;
+    const std::optional<Exact> tenths = readFixed(rounded.substr(0, rounded.size() - tail.size()), 1);
+    if (!tenths || tenths->units != roundHalfUp(sum, sides, 1).units)
+        return "interior angle " + quoted(text) + " is not rounded to a tenth";
+    return {};
+}
+
 } // namespace
 
 // --- Estimation -------------------------------------------------------------------------------
@@ -783,17 +823,13 @@ std::string checkTrianglesSolution(int sides, const std::string& text, const std
     // From six sides on, the triangles from one vertex are not all isosceles.
     if ((text.find("isosceles") != std::string::npos) != (sides == 4 || sides == 5))
         return "solution " + quoted(text) + " calls the triangles isosceles wrongly";
-    // The angle, rounded to whole degrees: n x angle lies within n / 2 of (n - 2) x 180.
     std::string_view rest = explanation;
     const std::string start = "As " + std::to_string(sides - 2) + " times 180\u00B0 equals " +
                               std::to_string(sides) + " times the interior angle, the interior angle is ";
-    if (!consume(rest, start) || !rest.ends_with("\u00B0."))
+    if (!consume(rest, start) || !rest.ends_with("."))
         return "explanation " + quoted(explanation) + " does not reason from " + std::to_string(sides) +
                " sides";
-    const std::optional<long long> angle = readWhole(rest.substr(0, rest.size() - kDegree.size() - 1));
-    if (!angle || 2 * std::abs(*angle * sides - (sides - 2) * 180LL) > sides)
-        return "explanation " + quoted(explanation) + " gives a wrong interior angle";
-    return {};
+    return checkInteriorAngle(sides, rest.substr(0, rest.size() - 1), kDegree);
 }
 
 std::string checkCentreAngleSolution(int sides, const std::string& text)
@@ -807,16 +843,11 @@ std::string checkCentreAngleSolution(int sides, const std::string& text)
     if (!consume(rest, start))
         return "solution " + quoted(text) + " does not take the " + std::string(p.fraction) +
                " of 360 degrees";
-    if ((sides - 2) * 180 % sides != 0)
-        return rest == "." ? std::string() : "solution " + quoted(text) + " names an angle that is not whole";
     const std::string middle =
         ", therefore angle a, the interior angle of the " + std::string(p.name) + ", is ";
-    if (!consume(rest, middle) || !rest.ends_with(" degrees."))
+    if (!consume(rest, middle) || !rest.ends_with("."))
         return "solution " + quoted(text) + " does not conclude for the " + std::string(p.name);
-    const std::optional<long long> angle = readWhole(rest.substr(0, rest.size() - 9));
-    if (!angle || *angle * sides != (sides - 2) * 180LL)
-        return "solution " + quoted(text) + " gives a wrong interior angle";
-    return {};
+    return checkInteriorAngle(sides, rest.substr(0, rest.size() - 1), " degrees");
 }
 
 std::string checkPolygonFigure(const shell::Figure& figure, int sides, FigureCounts others)

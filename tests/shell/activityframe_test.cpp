@@ -3,14 +3,19 @@
 #include "shell/activityscreen.h"
 #include "shell/topicmenu.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QKeySequence>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
 using shell::ActivityScreen;
 
-// An activity with two modes that counts what the frame asks of it.
+// An activity with two modes that counts what the frame asks of it; its answer is a label
+// hidden until the solution is shown.
 class CountingActivity : public ActivityScreen {
     Q_OBJECT
 public:
@@ -22,11 +27,17 @@ public:
         Option2 =
             addModeOption(QStringLiteral("Option2"), QStringLiteral("Second"), {10140, 4795, 1650, 435});
         Option1->setChecked(true);
+        answer = shell::makeLabel(this, QStringLiteral("Label4"), {225, 4215, 3000, 600}, {},
+                                  QStringLiteral("42"));
+        answer->setVisible(false);
     }
 
     shell::OptionButton* Option1;
     shell::OptionButton* Option2;
+    shell::Label* answer;
+    shell::OptionButton* option(int index) const { return index == 0 ? Option1 : Option2; }
     int questions = 0;
+    int solutions = 0;
     int mode = 0;
     bool solved = false;
     bool readyAtFirstQuestion = false;
@@ -43,11 +54,20 @@ protected:
     void nextQuestion() override
     {
         ++questions;
-        solved = false;
+        hideSolution();
     }
-    void showSolution() override { solved = true; }
+    void showSolution() override
+    {
+        ++solutions;
+        solved = true;
+        answer->setVisible(true);
+    }
     bool solutionShown() const override { return solved; }
-    void hideSolution() override { solved = false; }
+    void hideSolution() override
+    {
+        solved = false;
+        answer->setVisible(false);
+    }
     void modeChosen(int option) override { mode = option; }
 };
 
@@ -159,6 +179,82 @@ TEST_F(ActivityFrame, PresenterKeysStepThroughTheLesson)
         press(&activity, key);
         EXPECT_TRUE(screens.isLoaded(QStringLiteral("compoundunits")));
         EXPECT_TRUE(activity.isVisible());
+    }
+}
+
+TEST_F(ActivityFrame, AModeChosenAnyWayIsSetWithOneNewQuestion)
+{
+    const auto toggle = QAccessibleActionInterface::toggleAction();
+    const auto action = [](shell::OptionButton* option) {
+        return QAccessible::queryAccessibleInterface(option)->actionInterface();
+    };
+    const std::pair<const char*, std::function<void(CountingActivity&, int option)>> means[] = {
+        {"a click", [](CountingActivity& a, int option) { click(a.option(option)); }},
+        {"its action", [&](CountingActivity& a, int option) { action(a.option(option))->doAction(toggle); }},
+        {"its digit key",
+         [](CountingActivity& a, int option) { QTest::keyClick(&a, Qt::Key(Qt::Key_1 + option)); }},
+    };
+    for (const auto& [how, choose] : means) {
+        SCOPED_TRACE(how);
+        auto& activity = openFromMenu();
+        activate(activity);
+        // Another mode, then the mode already chosen, which makes a new question all the same.
+        for (int option : {1, 1, 0}) {
+            const int before = activity.questions;
+            choose(activity, option);
+            // A key clicks its option once the pressed look has shown.
+            EXPECT_TRUE(QTest::qWaitFor([&] { return activity.questions > before; }));
+            EXPECT_EQ(activity.mode, option);
+            EXPECT_EQ(activity.questions, before + 1);
+            EXPECT_TRUE(activity.option(option)->isChecked());
+        }
+        EXPECT_EQ(action(activity.Option2)->keyBindingsForAction(toggle), QStringList{QStringLiteral("2")});
+        click(activity.cmdexit);
+        settle();
+    }
+}
+
+TEST_F(ActivityFrame, BackspaceLeavesWhereverTheFocusIs)
+{
+    for (bool onAnOption : {false, true}) {
+        SCOPED_TRACE(onAnOption ? "on an option" : "on the window");
+        auto& activity = openFromMenu();
+        activate(activity);
+        if (onAnOption)
+            QTest::keyClick(&activity, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget() == activity.Option1, onAnOption);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        settle();
+        EXPECT_FALSE(screens.isLoaded(QStringLiteral("compoundunits")));
+        EXPECT_EQ(shownScreens(), QStringList{QStringLiteral("menu3")});
+    }
+}
+
+TEST_F(ActivityFrame, AnAnswerIsReadOnlyOnceShownAndThenAnnounced)
+{
+    testing_support::AccessibilityEvents events;
+    auto& activity = openFromMenu();
+    QAccessibleInterface* answer = QAccessible::queryAccessibleInterface(activity.answer);
+    const auto solve = [&] {
+        const int before = activity.solutions;
+        QAccessible::queryAccessibleInterface(activity.cmdsoln)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        // The button shows itself pressed before it clicks.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return activity.solutions > before; }));
+    };
+    for (int question = 1; question <= 2; ++question) {
+        SCOPED_TRACE(question);
+        EXPECT_EQ(answer->text(QAccessible::Name), QString()) << "hidden, it says nothing";
+        events.clear();
+        solve();
+        EXPECT_EQ(answer->text(QAccessible::Name), "42");
+        EXPECT_EQ(events.of(QAccessible::Alert), QList<QObject*>{activity.answer});
+        events.clear();
+        solve();
+        EXPECT_TRUE(events.of(QAccessible::Alert).isEmpty())
+            << "an answer already shown is not announced again";
+        click(activity.cmdgo);
     }
 }
 

@@ -1,16 +1,21 @@
 #include "screentest.h"
 
+#include "shell/guide.h"
 #include "shell/linksscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/producttexts.h"
 #include "shell/titlescreen.h"
 #include "shell/toolkit/errors.h"
+#include "shell/toolkit/links.h"
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/platform.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 namespace {
@@ -166,13 +171,28 @@ TEST_F(TitleAndMainMenu, HighlightFollowsTheMouse)
     EXPECT_TRUE(menu.Label4->isOpaque()) << "the web address keeps its black background";
 }
 
-TEST_F(TitleAndMainMenu, WebAddressOpensInTheBrowser)
+TEST_F(TitleAndMainMenu, AddressLabelOpensTheTeachersGuideBesideTheProgram)
 {
+    if (!shell::webAddress().isLocalFile())
+        GTEST_SKIP() << "built with a web address of its own";
     auto& menu = openMainMenu();
+    EXPECT_EQ(menu.Label4->caption(), "Teacher's guide");
+    EXPECT_EQ(menu.Label4->leftTwips(), 4440) << "at its designed place";
     click(menu.Label4);
     ASSERT_EQ(urls.opened.size(), 1);
-    EXPECT_EQ(urls.opened[0], QUrl(shell::product::webAddress));
+    EXPECT_EQ(urls.opened[0],
+              QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/guide.html")));
+    EXPECT_TRUE(QFileInfo(urls.opened[0].toLocalFile()).isFile());
     EXPECT_TRUE(menu.isVisible());
+}
+
+TEST(AddressCaption, AWebAddressWithoutItsSchemeAndFinalSlash)
+{
+    EXPECT_EQ(shell::addressCaption(QUrl(QStringLiteral("https://maths.example.org/chalkface/"))),
+              "maths.example.org/chalkface");
+    EXPECT_EQ(shell::addressCaption(QUrl(QStringLiteral("http://example.org"))), "example.org");
+    EXPECT_EQ(shell::addressCaption(QUrl::fromLocalFile(QStringLiteral("/usr/share/chalkface/guide.html"))),
+              "Teacher's guide");
 }
 
 TEST_F(TitleAndMainMenu, LinksOpenInTheBrowserAndExitReturnsToTheMainMenu)
@@ -186,14 +206,70 @@ TEST_F(TitleAndMainMenu, LinksOpenInTheBrowserAndExitReturnsToTheMainMenu)
 
     click(links.Label3[0]);
     click(links.Label4[3]);
-    ASSERT_EQ(urls.opened.size(), 2);
+    click(links.Label5);
+    ASSERT_EQ(urls.opened.size(), 3);
     EXPECT_EQ(urls.opened[0], QUrl(QLatin1String(shell::LinksScreen::kLinks[0].address)));
     EXPECT_EQ(urls.opened[1], QUrl(QLatin1String(shell::LinksScreen::kLinks[3].address)));
+    EXPECT_EQ(urls.opened[2], shell::guideAddress());
+    EXPECT_EQ(links.Label5->caption(), "Teacher's guide");
 
     click(links.Command1);
     settle();
     EXPECT_EQ(shownScreens(), QStringList{MainMenu::kName});
     EXPECT_EQ(screens.loadCount(MainMenu::kName), 1) << "the same main menu, not a new one";
+}
+
+TEST_F(TitleAndMainMenu, ALinkThatCannotOpenShowsItsAddressOnTheScreen)
+{
+    // Without the catcher the offscreen platform itself is asked, and it opens nothing.
+    ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    auto& menu = openMainMenu();
+    click(menu.Label2[5]);
+    auto& links = screenAs<shell::LinksScreen>(shell::LinksScreen::kName);
+    for (int link : {1, 0}) {
+        click(links.Label3[link]);
+        const auto notices = links.findChildren<shell::AddressNotice*>();
+        ASSERT_EQ(notices.size(), 1) << "a newer message replaces the one before";
+        EXPECT_TRUE(notices[0]->isVisible());
+        EXPECT_EQ(notices[0]->Label2->caption(), QLatin1String(shell::LinksScreen::kLinks[link].address));
+        EXPECT_TRUE(links.rect().contains(notices[0]->geometry()));
+    }
+    screenshot(links, QStringLiteral("links-failed.png"));
+
+    click(links.findChild<shell::AddressNotice*>()->Label3);
+    settle();
+    EXPECT_EQ(links.findChild<shell::AddressNotice*>(), nullptr) << "a click closes the message";
+    EXPECT_TRUE(links.isVisible());
+    EXPECT_TRUE(fatalMessages.isEmpty());
+    click(links.Command1);
+    settle();
+    EXPECT_EQ(shownScreens(), QStringList{MainMenu::kName});
+}
+
+TEST(AddressLabel, WidensAboutItsCentreForALongAddressAsFarAsTheFootLeavesRoom)
+{
+    QWidget screen;
+    const QUrl address(QStringLiteral("https://maths.example.org/"));
+    struct Case {
+        const char* caption;
+        double width; // twips
+    };
+    const Case cases[] = {
+        {"Teacher's guide", 3315},
+        {"maths.example-school.org.uk/chalkface", 0},
+        {"mathematics-department.example-grammar-school.org.uk/chalkface/teachers", 4995},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        const shell::Label* label =
+            shell::makeAddressLabel(&screen, QStringLiteral("Label4"), QString::fromUtf8(c.caption), address);
+        EXPECT_DOUBLE_EQ(label->leftTwips() + label->widthTwips() / 2, 4440 + 3315 / 2.0);
+        if (c.width > 0)
+            EXPECT_DOUBLE_EQ(label->widthTwips(), c.width);
+        else
+            EXPECT_GT(label->width(), label->fontMetrics().horizontalAdvance(label->caption()));
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "screentest.h"
 
 #include "shell/activityscreen.h"
+#include "shell/core/topictable.h"
 #include "shell/linksscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/shellscreens.h"
@@ -9,13 +10,16 @@
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/platform.h"
 #include "shell/topicmenu.h"
-#include "shell/core/topictable.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QPixmap>
 #include <QTest>
+
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace testing_support {
 
@@ -34,18 +38,63 @@ QStringList everyScreenName()
     return names;
 }
 
+namespace {
+
+std::vector<std::pair<QAccessible::Event, QObject*>> g_accessibilityEvents;
+
+void recordAccessibilityEvent(QAccessibleEvent* event)
+{
+    g_accessibilityEvents.emplace_back(event->type(), event->object());
+}
+
+void setAccessibilityActive(bool active)
+{
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(active);
+}
+
+} // namespace
+
+AccessibilityEvents::AccessibilityEvents()
+{
+    g_accessibilityEvents.clear();
+    QAccessible::installUpdateHandler(&recordAccessibilityEvent);
+    setAccessibilityActive(true);
+}
+
+AccessibilityEvents::~AccessibilityEvents()
+{
+    setAccessibilityActive(false);
+    QAccessible::installUpdateHandler(nullptr);
+    g_accessibilityEvents.clear();
+}
+
+QList<QObject*> AccessibilityEvents::of(QAccessible::Event type) const
+{
+    QList<QObject*> objects;
+    for (const auto& [eventType, object] : g_accessibilityEvents) {
+        if (eventType == type)
+            objects << object;
+    }
+    return objects;
+}
+
+void AccessibilityEvents::clear()
+{
+    g_accessibilityEvents.clear();
+}
+
 ScreenTest::ScreenTest()
 {
     shell::setFatalHandler([this](const QString& message) { fatalMessages << message; });
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &urls, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &urls, "open");
+    for (const QString& scheme : UrlCatcher::kSchemes)
+        QDesktopServices::setUrlHandler(scheme, &urls, "open");
     shell::defineShellScreens(screens);
 }
 
 ScreenTest::~ScreenTest()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    for (const QString& scheme : UrlCatcher::kSchemes)
+        QDesktopServices::unsetUrlHandler(scheme);
     shell::resetFatalHandler();
     shell::setPictureFolders({});
     shell::setDisplaySizeOverride(std::nullopt);
@@ -107,6 +156,14 @@ void ScreenTest::moveOver(QWidget* widget, QPoint at)
 {
     ASSERT_NE(widget, nullptr);
     QTest::mouseMove(widget, at);
+}
+
+void ScreenTest::activate(QWidget& window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.isActiveWindow()) << window.objectName().toStdString();
 }
 
 QStringList ScreenTest::shownScreens() const

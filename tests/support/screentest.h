@@ -1,12 +1,14 @@
 // What screen tests share: a fresh set of screens per test, fatal errors and web addresses
 // caught instead of ending the program or starting a browser, the real mouse events of QTest,
-// and screenshots saved when CHALKFACE_SCREENSHOTS names a folder.
+// the events assistive technology would hear, and screenshots saved when CHALKFACE_SCREENSHOTS
+// names a folder.
 #pragma once
 
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/screen.h"
 #include "shell/toolkit/screens.h"
 
+#include <QAccessible>
 #include <QStringList>
 #include <QUrl>
 
@@ -29,13 +31,29 @@ namespace testing_support {
 // each topic menu followed by the screens of its topics.
 QStringList everyScreenName();
 
-// Receives the web addresses the program asks the platform to open.
+// Receives the addresses the program asks the platform to open: web pages and files.
 class UrlCatcher : public QObject {
     Q_OBJECT
 public:
+    static inline const QStringList kSchemes{QStringLiteral("https"), QStringLiteral("http"),
+                                             QStringLiteral("file")};
     QList<QUrl> opened;
 public slots:
     void open(const QUrl& url) { opened << url; }
+};
+
+// Switches Qt's accessibility on, as a screen reader on the desktop's accessibility bus does, and
+// records the events the program sends while it lives.
+class AccessibilityEvents {
+public:
+    AccessibilityEvents();
+    ~AccessibilityEvents();
+    AccessibilityEvents(const AccessibilityEvents&) = delete;
+    AccessibilityEvents& operator=(const AccessibilityEvents&) = delete;
+
+    // The objects that got an event of this type, in the order of the events.
+    QList<QObject*> of(QAccessible::Event type) const;
+    void clear();
 };
 
 class ScreenTest : public ::testing::Test {
@@ -81,6 +99,9 @@ protected:
     // Moves the mouse over the widget, or over a point of it.
     static void moveOver(QWidget* widget);
     static void moveOver(QWidget* widget, QPoint at);
+
+    // Makes the window the active one, as the window manager does when it opens.
+    static void activate(QWidget& window);
 
     // The screens that are shown, by name.
     QStringList shownScreens() const;

@@ -1,9 +1,12 @@
 #include "shell/toolkit/controls.h"
 
 #include "shell/toolkit/errors.h"
+#include "shell/toolkit/pictures.h"
+#include "shell/toolkit/stackedfractions.h"
 
 #include <QFontMetrics>
 #include <QHash>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -35,10 +38,16 @@ void setPaletteColour(QWidget* widget, QPalette::ColorRole role, Rgb colour)
 
 } // namespace
 
-QFont makeFont(const FontSpec& fontSpec)
+// A width in pixels for borders and offsets designed one pixel wide, never thinner than a pixel.
+int scaledPixels(int designPixels, double scale)
+{
+    return std::max(1, static_cast<int>(std::lround(designPixels * scale)));
+}
+
+QFont makeFont(const FontSpec& fontSpec, double scale)
 {
     QFont font(QString::fromLatin1(fontSpec.family));
-    font.setPixelSize(static_cast<int>(std::lround(fontSpec.points * 96.0 / 72.0)));
+    font.setPixelSize(static_cast<int>(std::lround(fontSpec.points * 96.0 / 72.0 * scale)));
     font.setBold(fontSpec.bold);
     font.setUnderline(fontSpec.underline);
     return font;
@@ -128,8 +137,31 @@ void TwipGeometry::setTwipGeometry(double left, double top, double width, double
 
 void TwipGeometry::applyGeometry()
 {
-    m_widget->setGeometry(toPixels(m_left), toPixels(m_top), std::max(0, toPixels(m_width)),
-                          std::max(0, toPixels(m_height)));
+    const double s = scale();
+    if (s == 1) {
+        m_widget->setGeometry(toPixels(m_left, s), toPixels(m_top, s), std::max(0, toPixels(m_width, s)),
+                              std::max(0, toPixels(m_height, s)));
+        return;
+    }
+    // Scaled, edges are rounded to pixels where they stand on the screen, not within their
+    // container, so that a control ending where its frame or the screen ends does so on the
+    // display too.
+    double originLeft = 0;
+    double originTop = 0;
+    for (const QWidget* w = m_widget->parentWidget(); w; w = w->parentWidget()) {
+        const auto* container = dynamic_cast<const TwipGeometry*>(w);
+        if (!container)
+            break;
+        originLeft += container->m_left;
+        originTop += container->m_top;
+    }
+    const auto edge = [s](double origin, double twips) {
+        return toPixels(origin + twips, s) - toPixels(origin, s);
+    };
+    const int left = edge(originLeft, m_left);
+    const int top = edge(originTop, m_top);
+    m_widget->setGeometry(left, top, std::max(0, edge(originLeft, m_left + m_width) - left),
+                          std::max(0, edge(originTop, m_top + m_height) - top));
 }
 
 // --- Label --------------------------------------------------------------------------------
@@ -182,7 +214,7 @@ void Label::setAlign(Align align)
 void Label::setFontSpec(const FontSpec& fontSpec)
 {
     m_fontSpec = fontSpec;
-    const QFont font = makeFont(fontSpec);
+    const QFont font = makeFont(fontSpec, scale());
     setFont(font);
     // Text starts where the design metrics put it, not higher.
     const TextMetrics design = designMetrics(font);
@@ -197,6 +229,12 @@ void Label::setFontPoints(double points)
     setFontSpec(resized);
 }
 
+void Label::applyScale()
+{
+    setFontSpec(m_fontSpec);
+    applyGeometry();
+}
+
 void Label::setAutoSize(bool autoSize)
 {
     m_autoSize = autoSize;
@@ -207,6 +245,23 @@ void Label::setWrap(bool wrap)
 {
     m_wrap = wrap;
     fitToText();
+}
+
+void Label::setStackedFractions(bool stacked)
+{
+    m_stackedFractions = stacked;
+    fitToText();
+    update();
+}
+
+bool Label::drawsStackedFractions() const
+{
+    return m_stackedFractions && hasFraction(text());
+}
+
+StackedFractionText Label::stackedText() const
+{
+    return StackedFractionText(text(), font(), contentsRect().width(), wordWrap());
 }
 
 void Label::fitToText()
@@ -222,13 +277,26 @@ void Label::fitToText()
     const auto heightFor = [&](int qtHeight) {
         return lineHeight + std::max(0, qtHeight - metrics.height());
     };
+    const double s = scale();
+    if (drawsStackedFractions()) {
+        const QSizeF size = stackedText().size();
+        const int height = heightFor(static_cast<int>(std::ceil(size.height())));
+        if (m_wrap)
+            setHeightTwips(toTwips(height, s));
+        else
+            setTwipGeometry(leftTwips(), topTwips(), toTwips(static_cast<int>(std::ceil(size.width())), s),
+                            toTwips(height, s));
+        return;
+    }
     if (m_wrap) {
-        const QRect bounds = metrics.boundingRect(QRect(0, 0, std::max(1, toPixels(widthTwips())), 1 << 20),
-                                                  Qt::TextWordWrap | alignment(), text());
-        setHeightTwips(toTwips(heightFor(bounds.height())));
+        const QRect bounds =
+            metrics.boundingRect(QRect(0, 0, std::max(1, toPixels(widthTwips(), s)), 1 << 20),
+                                 Qt::TextWordWrap | alignment(), text());
+        setHeightTwips(toTwips(heightFor(bounds.height()), s));
     } else {
         const QSize size = metrics.size(0, text());
-        setTwipGeometry(leftTwips(), topTwips(), toTwips(size.width()), toTwips(heightFor(size.height())));
+        setTwipGeometry(leftTwips(), topTwips(), toTwips(size.width(), s),
+                        toTwips(heightFor(size.height()), s));
     }
 }
 
@@ -241,6 +309,7 @@ Label* Label::copyHidden(const QString& name) const
     copy->setAlign(m_align);
     copy->m_autoSize = m_autoSize;
     copy->setWrap(m_wrap);
+    copy->m_stackedFractions = m_stackedFractions;
     copy->setFontSpec(m_fontSpec);
     copy->setEnabled(isEnabled());
     copy->setTwipGeometry(leftTwips(), topTwips(), widthTwips(), heightTwips());
@@ -261,13 +330,81 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     m_pressed = false;
     event->accept();
     if (click)
-        fire(onClick);
+        press();
 }
 
 void Label::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     fire(onMouseMove);
+}
+
+void Label::setOnClick(Handler handler, ClickKind kind)
+{
+    m_onClick = std::move(handler);
+    m_clickKind = kind;
+    if (kind == ClickKind::Link)
+        setCursor(Qt::PointingHandCursor);
+    updateFocusPolicy();
+}
+
+void Label::press()
+{
+    fire(m_onClick);
+}
+
+void Label::setTabStop(bool tabStop)
+{
+    m_tabStop = tabStop;
+    updateFocusPolicy();
+}
+
+void Label::updateFocusPolicy()
+{
+    setFocusPolicy(isClickable() && m_tabStop ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    if (!isClickable()) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            press();
+        event->accept();
+        break;
+    default:
+        // The arrow keys go on to the screen, which moves the focus.
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    // The focus mark: the label's background, whether or not the mouse has highlighted it, and
+    // an outline in its text colour, which shows on labels that are always opaque.
+    const bool focusMark = hasFocus();
+    if (focusMark)
+        QPainter(this).fillRect(rect(), palette().color(QPalette::Window));
+    if (drawsStackedFractions()) {
+        QPainter painter(this);
+        stackedText().draw(painter, contentsRect().topLeft(), palette().color(QPalette::WindowText), alignment());
+    } else {
+        QLabel::paintEvent(event);
+    }
+    if (focusMark) {
+        // Three pixels wide, to be seen on a projector across the room.
+        constexpr double penPixels = 3;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), penPixels));
+        const double inset = penPixels / 2;
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    }
 }
 
 Label* makeLabel(QWidget* container, const QString& name, const TwipRect& place, const LabelStyle& style,
@@ -284,6 +421,12 @@ Label* makeLabel(QWidget* container, const QString& name, const TwipRect& place,
     }
     label->setCaption(caption);
     return label;
+}
+
+void setFocusOrder(const QList<QWidget*>& controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
 // --- LabelArray ---------------------------------------------------------------------------
@@ -324,13 +467,27 @@ Label* LabelArray::operator[](int index) const
     return it == m_elements.end() ? nullptr : it->second;
 }
 
+QList<QWidget*> LabelArray::elements() const
+{
+    QList<QWidget*> elements;
+    for (const auto& [index, label] : m_elements)
+        elements << label;
+    return elements;
+}
+
+void LabelArray::setOnClick(IndexHandler handler, ClickKind kind)
+{
+    m_onClick = std::move(handler);
+    m_clickKind = kind;
+    for (const auto& [index, label] : m_elements)
+        connect(index, label);
+}
+
 void LabelArray::connect(int index, Label* label)
 {
     m_elements[index] = label;
-    label->onClick = [this, index] {
-        if (onClick)
-            onClick(index);
-    };
+    if (m_onClick)
+        label->setOnClick([this, index] { m_onClick(index); }, m_clickKind);
     label->onMouseMove = [this, index] {
         if (onMouseMove)
             onMouseMove(index);
@@ -368,8 +525,15 @@ void Frame::setForeColor(Rgb colour)
 
 void Frame::setFontSpec(const FontSpec& fontSpec)
 {
-    setFont(makeFont(fontSpec));
+    m_fontSpec = fontSpec;
+    setFont(makeFont(fontSpec, scale()));
     update();
+}
+
+void Frame::applyScale()
+{
+    setFontSpec(m_fontSpec);
+    applyGeometry();
 }
 
 void Frame::setBorder(bool border)
@@ -384,18 +548,26 @@ void Frame::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), toQColor(m_backColor));
     if (!m_border)
         return;
-    // An etched outline whose top runs through the middle of the caption.
+    // An etched outline whose top runs through the middle of the caption: a grey line and a white
+    // one beside it, each a design pixel wide.
+    const double s = scale();
+    const int line = scaledPixels(1, s);
     const QFontMetrics metrics(font());
     const int top = metrics.height() / 2;
-    const QRect outline(0, top, width() - 2, height() - top - 2);
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawRect(outline);
-    painter.setPen(Qt::white);
-    painter.drawRect(outline.translated(1, 1));
+    const QRect outline(0, top, width() - 2 * line, height() - top - 2 * line);
+    const auto edge = [&](const QRect& r, const QColor& colour) {
+        painter.fillRect(r.x(), r.y(), r.width(), line, colour);
+        painter.fillRect(r.x(), r.y(), line, r.height(), colour);
+        painter.fillRect(r.x(), r.bottom() + 1 - line, r.width(), line, colour);
+        painter.fillRect(r.right() + 1 - line, r.y(), line, r.height(), colour);
+    };
+    edge(outline.adjusted(0, 0, line, line), QColor(128, 128, 128));
+    edge(outline.adjusted(line, line, 2 * line, 2 * line), Qt::white);
     if (m_caption.isEmpty())
         return;
-    const int captionLeft = 7;
-    const QRect captionRect(captionLeft, 0, metrics.horizontalAdvance(m_caption) + 4, metrics.height());
+    const int captionLeft = scaledPixels(7, s);
+    const QRect captionRect(captionLeft, 0, metrics.horizontalAdvance(m_caption) + scaledPixels(4, s),
+                            metrics.height());
     painter.fillRect(captionRect, toQColor(m_backColor));
     painter.setPen(toQColor(m_foreColor));
     painter.drawText(captionRect, Qt::AlignCenter, m_caption);
@@ -443,7 +615,14 @@ void OptionButton::setBackColor(Rgb colour)
 
 void OptionButton::setFontSpec(const FontSpec& fontSpec)
 {
-    setFont(makeFont(fontSpec));
+    m_fontSpec = fontSpec;
+    setFont(makeFont(fontSpec, scale()));
+}
+
+void OptionButton::applyScale()
+{
+    setFontSpec(m_fontSpec);
+    applyGeometry();
 }
 
 void OptionButton::paintEvent(QPaintEvent*)
@@ -458,8 +637,16 @@ void OptionButton::paintEvent(QPaintEvent*)
     QRect text = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
     text.setTop(0);
     text.setBottom(height() - 1);
+    QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
 
-    option.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    // The style's circle and the gap after it are in design pixels: scaled, still centred.
+    if (const double s = scale(); s != 1) {
+        const auto scaled = [s](int designPixels) { return static_cast<int>(std::lround(designPixels * s)); };
+        const QSize size(scaled(indicator.width()), scaled(indicator.height()));
+        indicator = QRect(QPoint(scaled(indicator.left()), (height() - size.height()) / 2), size);
+        text.setLeft(scaled(text.left()));
+    }
+    option.rect = indicator;
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
 
     painter.setPen(palette().color(QPalette::WindowText));
@@ -488,7 +675,7 @@ CommandButton::CommandButton(QWidget* container, const QString& name, const QStr
 
 void CommandButton::setPicture(const QPixmap& picture)
 {
-    m_picture = picture;
+    m_picture = pictureForScale(picture, scale());
     update();
 }
 
@@ -499,7 +686,15 @@ void CommandButton::setBackColor(Rgb colour)
 
 void CommandButton::setFontSpec(const FontSpec& fontSpec)
 {
-    setFont(makeFont(fontSpec));
+    m_fontSpec = fontSpec;
+    setFont(makeFont(fontSpec, scale()));
+}
+
+void CommandButton::applyScale()
+{
+    setFontSpec(m_fontSpec);
+    setPicture(m_picture);
+    applyGeometry();
 }
 
 void CommandButton::setTabStop(bool tabStop)
@@ -513,16 +708,18 @@ void CommandButton::paintEvent(QPaintEvent* event)
         QPushButton::paintEvent(event);
         return;
     }
-    // The picture is the whole face; a pressed button sinks by a pixel and darkens.
+    // The picture is the whole face; a pressed button sinks by a design pixel and darkens.
     QPainter painter(this);
     const bool down = isDown();
-    const QSize size = m_picture.deviceIndependentSize().toSize();
+    const double s = scale();
+    const QPixmap face = scaledPicture(m_picture, s, devicePixelRatioF());
+    const QSize size = face.deviceIndependentSize().toSize();
     QPoint origin((width() - size.width()) / 2, (height() - size.height()) / 2);
     if (down)
-        origin += QPoint(1, 1);
+        origin += QPoint(scaledPixels(1, s), scaledPixels(1, s));
     if (!isEnabled())
         painter.setOpacity(0.5);
-    painter.drawPixmap(origin, m_picture);
+    painter.drawPixmap(origin, face);
     if (down)
         painter.fillRect(rect(), QColor(0, 0, 0, 60));
 }
@@ -540,12 +737,19 @@ PictureBox::PictureBox(QWidget* container, const QString& name, Fit fit)
 
 void PictureBox::setPicture(const QPixmap& picture)
 {
-    m_picture = picture;
+    m_picture = pictureForScale(picture, scale());
     if (m_fit == Fit::SizeToPicture && !picture.isNull()) {
+        // The picture's own size is in design pixels.
         const QSize size = picture.deviceIndependentSize().toSize();
-        setTwipGeometry(leftTwips(), topTwips(), toTwips(size.width()), toTwips(size.height()));
+        setTwipGeometry(leftTwips(), topTwips(), toTwips(size.width(), 1), toTwips(size.height(), 1));
     }
     update();
+}
+
+void PictureBox::applyScale()
+{
+    setPicture(m_picture);
+    applyGeometry();
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
@@ -557,7 +761,7 @@ void PictureBox::paintEvent(QPaintEvent*)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), m_picture);
     } else {
-        painter.drawPixmap(0, 0, m_picture);
+        painter.drawPixmap(0, 0, scaledPicture(m_picture, scale(), devicePixelRatioF()));
     }
 }
 
@@ -603,9 +807,10 @@ void LineControl::setWidthPixels(int width)
 void LineControl::place()
 {
     // The widget covers the line's bounding box plus room for the pen's width and round caps.
-    const QPointF a = toPixelPoint(m_from);
-    const QPointF b = toPixelPoint(m_to);
-    const int margin = m_width / 2 + 2;
+    const double s = scaleOf(this);
+    const QPointF a = toPixelPoint(m_from, s);
+    const QPointF b = toPixelPoint(m_to, s);
+    const int margin = static_cast<int>(std::ceil(toPixelWidth(m_width, s) / 2)) + 2;
     const QRect box = QRectF(a, b).normalized().toAlignedRect().adjusted(-margin, -margin, margin, margin);
     setGeometry(box);
     update();
@@ -615,9 +820,10 @@ void LineControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(toQColor(m_colour), m_width, Qt::SolidLine, Qt::RoundCap));
+    const double s = scaleOf(this);
+    painter.setPen(QPen(toQColor(m_colour), toPixelWidth(m_width, s), Qt::SolidLine, Qt::RoundCap));
     const QPointF offset = pos();
-    painter.drawLine(toPixelPoint(m_from) - offset, toPixelPoint(m_to) - offset);
+    painter.drawLine(toPixelPoint(m_from, s) - offset, toPixelPoint(m_to, s) - offset);
 }
 
 // --- Timer --------------------------------------------------------------------------------

@@ -1,7 +1,7 @@
 // The controls the screens are built from: labels and label arrays, frames, option buttons,
 // command and picture buttons, pictures, line controls and timers. Each keeps its position and
-// size in twips, relative to its container, and reports its events through handlers that run
-// guarded (see errors.h).
+// size in twips, relative to its container, shows them, its font and its picture at its screen's
+// scale (units.h), and reports its events through handlers that run guarded (see errors.h).
 #pragma once
 
 #include "shell/toolkit/units.h"
@@ -18,6 +18,8 @@
 
 namespace shell {
 
+class StackedFractionText;
+
 using Handler = std::function<void()>;
 using IndexHandler = std::function<void(int index)>;
 
@@ -25,8 +27,18 @@ using IndexHandler = std::function<void(int index)>;
 // itself while it runs.
 void fire(const Handler& handler);
 
-// Position and size in twips for a control widget; the widget's pixel geometry follows.
-class TwipGeometry {
+// A control that lays itself out again when its screen's scale changes (Screen::applyScale).
+class Scalable {
+public:
+    virtual void applyScale() = 0;
+
+protected:
+    ~Scalable() = default;
+};
+
+// Position and size in twips for a control widget; the widget's pixel geometry follows at the
+// widget's scale.
+class TwipGeometry : public Scalable {
 public:
     double leftTwips() const { return m_left; }
     double topTwips() const { return m_top; }
@@ -40,10 +52,13 @@ public:
     void setTwipGeometry(double left, double top, double width, double height);
     void setTwipGeometry(const TwipRect& r) { setTwipGeometry(r.left, r.top, r.width, r.height); }
 
+    void applyScale() override { applyGeometry(); }
+
 protected:
     explicit TwipGeometry(QWidget* widget);
     virtual ~TwipGeometry() = default;
     void applyGeometry();
+    double scale() const { return scaleOf(m_widget); }
 
 private:
     QWidget* m_widget;
@@ -52,6 +67,10 @@ private:
     double m_width = 0;
     double m_height = 0;
 };
+
+// What a clickable label is to assistive technology: a button, or a link to a web address (which
+// also shows the pointing hand).
+enum class ClickKind { Button, Link };
 
 // A text label: transparent or opaque background, aligned text at the top, wrapping within its
 // width unless it sizes itself to its text. Sizing to the text keeps the left edge where it is.
@@ -71,26 +90,52 @@ public:
     void setFontPoints(double points);
     void setAutoSize(bool autoSize);
     void setWrap(bool wrap);
+    // Draws the caption's fractions stacked (see stackedfractions.h); the caption keeps its
+    // slashes, so it reads the same to a test or a screen reader.
+    void setStackedFractions(bool stacked);
 
     // A hidden copy with every property of this label, for label arrays.
     Label* copyHidden(const QString& name) const;
 
-    Handler onClick;
+    void applyScale() override;
+
+    // Makes the label act on a click. A clickable label is an entry for the keyboard and for
+    // assistive technology as well: it takes the focus from Tab, Shift+Tab and the arrow keys
+    // (never from the mouse, so the highlighting by mouse position stays as it is), shows it
+    // with its opaque background and an outline in its text colour, takes Enter and Space as
+    // a click, and offers a press action that does what a click does.
+    void setOnClick(Handler handler, ClickKind kind = ClickKind::Button);
+    bool isClickable() const { return static_cast<bool>(m_onClick); }
+    ClickKind clickKind() const { return m_clickKind; }
+    // What a click does.
+    void press();
+    // A clickable label out of the Tab order keeps its click and press action but takes no focus.
+    void setTabStop(bool tabStop);
+
     Handler onMouseMove;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void fitToText();
+    bool drawsStackedFractions() const;
+    StackedFractionText stackedText() const;
+    void updateFocusPolicy();
 
     Align m_align = Align::Left;
     FontSpec m_fontSpec;
     bool m_autoSize = false;
     bool m_wrap = true;
+    bool m_stackedFractions = false;
     bool m_pressed = false;
+    Handler m_onClick;
+    ClickKind m_clickKind = ClickKind::Button;
+    bool m_tabStop = true;
 };
 
 // How a label is designed: font, text colour, alignment, and whether it sizes itself to its text
@@ -106,6 +151,9 @@ struct LabelStyle {
 Label* makeLabel(QWidget* container, const QString& name, const TwipRect& place, const LabelStyle& style,
                  const QString& caption = {});
 
+// Makes Tab, Shift+Tab and the clickable labels' arrow keys go through the controls in this order.
+void setFocusOrder(const QList<QWidget*>& controls);
+
 // Labels addressed by a whole-number index; click and mouse-move handlers receive the index.
 // Either every element is designed (add), or element 0 is designed and the others are loaded at
 // run time as hidden copies of it (load).
@@ -119,6 +167,8 @@ public:
     Label* load(int index);
     Label* operator[](int index) const;
     int count() const { return static_cast<int>(m_elements.size()); }
+    // The elements in index order.
+    QList<QWidget*> elements() const;
     template <class F>
     void forEach(F&& f) const
     {
@@ -126,7 +176,8 @@ public:
             f(index, label);
     }
 
-    IndexHandler onClick;
+    // Makes every element, those loaded later too, clickable (Label::setOnClick).
+    void setOnClick(IndexHandler handler, ClickKind kind = ClickKind::Button);
     IndexHandler onMouseMove;
 
 private:
@@ -136,6 +187,8 @@ private:
     QWidget* m_container;
     QString m_name;
     std::map<int, Label*> m_elements;
+    IndexHandler m_onClick;
+    ClickKind m_clickKind = ClickKind::Button;
 };
 
 // A frame: a container with a background colour and, when it has a border, an etched outline
@@ -153,12 +206,15 @@ public:
     void setFontSpec(const FontSpec& fontSpec);
     void setBorder(bool border);
 
+    void applyScale() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QString m_caption;
+    FontSpec m_fontSpec;
     Rgb m_backColor = colour::titleGrey;
     Rgb m_foreColor = colour::black;
     bool m_border = true;
@@ -179,12 +235,19 @@ public:
     void setBackColor(Rgb colour);
     void setFontSpec(const FontSpec& fontSpec);
 
+    void applyScale() override;
+
+    // Runs however the button is chosen: a click, its shortcut key, or the action assistive
+    // technology offers (which clicks it), even when it is chosen already.
     Handler onClick;
 
 protected:
     // The whole control takes the click, not only the circle and the caption's letters.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    FontSpec m_fontSpec;
 };
 
 // A command button with a text caption, or with a picture as its whole face.
@@ -202,6 +265,8 @@ public:
     // Buttons out of the Tab order take no keyboard focus, so keys go to the window.
     void setTabStop(bool tabStop);
 
+    void applyScale() override;
+
     Handler onClick;
 
 protected:
@@ -209,6 +274,7 @@ protected:
 
 private:
     QPixmap m_picture;
+    FontSpec m_fontSpec;
 };
 
 // A picture control. SizeToPicture shows the picture at its own size and takes that size;
@@ -222,6 +288,8 @@ public:
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return m_picture; }
 
+    void applyScale() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -231,8 +299,8 @@ private:
     QPixmap m_picture;
 };
 
-// A straight line between two points of its container, in a colour and a width in pixels.
-class LineControl : public QWidget {
+// A straight line between two points of its container, in a colour and a width in design pixels.
+class LineControl : public QWidget, public Scalable {
     Q_OBJECT
 public:
     LineControl(QWidget* container, const QString& name, PointTwips from, PointTwips to, Rgb colour,
@@ -243,6 +311,8 @@ public:
     void setEnds(PointTwips from, PointTwips to);
     void setColour(Rgb colour);
     void setWidthPixels(int width);
+
+    void applyScale() override { place(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

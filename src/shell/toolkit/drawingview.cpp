@@ -1,6 +1,7 @@
 #include "shell/toolkit/drawingview.h"
 
 #include "shell/toolkit/drawingpainter.h"
+#include "shell/toolkit/units.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -38,7 +39,8 @@ void DrawingView::paintEvent(QPaintEvent*)
     if (m_drawing.marks.empty())
         return;
     QPainter painter(this);
-    paintDrawing(painter, m_drawing, TwipsMapping{});
+    // Twips as the screen shows them, at its scale.
+    paintDrawing(painter, m_drawing, TwipsMapping{{}, {}, scaleOf(this) / kTwipsPerPixel});
 }
 
 } // namespace shell

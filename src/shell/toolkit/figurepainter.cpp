@@ -7,13 +7,14 @@
 
 namespace shell {
 
-void paintFigure(QPainter& painter, const Figure& figure)
+void paintFigure(QPainter& painter, const Figure& figure, double scale)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Segment& segment : figure) {
-        painter.setPen(QPen(toQColor(segment.colour), segment.widthPixels, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(toPixelPoint(segment.from), toPixelPoint(segment.to));
+        painter.setPen(QPen(toQColor(segment.colour), toPixelWidth(segment.widthPixels, scale), Qt::SolidLine,
+                            Qt::RoundCap));
+        painter.drawLine(toPixelPoint(segment.from, scale), toPixelPoint(segment.to, scale));
     }
     painter.restore();
 }

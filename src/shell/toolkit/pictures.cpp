@@ -1,6 +1,7 @@
 #include "shell/toolkit/pictures.h"
 
 #include "shell/toolkit/errors.h"
+#include "shell/toolkit/units.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -11,6 +12,9 @@
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
+
+#include <map>
+#include <tuple>
 
 #ifndef CHALKFACE_DATADIR
 #define CHALKFACE_DATADIR "/usr/local/share/chalkface"
@@ -49,10 +53,13 @@ QString describe(const QString& name, const QString& problem, const QStringList&
 
 // Screens load the same few pictures each time they are created, and decoding is most of the
 // time a screen takes to appear. The same bytes decode to the same picture, so a file is decoded
-// again only when its contents have changed.
+// again only when its contents have changed. Each file's picture is handed out as one pixmap,
+// which tells it apart when it is asked for at another scale (pictureForScale).
 struct DecodedPicture {
     QByteArray data;
     QImage image;
+    QPixmap pixmap;    // made when first handed out
+    QString plainPath; // the plain picture this file is, or is the copy of
 };
 
 QHash<QString, DecodedPicture>& decodedPictures()
@@ -105,7 +112,7 @@ QImage decode(const QString& path, QString& problem)
     if (image.isNull())
         problem = QStringLiteral("the picture cannot be decoded (%1)").arg(reader.errorString());
     else
-        decodedPictures().insert(path, {data, image});
+        decodedPictures().insert(path, {data, image, {}, {}});
     return image;
 }
 
@@ -129,15 +136,54 @@ QImage doubleDensityCopy(const QFileInfo& plain, QSize plainSize)
     return image;
 }
 
+// Whether the double-density copy is shown in place of the plain picture.
+bool wantsCopy(qreal devicePixelRatio, double scale)
+{
+    return devicePixelRatio > 1 || devicePixelRatio * scale > 1.4;
+}
+
+qreal displayRatio()
+{
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+// The one pixmap of a decoded file.
+QPixmap handOut(const QString& path, const QString& plainPath, qreal devicePixelRatio)
+{
+    DecodedPicture& decoded = decodedPictures()[path];
+    if (decoded.pixmap.isNull()) {
+        decoded.pixmap = QPixmap::fromImage(decoded.image);
+        decoded.pixmap.setDevicePixelRatio(devicePixelRatio);
+        decoded.plainPath = plainPath;
+    }
+    return decoded.pixmap;
+}
+
+// The plain picture of `plainSize` pixels, decoded from `plain`, or its copy.
+QPixmap pictureFor(const QFileInfo& plain, QSize plainSize, qreal devicePixelRatio, double scale)
+{
+    if (wantsCopy(devicePixelRatio, scale) && !doubleDensityCopy(plain, plainSize).isNull())
+        return handOut(doubleDensityPath(plain), plain.filePath(), 2);
+    return handOut(plain.filePath(), plain.filePath(), 1);
+}
+
 } // namespace
 
 QStringList pictureFolders()
 {
     if (!folderOverride().isEmpty())
         return folderOverride();
+    QStringList folders = installedFolders();
+    folders.prepend(QDir::currentPath());
+    folders.removeDuplicates();
+    return folders;
+}
+
+QStringList installedFolders()
+{
     const QString programFolder = QCoreApplication::applicationDirPath();
     QStringList folders{
-        QDir::currentPath(), programFolder,
+        programFolder,
         QDir::cleanPath(programFolder + QLatin1Char('/') + QStringLiteral(CHALKFACE_DATADIR_FROM_PROGRAM)),
         QDir::cleanPath(QStringLiteral(CHALKFACE_DATADIR))};
     folders.removeDuplicates();
@@ -151,10 +197,10 @@ void setPictureFolders(const QStringList& folders)
 
 QPixmap loadPicture(const QString& name)
 {
-    return loadPicture(name, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+    return loadPicture(name, displayRatio(), stageScale());
 }
 
-QPixmap loadPicture(const QString& name, qreal devicePixelRatio)
+QPixmap loadPicture(const QString& name, qreal devicePixelRatio, double scale)
 {
     if (name.isEmpty())
         return {};
@@ -174,16 +220,48 @@ QPixmap loadPicture(const QString& name, qreal devicePixelRatio)
         const QImage image = decode(info.filePath(), problem);
         if (image.isNull())
             break;
-        if (devicePixelRatio > 1) {
-            if (const QImage dense = doubleDensityCopy(info, image.size()); !dense.isNull()) {
-                QPixmap picture = QPixmap::fromImage(dense);
-                picture.setDevicePixelRatio(2);
-                return picture;
-            }
-        }
-        return QPixmap::fromImage(image);
+        return pictureFor(info, image.size(), devicePixelRatio, scale);
     }
     throw FatalError(describe(name, problem, folders));
+}
+
+QPixmap pictureForScale(const QPixmap& picture, double scale)
+{
+    const qreal ratio = displayRatio();
+    if (picture.isNull() || (picture.devicePixelRatio() > 1) == wantsCopy(ratio, scale))
+        return picture;
+    QString plainPath;
+    for (const DecodedPicture& decoded : std::as_const(decodedPictures())) {
+        if (!decoded.pixmap.isNull() && decoded.pixmap.cacheKey() == picture.cacheKey())
+            plainPath = decoded.plainPath;
+    }
+    if (plainPath.isEmpty())
+        return picture;
+    QString problem;
+    const QImage plain = decode(plainPath, problem);
+    if (plain.isNull())
+        return picture;
+    return pictureFor(QFileInfo(plainPath), plain.size(), ratio, scale);
+}
+
+QPixmap scaledPicture(const QPixmap& picture, double scale, qreal devicePixelRatio)
+{
+    if (scale == 1 || picture.isNull())
+        return picture;
+    const QSize shown = (picture.deviceIndependentSize() * scale).toSize();
+    const QSize pixels = (QSizeF(shown) * devicePixelRatio).toSize();
+    static std::map<std::tuple<qint64, int, int>, QPixmap> kept;
+    const auto key = std::make_tuple(picture.cacheKey(), pixels.width(), pixels.height());
+    if (const auto found = kept.find(key); found != kept.end())
+        return found->second;
+    // A handful of pictures per screen at one scale at a time.
+    constexpr std::size_t kKept = 32;
+    if (kept.size() >= kKept)
+        kept.clear();
+    QPixmap scaled = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(devicePixelRatio);
+    kept.emplace(key, scaled);
+    return scaled;
 }
 
 } // namespace shell

@@ -3,14 +3,12 @@
 #include "shell/core/drawing.h"
 
 #include <QCursor>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QUrl>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -53,11 +51,6 @@ void setBusyPointer(bool busy)
         QGuiApplication::restoreOverrideCursor();
 }
 
-void openWebAddress(const QString& address)
-{
-    QDesktopServices::openUrl(QUrl(address));
-}
-
 QString registerFonts()
 {
     const QString tahoma = QStringLiteral("Tahoma");
@@ -85,6 +78,12 @@ void keepFreedMemory()
     mallopt(M_MMAP_THRESHOLD, kMapAbove);
     mallopt(M_TRIM_THRESHOLD, kReturnAbove);
 #endif
+}
+
+void cacheLargeGlyphs()
+{
+    if (qEnvironmentVariableIsEmpty("QT_MAX_CACHED_GLYPH_SIZE"))
+        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "320");
 }
 
 void loadFontConfiguration()

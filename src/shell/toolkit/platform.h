@@ -1,5 +1,5 @@
-// What the screens need from the platform: the display's size, the busy pointer, the browser,
-// and the fonts the screens are designed in.
+// What the screens need from the platform: the display's size, the busy pointer and the fonts
+// the screens are designed in. Addresses open in the browser through links.h.
 #pragma once
 
 #include <QSize>
@@ -19,9 +19,6 @@ void setDisplaySizeOverride(std::optional<QSize> pixels);
 
 void setBusyPointer(bool busy);
 
-// Asks the platform to open a web address in the user's default browser.
-void openWebAddress(const QString& address);
-
 // Makes "Tahoma" available: the system's own if it has one, else the compatible files of the
 // Wine fonts package, else a plain sans font in its place. Returns the family the screens get.
 QString registerFonts();
@@ -31,6 +28,12 @@ QString registerFonts();
 // makes new ones; memory fresh from the system costs a page fault every 4 KB, which made a
 // change several times slower. Call it first thing at start-up.
 void keepFreedMemory();
+
+// Lets Qt keep the glyphs of text up to 320 pixels (the em size; 60 points at a scale of 4) in
+// its glyph cache. Beyond 64 pixels Qt would fill each glyph's outline anew on every paint, which
+// in full screen, where the large activity texts are 100 pixels and more, took most of a screen
+// change. Call it before anything draws text; a limit set in the environment is kept.
+void cacheLargeGlyphs();
 
 // Loads fontconfig's configuration for the fonts before Qt would. Fontconfig's own first load
 // also reads the description of every configuration file the system offers but does not use

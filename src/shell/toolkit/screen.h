@@ -1,12 +1,17 @@
-// A screen: one top-level window with its controls, its load step and a drawing surface.
-// Screens are created, shown and unloaded by name through Screens (screens.h).
+// A screen: one top-level window with its controls, its load step and a drawing surface; in
+// full screen, a stage-sized part of the stage window instead (stage.h). Screens are created,
+// shown and unloaded by name through Screens (screens.h).
 #pragma once
 
 #include "shell/core/drawing.h"
 #include "shell/toolkit/units.h"
 
+#include <QAbstractButton>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
+
+class QMenu;
 
 namespace shell {
 
@@ -33,8 +38,24 @@ public:
     // The fixed client area, in twips.
     void setClientSize(double widthTwips, double heightTwips);
 
+    // Whether the screen goes on the stage in full screen, as every screen but the title screen
+    // does. Set it before the controls are made.
+    bool takesFullScreen() const { return m_takesFullScreen; }
+    void setTakesFullScreen(bool takes) { m_takesFullScreen = takes; }
+    // Display pixels per design pixel: the stage scale for a screen that takes full screen, else 1.
+    double scale() const;
+    // Lays the screen and every control out again at the screen's scale, after it changed.
+    void applyScale();
+
+    // Whether the lesson is hidden behind black; the stage's bars turn black with it.
+    virtual bool isBlanked() const { return false; }
+
+    // The right-click menu at a point of the desktop: the screen's own actions, then "Full screen"
+    // or "Leave full screen" on every screen that takes full screen.
+    void openMenu(const QPoint& globalPos);
+
     // The window's outer rectangle in twips: Left and Top place its outer top-left corner on the
-    // display.
+    // display (where the window goes when it is not on the stage).
     double windowLeft() const { return m_left; }
     double windowTop() const { return m_top; }
     double windowWidth() const { return m_width; }
@@ -59,20 +80,33 @@ public:
         return qobject_cast<T*>(control(name, cs));
     }
 
+    // The button that leaves the screen, which Escape and Backspace press too. (The arrow keys
+    // move the focus on every screen, as Tab and Shift+Tab do.)
+    void setExitButton(QAbstractButton* button) { m_exitButton = button; }
+    QAbstractButton* exitButton() const { return m_exitButton; }
+
 protected:
     // The mouse moved over the bare background (not over a control).
     virtual void backgroundMouseMove() {}
 
+    // The screen's own entries of its right-click menu (lesson tools, say); none by default.
+    virtual void addMenuActions(QMenu&) {}
+
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     Screens& m_screens;
+    QPointer<QAbstractButton> m_exitButton;
     Rgb m_backColor = colour::titleGrey;
     QPixmap m_backgroundPicture;
     Figure m_drawing;
     int m_drawWidth = 1;
+    bool m_takesFullScreen = true;
+    double m_clientWidth = 0;
+    double m_clientHeight = 0;
     double m_left = 0;
     double m_top = 0;
     double m_width = 0;

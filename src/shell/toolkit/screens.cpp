@@ -1,15 +1,20 @@
 #include "shell/toolkit/screens.h"
 
 #include "shell/toolkit/screen.h"
+#include "shell/toolkit/stage.h"
 
 #include <QCoreApplication>
 
-#include <memory>
-
 namespace shell {
+
+Screens::Screens()
+    : m_stage(std::make_unique<Stage>(*this))
+{
+}
 
 Screens::~Screens()
 {
+    // The screens first: those on the stage are children of its window.
     for (Screen* screen : std::as_const(m_loaded))
         delete screen;
     for (const QPointer<Screen>& screen : m_unloading)
@@ -53,10 +58,24 @@ Screen& Screens::get(const QString& name)
 Screen& Screens::show(const QString& name)
 {
     Screen& screen = get(name);
+    if (m_stage->isOn() && screen.takesFullScreen()) {
+        m_stage->present(screen);
+        return screen;
+    }
     screen.show();
     screen.raise();
     screen.activateWindow();
     return screen;
+}
+
+void Screens::setFullScreen(bool on, Screen* from)
+{
+    m_stage->setOn(on, from);
+}
+
+bool Screens::isFullScreen() const
+{
+    return m_stage->isOn();
 }
 
 void Screens::unload(const QString& name)
@@ -72,6 +91,7 @@ void Screens::unload(Screen& screen)
         return;
     m_loaded.remove(name);
     screen.hide();
+    m_stage->screenHidden();
     // Deleted once control returns to the event loop: the screen may be unloading itself from
     // one of its own handlers.
     m_unloading.erase(std::remove_if(m_unloading.begin(), m_unloading.end(),
