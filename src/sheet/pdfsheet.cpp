@@ -38,8 +38,8 @@ const QColor kPanel(238, 238, 238);
 const QColor kFooterInk(110, 110, 110);
 
 // Light lines and texts on the screens' blue would vanish on white paper: yellow and white print
-// black, black construction lines grey, and the blue itself is the paper. Fills keep their
-// colour (a white counter stays white, outlined), and so does orange.
+// black, black construction lines grey (a black text stays black), and the blue itself is the
+// paper. Fills keep their colour (a white counter stays white, outlined), and so does orange.
 shell::Rgb onPaper(shell::Rgb colour, shell::ColourUse use)
 {
     if (colour == shell::colour::screenBlue || colour == shell::colour::panelBlue)
@@ -48,7 +48,7 @@ shell::Rgb onPaper(shell::Rgb colour, shell::ColourUse use)
         return colour;
     if (colour == shell::colour::yellow || colour == shell::colour::white)
         return shell::colour::black;
-    if (colour == shell::colour::black)
+    if (colour == shell::colour::black && use == shell::ColourUse::Ink)
         return {120, 120, 120};
     return colour;
 }
@@ -310,6 +310,40 @@ private:
     Layout& m_page;
 };
 
+// Short questions in two columns, down the left one and then the right on each page, each
+// question's line followed by a line to write its answer on.
+void drawQuestionColumns(Layout& page, const std::vector<shell::Exercise>& items)
+{
+    constexpr std::size_t kColumns = 2;
+    constexpr double kRow = 12;       // mm from one question to the next
+    constexpr double kLineAfter = 4;  // mm between a question and its writing line
+    constexpr double kColumnGap = 8;  // mm between a writing line and the next column
+    const double columnWidth = (kRight - kLeft) / static_cast<double>(kColumns);
+    const QFont font = page.font(14);
+    std::size_t next = 0;
+    while (next < items.size()) {
+        const auto room = static_cast<std::size_t>(std::max(0.0, (kBottom - page.y) / kRow));
+        if (room == 0) {
+            page.newPage();
+            continue;
+        }
+        const std::size_t count = std::min(items.size() - next, room * kColumns);
+        const std::size_t rows = (count + kColumns - 1) / kColumns;
+        for (std::size_t i = 0; i < count; ++i) {
+            const double left = kLeft + static_cast<double>(i / rows) * columnWidth;
+            const double top = page.y + static_cast<double>(i % rows) * kRow;
+            const QString text = qs(items[next + i].question.front().text);
+            const double x = left + kNumberWidth;
+            drawNumber(page, static_cast<int>(next + i) + 1, left, top);
+            page.write(x, top, columnWidth - kNumberWidth, text, font);
+            writingLine(page, top + page.ascent(font), {}, x + page.textWidth(text, font) + kLineAfter,
+                        left + columnWidth - kColumnGap);
+        }
+        next += count;
+        page.y += static_cast<double>(rows) * kRow + kGap;
+    }
+}
+
 void drawQuestions(Layout& page, const std::vector<shell::Exercise>& items, const std::string& sheetInstruction)
 {
     const shell::FontMeasure measure(page.family());
@@ -495,7 +529,10 @@ QByteArray pdfWorksheet(const shell::Activity& activity, int mode, const std::ve
         Layout page(writer, settings.fontFamily, title);
         drawHeading(page, title);
         drawIntro(page, intro);
-        drawQuestions(page, items, intro.instruction);
+        if (activity.shortQuestions)
+            drawQuestionColumns(page, items);
+        else
+            drawQuestions(page, items, intro.instruction);
 
         page.setFooter(title + QStringLiteral(" \u00b7 answers"));
         page.newPage();

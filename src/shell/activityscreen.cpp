@@ -27,8 +27,9 @@ CommandButton* panelButton(Frame* panel, const char* name, const char* accessibl
 // can always bring the lesson back.
 class BlankCover : public QWidget {
 public:
-    explicit BlankCover(QWidget* window)
+    BlankCover(QWidget* window, Handler uncover)
         : QWidget(window)
+        , m_uncover(std::move(uncover))
     {
         setObjectName(QStringLiteral("blank"));
         setAutoFillBackground(true);
@@ -43,8 +44,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         event->accept();
-        hide();
+        fire(m_uncover);
     }
+
+private:
+    Handler m_uncover;
 };
 
 } // namespace
@@ -68,7 +72,10 @@ ActivityScreen::ActivityScreen(Screens& screens, const QString& name, const QStr
     };
     setExitButton(cmdexit);
 
-    m_blank = new BlankCover(this);
+    m_blank = new BlankCover(this, [this] {
+        if (isBlanked())
+            toggleBlank();
+    });
     qApp->installEventFilter(this);
 }
 
@@ -159,13 +166,15 @@ void ActivityScreen::resizeEvent(QResizeEvent* event)
 
 void ActivityScreen::toggleBlank()
 {
-    if (isBlanked()) {
-        m_blank->hide();
-    } else {
+    const bool blanked = !isBlanked();
+    if (blanked) {
         m_blank->setGeometry(rect());
         m_blank->raise();
         m_blank->show();
+    } else {
+        m_blank->hide();
     }
+    runGuarded([this, blanked] { blankChanged(blanked); });
 }
 
 namespace {
@@ -220,23 +229,26 @@ bool ActivityScreen::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+void ActivityScreen::forwardKey()
+{
+    CommandButton* button = solutionShown() ? cmdgo : cmdsoln;
+    if (button->isVisible() && button->isEnabled())
+        button->click();
+}
+
 void ActivityScreen::handleKey(int key)
 {
-    const auto press = [](CommandButton* button) {
-        if (button->isVisible() && button->isEnabled())
-            button->click();
-    };
     switch (lessonKey(key)) {
     case LessonKey::Blank:
         toggleBlank();
         break;
     case LessonKey::Forward:
         if (!isBlanked())
-            press(solutionShown() ? cmdgo : cmdsoln);
+            runGuarded([this] { forwardKey(); });
         break;
     case LessonKey::Back:
         if (!isBlanked())
-            runGuarded([this] { hideSolution(); });
+            runGuarded([this] { backKey(); });
         break;
     case LessonKey::Swallowed:
     case LessonKey::None:

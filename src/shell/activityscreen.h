@@ -80,6 +80,15 @@ protected:
     // option: the index of the mode option button chosen, from 0.
     virtual void modeChosen(int option) = 0;
 
+    // What the forward keys (Page Down, Down, Right, Space, Return, Enter) and the back keys
+    // (Page Up, Up, Left) do; neither does anything while the screen is blanked. By default
+    // forward shows the solution, or the next question once the solution shows, and back hides
+    // the solution.
+    virtual void forwardKey();
+    virtual void backKey() { hideSolution(); }
+    // The screen has just been blanked, or uncovered again.
+    virtual void blankChanged(bool blanked) { Q_UNUSED(blanked) }
+
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -71,8 +71,8 @@ std::vector<std::string> everyText(const shell::Exercise& e)
     return texts;
 }
 
-// Activities designed on the standard frame write the common JSON fields, a true minus sign and
-// at most seven working lines and two answer lines.
+// Activities designed on the standard frame write the common JSON fields, a true minus sign, at
+// most two answer lines and, where the working panel shows them, at most seven working lines.
 bool onStandardFrame(const shell::Exercise& e)
 {
     return !e.fields.empty() && e.fields.front().first == "instruction";
@@ -96,8 +96,8 @@ std::string commonProblems(const shell::Exercise& e)
         return "the JSON fields are not instruction, question, answer, solution, data";
     if (shell::Json(e.fields)["data"]["kind"].isNull())
         return "data has no kind";
-    if (e.answer.size() > 2 || e.working.size() > 7)
-        return "more than two answer lines or seven working lines";
+    if (e.answer.size() > 2 || (e.layout.workingShown && e.working.size() > 7))
+        return "more than two answer lines or seven working lines on the panel";
     static const std::regex kHyphenMinus("(^|[ (=×÷])-[0-9]");
     for (const std::string& text : everyText(e)) {
         if (text.empty())

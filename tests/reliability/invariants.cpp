@@ -885,4 +885,95 @@ std::string checkPolygonFigure(const shell::Figure& figure, int sides, FigureCou
     return {};
 }
 
+// --- The activities' number forms ---------------------------------------------------------------
+
+std::optional<long long> readN(std::string_view text)
+{
+    const bool negative = consume(text, "\u2212");
+    std::string digits;
+    for (const std::string& group : split(text, ",")) {
+        // Groups after the first have three digits, and only numbers from 10,000 up have groups.
+        if (!digits.empty() && group.size() != 3)
+            return std::nullopt;
+        digits += group;
+    }
+    const std::optional<long long> value = allDigits(digits) ? readWhole(digits) : std::nullopt;
+    if (!value || (text.find(',') != std::string_view::npos) != (*value >= 10000) ||
+        (negative && *value == 0))
+        return std::nullopt;
+    return negative ? -*value : *value;
+}
+
+std::optional<long long> readPence(std::string_view text)
+{
+    if (text.ends_with('p')) {
+        const std::optional<long long> pence = readWhole(text.substr(0, text.size() - 1));
+        return pence && *pence >= 1 && *pence <= 99 ? pence : std::nullopt;
+    }
+    if (!consume(text, "£"))
+        return std::nullopt;
+    const std::size_t point = text.find('.');
+    const std::optional<long long> pounds = readN(text.substr(0, point));
+    if (!pounds || *pounds < 1)
+        return std::nullopt;
+    if (point == std::string_view::npos)
+        return *pounds * 100;
+    const std::string_view pence = text.substr(point + 1);
+    if (pence.size() != 2 || !allDigits(pence) || pence == "00")
+        return std::nullopt;
+    return *pounds * 100 + (pence[0] - '0') * 10 + (pence[1] - '0');
+}
+
+std::vector<std::string> split(std::string_view text, std::string_view separator)
+{
+    std::vector<std::string> parts;
+    for (std::size_t at = text.find(separator); at != std::string_view::npos; at = text.find(separator)) {
+        parts.emplace_back(text.substr(0, at));
+        text.remove_prefix(at + separator.size());
+    }
+    parts.emplace_back(text);
+    return parts;
+}
+
+std::optional<std::vector<long long>> readNs(std::string_view text, std::string_view separator)
+{
+    std::vector<long long> values;
+    for (const std::string& part : split(text, separator)) {
+        const std::optional<long long> value = readN(part);
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+std::string checkKind(const shell::Activity& activity, int mode, const shell::Exercise& exercise)
+{
+    const shell::Json data = shell::Json(exercise.fields)["data"];
+    const std::string kind = data["kind"].isText() ? data["kind"].text() : std::string();
+    const std::string_view name = activity.modes[static_cast<std::size_t>(mode)].sheetName;
+    if (name != "mixed")
+        return kind == name ? std::string() : "data.kind " + quoted(kind) + " in mode " + std::string(name);
+    for (const shell::Mode& other : activity.modes) {
+        if (other.sheetName != "mixed" && other.sheetName == kind)
+            return {};
+    }
+    return "Mixed drew the kind " + quoted(kind);
+}
+
+std::string checkFactorPairs(const std::vector<shell::Line>& working, long long n)
+{
+    std::vector<std::vector<long long>> listed;
+    for (const shell::Line& line : working) {
+        for (const shell::Cell& cell : line.cells)
+            listed.push_back(readNs(cell.text, " \u00d7 ").value_or(std::vector<long long>()));
+    }
+    std::vector<std::vector<long long>> pairs;
+    for (long long f = 1; f * f <= n; ++f) {
+        if (n % f == 0)
+            pairs.push_back({f, n / f});
+    }
+    return listed == pairs ? std::string() : "the cells are not the factor pairs of " + std::to_string(n);
+}
+
 } // namespace reliability

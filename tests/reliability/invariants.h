@@ -4,11 +4,14 @@
 // or an empty text when everything holds.
 #pragma once
 
+#include "shell/core/activity.h"
 #include "shell/core/drawing.h"
 
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace reliability {
 
@@ -52,5 +55,27 @@ struct FigureCounts {
     int green = 0;
 };
 std::string checkPolygonFigure(const shell::Figure& figure, int sides, FigureCounts others);
+
+// The activities' whole numbers: digits, "−" (U+2212) before a negative, commas between groups of
+// three from 10,000 up ("7", "−61", "9999", "12,500"); nullopt for any other text.
+std::optional<long long> readN(std::string_view text);
+
+// The parts of a text between the separators: "1, 2, 3" at ", " is "1", "2", "3".
+std::vector<std::string> split(std::string_view text, std::string_view separator);
+
+// The whole numbers (N) between the separators, or nullopt when a part is not one.
+std::optional<std::vector<long long>> readNs(std::string_view text, std::string_view separator);
+
+// Empty when the question's data.kind is its mode's sheet name, or in a Mixed mode one of the
+// other modes' names; else what is wrong.
+std::string checkKind(const shell::Activity& activity, int mode, const shell::Exercise& exercise);
+
+// Empty when the working's cells are the factor pairs "f × n/f" of n with f ≤ n/f, f increasing,
+// each once; else what is wrong.
+std::string checkFactorPairs(const std::vector<shell::Line>& working, long long n);
+
+// The pence a money text stands for: "65p", "£10", "£1.49", "£12,500"; nothing for any other
+// form ("£0.65", "£4.5", "£1.00", "100p", "£1.49p").
+std::optional<long long> readPence(std::string_view text);
 
 } // namespace reliability

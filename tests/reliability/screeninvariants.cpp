@@ -7,6 +7,7 @@
 #include "mappings/mappingsscreen.h"
 #include "shell/linksscreen.h"
 #include "shell/mainmenu.h"
+#include "shell/standardscreen.h"
 #include "shell/titlescreen.h"
 #include "shell/toolkit/screens.h"
 #include "shell/topicscreen.h"
@@ -201,6 +202,29 @@ std::string checkPolygonsScreen(const angles::AnglesScreen& s)
     return {};
 }
 
+// A screen laid out from its questions: the instruction and every question line show; the
+// Answer frame, with every answer line, and the working panel show together once solved.
+std::string checkStandardScreen(const shell::StandardActivityScreen& s)
+{
+    const shell::Exercise& e = s.exercise();
+    if (auto problem = questionShown(s.instruction, "the instruction"); !problem.empty())
+        return problem;
+    const bool solved = shows(s.Frame1);
+    for (std::size_t k = 0; k < s.question.size(); ++k) {
+        if (shows(s.question[k]) != (k < e.question.size()))
+            return "a question line shows when it should not, or not when it should";
+    }
+    for (std::size_t i = 0; i < e.answer.size(); ++i) {
+        if (solved && !shows(s.answer[i]))
+            return "an answer line is hidden";
+    }
+    for (std::size_t i = 0; i < s.working.size(); ++i) {
+        if (shows(s.working[i]) != (solved && e.layout.workingShown && i < e.working.size()))
+            return "a working line shows when it should not, or not when it should";
+    }
+    return {};
+}
+
 std::string checkTopicScreen(const shell::TopicScreen& s)
 {
     for (const auto& problem :
@@ -247,6 +271,8 @@ std::string checkActivity(const shell::Screen& screen)
     if (const auto* s = qobject_cast<const angles::AnglesScreen*>(&screen))
         return s->topic() == angles::AnglesTopic::Polygons ? checkPolygonsScreen(*s)
                                                            : checkParallelScreen(*s);
+    if (const auto* s = qobject_cast<const shell::StandardActivityScreen*>(&screen))
+        return checkStandardScreen(*s);
     if (const auto* s = qobject_cast<const shell::TopicScreen*>(&screen))
         return checkTopicScreen(*s);
     return "an activity screen of an unknown kind";

@@ -476,6 +476,24 @@ TEST(SheetProgram, PdfOpensAndKeepsTheAnswerKeyOnItsOwnPages)
     }
 }
 
+// An activity of short questions has them in two columns, under its instruction printed once:
+// 1 beside 6, 5 beside 10 for a round of ten.
+TEST(SheetProgram, PdfSetsShortQuestionsInTwoColumns)
+{
+    if (poppler("pdftotext").isEmpty())
+        FAIL() << "poppler-utils is missing: run scripts/setup.sh";
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("round.pdf");
+    const Outcome made = sheet({"beat-the-clock", "--seed", "4", "--format", "pdf", "--output", pdf});
+    ASSERT_EQ(made.status, 0) << made.err.toStdString();
+    const QString text =
+        QString::fromUtf8(run(poppler("pdftotext"), {"-layout", "-f", "1", "-l", "1", pdf, "-"}).out);
+    EXPECT_EQ(text.count("Answer each question as fast as you can."), 1) << text.toStdString();
+    for (const char* row : {"^ *1\\. .* 6\\. ", "^ *5\\. .* 10\\. "})
+        EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption))) << row;
+    EXPECT_FALSE(text.contains(QRegularExpression("^ *11\\.", QRegularExpression::MultilineOption)));
+}
+
 } // namespace
 
 int main(int argc, char** argv)

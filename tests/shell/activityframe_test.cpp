@@ -41,6 +41,7 @@ public:
     int mode = 0;
     bool solved = false;
     bool readyAtFirstQuestion = false;
+    bool toldBlanked = false;
 
 protected:
     void startFirstQuestion() override
@@ -69,6 +70,7 @@ protected:
         answer->setVisible(false);
     }
     void modeChosen(int option) override { mode = option; }
+    void blankChanged(bool blanked) override { toldBlanked = blanked; }
 };
 
 class ActivityFrame : public testing_support::ScreenTest {
@@ -265,6 +267,7 @@ TEST_F(ActivityFrame, BlankingHidesTheLessonUntilTheSameKeyOrAClick)
         SCOPED_TRACE(QKeySequence(key).toString().toStdString());
         press(&activity, key);
         ASSERT_TRUE(activity.isBlanked());
+        EXPECT_TRUE(activity.toldBlanked);
         screenshot(activity, QStringLiteral("activity-blanked.png"));
         const int before = activity.questions;
         press(&activity, Qt::Key_PageDown);
@@ -277,6 +280,7 @@ TEST_F(ActivityFrame, BlankingHidesTheLessonUntilTheSameKeyOrAClick)
     press(&activity, Qt::Key_B);
     click(activity.findChild<QWidget*>(QStringLiteral("blank")));
     EXPECT_FALSE(activity.isBlanked()) << "a click brings the lesson back";
+    EXPECT_FALSE(activity.toldBlanked);
 }
 
 } // namespace

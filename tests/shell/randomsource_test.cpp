@@ -38,6 +38,15 @@ TEST(RandomDraws, ScriptedDrawsReplayInOrderAndFailLoudlyWhenExhausted)
     EXPECT_THROW(draws.next(), std::out_of_range);
 }
 
+TEST(RandomDraws, ListDrawsReachTheFirstAndLastEntry)
+{
+    constexpr std::array<int, 3> kList{5, 10, 20};
+    shell::ScriptedDraws draws({0.0f, 0.5f, shell::kLargestDraw});
+    EXPECT_EQ(shell::drawFrom(draws, kList), 5);
+    EXPECT_EQ(shell::drawFrom(draws, kList), 10);
+    EXPECT_EQ(shell::drawFrom(draws, kList), 20);
+}
+
 TEST(RandomDraws, ScriptedDrawsRejectValuesOutsideTheUnitInterval)
 {
     EXPECT_THROW(shell::ScriptedDraws({1.0f}), std::invalid_argument);

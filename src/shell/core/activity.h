@@ -7,6 +7,7 @@
 #include "shell/core/exercise.h"
 #include "shell/core/randomsource.h"
 
+#include <iterator>
 #include <memory>
 #include <span>
 #include <string>
@@ -54,6 +55,18 @@ std::unique_ptr<QuestionMaker> freshQuestions()
     return std::make_unique<Fresh>();
 }
 
+// What a worksheet prints once for an activity whose questions of one mode all share their
+// instruction: instructions[mode], and nothing for a mode past the list's end (Mixed), whose
+// questions each print their own.
+template <const auto& instructions>
+SheetIntro instructionOfMode(int mode)
+{
+    SheetIntro intro;
+    if (mode >= 0 && static_cast<std::size_t>(mode) < std::size(instructions))
+        intro.instruction = instructions[static_cast<std::size_t>(mode)];
+    return intro;
+}
+
 struct Activity {
     std::string_view screen;  // the screen's name: "sigfig"
     std::string_view sheet;   // chalkface-sheet's name for it: "estimation"
@@ -68,6 +81,9 @@ struct Activity {
     std::string_view jsonHelp;
     SheetIntro (*intro)(int mode) = nullptr;
     std::unique_ptr<QuestionMaker> (*questions)() = nullptr;
+    // Each question is one short line under the sheet's instruction, with no figure: a printed
+    // sheet sets them in columns, each with a line to write on.
+    bool shortQuestions = false;
 
     // The number of modes a caller may ask for: at least the one way of asking.
     int modeCount() const { return modes.empty() ? 1 : static_cast<int>(modes.size()); }

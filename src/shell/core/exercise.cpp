@@ -1,5 +1,7 @@
 #include "shell/core/exercise.h"
 
+#include <algorithm>
+
 namespace shell {
 namespace {
 
@@ -14,6 +16,20 @@ Line cellRow(const std::vector<std::string>& cells, int highlighted, double cell
         row.cells.push_back(std::move(cell));
     }
     return row;
+}
+
+std::vector<Line> cellRows(const std::vector<std::string>& cells, int highlighted, std::size_t perRow,
+                           double cellWidth)
+{
+    std::vector<Line> rows;
+    for (std::size_t first = 0; first < cells.size(); first += perRow) {
+        const auto from = cells.begin() + static_cast<std::ptrdiff_t>(first);
+        const auto to = cells.begin() + static_cast<std::ptrdiff_t>(std::min(cells.size(), first + perRow));
+        const int inRow = highlighted - static_cast<int>(first);
+        rows.push_back(
+            cellRow({from, to}, inRow >= 0 && inRow < static_cast<int>(perRow) ? inRow : -1, cellWidth));
+    }
+    return rows;
 }
 
 Json texts(const std::vector<std::string>& lines)
@@ -31,6 +47,16 @@ Line threeCellRow(const std::vector<std::string>& cells, int highlighted)
 Line twoCellRow(const std::vector<std::string>& cells, int highlighted)
 {
     return cellRow(cells, highlighted, 4860);
+}
+
+std::vector<Line> threeCellRows(const std::vector<std::string>& cells, int highlighted)
+{
+    return cellRows(cells, highlighted, 3, 3240);
+}
+
+std::vector<Line> twoCellRows(const std::vector<std::string>& cells, int highlighted)
+{
+    return cellRows(cells, highlighted, 2, 4860);
 }
 
 void setStandardFields(Exercise& exercise, Json data)

@@ -59,6 +59,10 @@ struct Line {
 // texts joined by ", " on worksheets. `highlighted` (an index, or -1) is drawn in orange.
 Line threeCellRow(const std::vector<std::string>& cells, int highlighted = -1);
 Line twoCellRow(const std::vector<std::string>& cells, int highlighted = -1);
+// A list of cells in as many such rows as it needs, filled in order; `highlighted` is an index
+// into the whole list.
+std::vector<Line> threeCellRows(const std::vector<std::string>& cells, int highlighted = -1);
+std::vector<Line> twoCellRows(const std::vector<std::string>& cells, int highlighted = -1);
 
 // Where the working lines stand on the screen: a column of lines at a fixed pitch, white.
 struct Panel {

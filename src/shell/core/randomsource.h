@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 namespace shell {
@@ -29,6 +30,14 @@ int wholeDraw(float r, int n, int k);
 
 // Draws r from the source and returns wholeDraw(r, n, k).
 int drawWhole(RandomSource& draws, int n, int k);
+
+// One entry of a list, each equally likely: list[drawWhole(draws, size, 0)], as the list gives
+// its entries.
+template <class List>
+decltype(auto) drawFrom(RandomSource& draws, const List& list)
+{
+    return list[static_cast<std::size_t>(drawWhole(draws, static_cast<int>(std::size(list)), 0))];
+}
 
 // The program's source: a 64-bit generator whose state absorbs each clock reading.
 class ClockRandom final : public RandomSource {

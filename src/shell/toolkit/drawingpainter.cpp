@@ -94,7 +94,7 @@ public:
             const QRectF used = metrics.boundingRect(area, static_cast<int>(align), caption);
             m_painter.fillRect(used, colour(*text.background, ColourUse::Fill));
         }
-        m_painter.setPen(colour(text.colour));
+        m_painter.setPen(colour(text.colour, ColourUse::Text));
         m_painter.drawText(area, static_cast<int>(align), caption);
         m_painter.restore();
     }

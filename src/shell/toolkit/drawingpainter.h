@@ -24,8 +24,8 @@ struct TwipsMapping {
 
 // Colours as the output shows them: a printed sheet turns the screens' light-on-blue lines,
 // texts and solid shapes into ink on paper, and their blue into the paper's white; the fill of
-// an outlined shape is asked for as a fill.
-enum class ColourUse { Ink, Fill };
+// an outlined shape is asked for as a fill, and the ink of a text as text.
+enum class ColourUse { Ink, Fill, Text };
 using Palette = std::function<Rgb(Rgb, ColourUse)>;
 
 // Draws each mark in order. Fonts are the family given (Tahoma on the screens), sized from their

@@ -1,0 +1,13 @@
+// Hexadecimal Arithmetic as the registry knows it: one-byte numbers between denary and
+// hexadecimal, and hexadecimal addition and subtraction by the column method.
+#pragma once
+
+#include "shell/core/activity.h"
+
+#include <span>
+
+namespace hexadecimal {
+
+std::span<const shell::Activity> activities();
+
+} // namespace hexadecimal

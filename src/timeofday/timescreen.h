@@ -1,0 +1,12 @@
+// The Time screen, `time`: the standard activity screen.
+#pragma once
+
+namespace shell {
+class Screens;
+}
+
+namespace timeofday {
+
+void defineScreens(shell::Screens& screens);
+
+} // namespace timeofday

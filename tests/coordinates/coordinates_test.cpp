@@ -1,0 +1,180 @@
+// Coordinates questions from scripted draws: the worked examples, the rejected draws of the
+// equations, the extreme draws and Mixed; and the grid figure's line, labels and legs.
+#include "coordinates/activity.h"
+#include "coordinates/gridfigure.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace {
+
+enum Mode { Gradient, Equation, Midpoint, Mixed };
+
+float pick(int value, int low, int high)
+{
+    return (static_cast<float>(value - low) + 0.5f) / static_cast<float>(high - low + 1);
+}
+
+std::vector<std::string> texts(const std::vector<shell::Line>& lines)
+{
+    std::vector<std::string> out;
+    for (const shell::Line& line : lines)
+        out.push_back(line.text);
+    return out;
+}
+
+constexpr float L = shell::kLargestDraw;
+
+TEST(CoordinatesQuestions, WorkedAndEdgeCases)
+{
+    struct Case {
+        const char* name;
+        int mode;
+        std::vector<float> draws;
+        std::vector<std::string> question;
+        std::vector<std::string> answer;
+        std::vector<std::string> working;
+        std::string data;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"whole gradient", Gradient, {pick(3, 1, 8), pick(6, -8, 8), pick(1, -9, 6), pick(1, -9, 3)},
+         {"A(1, 1)", "B(4, 7)"}, {"Gradient = 2"},
+         {"Rise = 7 − 1 = 6", "Run = 4 − 1 = 3", "Gradient = rise ÷ run", "= 6 ÷ 3 = 2"},
+         R"({"kind":"gradient","ax":1,"ay":1,"bx":4,"by":7})"},
+        {"fraction gradient", Gradient, {pick(6, 1, 8), pick(-4, -8, 8), pick(-2, -9, 3), pick(3, -5, 9)},
+         {"A(−2, 3)", "B(4, −1)"}, {"Gradient = −2/3"},
+         {"Rise = −1 − 3 = −4", "Run = 4 − (−2) = 6", "Gradient = rise ÷ run", "= −4 ÷ 6 = −2/3"},
+         R"({"kind":"gradient","ax":-2,"ay":3,"bx":4,"by":-1})"},
+        {"smallest draws", Gradient, {0, 0, 0, 0}, {"A(−9, −1)", "B(−8, −9)"}, {"Gradient = −8"},
+         {"Rise = −9 − (−1) = −8", "Run = −8 − (−9) = 1", "Gradient = rise ÷ run", "= −8 ÷ 1 = −8"},
+         R"({"kind":"gradient","ax":-9,"ay":-1,"bx":-8,"by":-9})"},
+        {"largest draws", Gradient, {L, L, L, L}, {"A(1, 1)", "B(9, 9)"}, {"Gradient = 1"},
+         {"Rise = 9 − 1 = 8", "Run = 9 − 1 = 8", "Gradient = rise ÷ run", "= 8 ÷ 8 = 1"},
+         R"({"kind":"gradient","ax":1,"ay":1,"bx":9,"by":9})"},
+        {"slanted line", Equation, {pick(3, 1, 10), pick(-2, -5, 5), pick(1, -8, 8), pick(-3, -9, 9), pick(2, -9, 9)},
+         {"A(−3, 7)", "B(2, −3)"}, {"y = −2x + 1"},
+         {"Rise = −3 − 7 = −10", "Run = 2 − (−3) = 5", "m = −10 ÷ 5 = −2", "It crosses the y-axis at",
+          "(0, 1), so c = 1", "So y = −2x + 1"},
+         R"({"kind":"equation","ax":-3,"ay":7,"bx":2,"by":-3})"},
+        {"y = x after a flat and an off-grid draw", Equation,
+         {pick(10, 1, 10), pick(0, -5, 5), 0.5f, 0.1f, 0.9f, pick(5, -5, 5), 0.5f, 0, L,
+          pick(1, -5, 5), pick(0, -8, 8), 0, L},
+         {"A(−9, −9)", "B(9, 9)"}, {"y = x"},
+         {"Rise = 9 − (−9) = 18", "Run = 9 − (−9) = 18", "m = 18 ÷ 18 = 1", "It crosses the y-axis at",
+          "(0, 0), so c = 0", "So y = x"},
+         R"({"kind":"equation","ax":-9,"ay":-9,"bx":9,"by":9})"},
+        {"y = −x − 3", Equation, {pick(7, 1, 10), pick(-1, -5, 5), pick(-3, -8, 8), pick(-6, -9, 9), pick(4, -9, 9)},
+         {"A(−6, 3)", "B(4, −7)"}, {"y = −x − 3"},
+         {"Rise = −7 − 3 = −10", "Run = 4 − (−6) = 10", "m = −10 ÷ 10 = −1", "It crosses the y-axis at",
+          "(0, −3), so c = −3", "So y = −x − 3"},
+         R"({"kind":"equation","ax":-6,"ay":3,"bx":4,"by":-7})"},
+        {"horizontal line", Equation, {pick(2, 1, 10), pick(-4, -9, 9), pick(-6, -9, 9), pick(5, -9, 9)},
+         {"A(−6, −4)", "B(5, −4)"}, {"y = −4"}, {"At A and B, y = −4", "The line is horizontal", "So y = −4"},
+         R"({"kind":"equation","ax":-6,"ay":-4,"bx":5,"by":-4})"},
+        {"vertical line after k = 0 and too close a pair", Equation,
+         {0, pick(0, -9, 9), pick(1, -9, 9), pick(5, -9, 9), pick(3, -9, 9), pick(5, -9, 9), pick(6, -9, 9),
+          pick(3, -9, 9), pick(-2, -9, 9), pick(7, -9, 9)},
+         {"A(3, −2)", "B(3, 7)"}, {"x = 3"}, {"At A and B, x = 3", "The line is vertical", "So x = 3"},
+         R"({"kind":"equation","ax":3,"ay":-2,"bx":3,"by":7})"},
+        {"midpoint with a half", Midpoint, {pick(5, 1, 12), pick(1, 1, 2), pick(-4, -9, 4), pick(-7, -9, -3)},
+         {"A(−4, −7)", "B(1, 5)"}, {"Midpoint (−1.5, −1)", "Length AB = 13"},
+         {"x: (−4 + 1) ÷ 2 = −1.5", "y: (−7 + 5) ÷ 2 = −1", "Across 5, up 12", "AB² = 5² + 12² = 169",
+          "AB = √169 = 13"},
+         R"({"kind":"midpoint-length","ax":-4,"ay":-7,"bx":1,"by":5})"},
+        {"midpoint going down, in Mixed", Mixed,
+         {pick(2, 0, 2), pick(4, 1, 12), pick(2, 1, 2), pick(-2, -9, 1), pick(4, -3, 9)},
+         {"A(−2, 4)", "B(6, −2)"}, {"Midpoint (2, 1)", "Length AB = 10"},
+         {"x: (−2 + 6) ÷ 2 = 2", "y: (4 − 2) ÷ 2 = 1", "Across 8, down 6", "AB² = 8² + 6² = 100", "AB = √100 = 10"},
+         R"({"kind":"midpoint-length","ax":-2,"ay":4,"bx":6,"by":-2})"},
+    };
+    // clang-format on
+    const shell::Activity& activity = coordinates::activities()[0];
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        shell::ScriptedDraws draws(c.draws);
+        const shell::Exercise e = activity.questions()->make(c.mode, draws);
+        EXPECT_EQ(draws.remaining(), 0u);
+        EXPECT_EQ(texts(e.question), c.question);
+        EXPECT_EQ(e.answer, c.answer);
+        EXPECT_EQ(texts(e.working), c.working);
+        EXPECT_EQ(e.fields.back().second.dump(), c.data);
+    }
+}
+
+// Every text 100 twips a character wide and 400 high.
+class BlockMeasure final : public shell::TextMeasure {
+public:
+    shell::TextSize measure(std::string_view text, const shell::FontStyle&) const override
+    {
+        return {100.0 * static_cast<double>(text.size()), 400};
+    }
+};
+
+// The last text of the drawing that reads so: labels come after the axis numbers.
+const shell::TextMark* textMark(const shell::Drawing& drawing, const std::string& text)
+{
+    const shell::TextMark* found = nullptr;
+    for (const shell::Mark& mark : drawing.marks) {
+        if (const auto* t = std::get_if<shell::TextMark>(&mark); t && t->text == text)
+            found = t;
+    }
+    return found;
+}
+
+int orangeLines(const shell::Drawing& drawing)
+{
+    int count = 0;
+    for (const shell::Mark& mark : drawing.marks) {
+        const auto* line = std::get_if<shell::LineMark>(&mark);
+        count += line && line->colour == shell::colour::orange;
+    }
+    return count;
+}
+
+// A(1, 1) to B(4, 7): the line runs from the grid's bottom edge to its top edge, the labels
+// stand up and to the left of the line, and the solution adds the legs 3 and 6.
+TEST(CoordinatesFigure, LineLabelsAndLegs)
+{
+    const coordinates::GridQuestion q{coordinates::Gradient, 1, 1, 4, 7};
+    const BlockMeasure measure;
+    const shell::Drawing question = coordinates::gridFigure(q, shell::FigureState::Question, measure);
+    const shell::Drawing solution = coordinates::gridFigure(q, shell::FigureState::Solution, measure);
+
+    const shell::LineMark* line = nullptr;
+    for (const shell::Mark& mark : question.marks) {
+        if (const auto* l = std::get_if<shell::LineMark>(&mark); l && l->colour == shell::colour::yellow)
+            line = l;
+    }
+    ASSERT_NE(line, nullptr);
+    // y = 2x − 1 meets y = −10 at x = −4.5 and y = 10 at x = 5.5.
+    EXPECT_NEAR(line->from.x, 3060 - 270 * 4.5, 1e-6);
+    EXPECT_NEAR(line->from.y, 3600 + 2700, 1e-6);
+    EXPECT_NEAR(line->to.x, 3060 + 270 * 5.5, 1e-6);
+    EXPECT_NEAR(line->to.y, 3600 - 2700, 1e-6);
+
+    const shell::TextMark* a = textMark(question, "A");
+    ASSERT_NE(a, nullptr);
+    const double across = 330 * 6 / std::sqrt(45.0);
+    const double up = 330 * 3 / std::sqrt(45.0);
+    EXPECT_NEAR(a->rect.left + 180, 3060 + 270 - across, 1e-9);
+    EXPECT_NEAR(a->rect.top + 180, 3600 - 270 - up, 1e-9);
+
+    EXPECT_EQ(orangeLines(question), 0);
+    EXPECT_EQ(textMark(question, "3"), nullptr);
+    EXPECT_EQ(orangeLines(solution), 2);
+    const shell::TextMark* run = textMark(solution, "3");
+    const shell::TextMark* rise = textMark(solution, "6");
+    ASSERT_NE(run, nullptr);
+    ASSERT_NE(rise, nullptr);
+    EXPECT_DOUBLE_EQ(run->rect.left + run->rect.width / 2, 3060 + 270 * 2.5);
+    EXPECT_DOUBLE_EQ(run->rect.top, 3600 - 270 + 60);
+    EXPECT_DOUBLE_EQ(rise->rect.left, 3060 + 270 * 4 + 120);
+    EXPECT_DOUBLE_EQ(rise->rect.top + rise->rect.height / 2, 3600 - 270 * 4);
+}
+
+} // namespace

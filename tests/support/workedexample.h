@@ -1,0 +1,109 @@
+// Worked examples of an activity as named rows: the draws a question is made from, every text it
+// must show and the data its JSON carries. Qt-free, for the activities' generator tests.
+#pragma once
+
+#include "shell/core/activity.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace testing_support {
+
+struct WorkedExample {
+    const char* name;
+    int mode;
+    std::vector<float> draws; // every draw the question makes, rejected ones included
+    std::string instruction;
+    std::vector<std::string> question; // the question lines, then the lines describing a figure
+    std::vector<std::string> answer;
+    std::vector<std::string> working;
+    // The JSON data, compact; numbers with more than 6 decimals are compared rounded to 6.
+    std::string data;
+};
+
+// The draw that gives `value` out of the whole numbers low..high, and the one that picks entry
+// `index` of a list.
+constexpr float drawFor(int value, int low, int high)
+{
+    return (static_cast<float>(value - low) + 0.5f) / static_cast<float>(high - low + 1);
+}
+
+constexpr float drawAt(int index, int size)
+{
+    return drawFor(index, 0, size - 1);
+}
+
+inline std::string roundedNumbers(const std::string& json)
+{
+    static const std::regex long_decimal(R"(-?\d+\.\d{7,}(e-?\d+)?)");
+    std::string out;
+    auto from = json.cbegin();
+    for (std::sregex_iterator it(json.begin(), json.end(), long_decimal), end; it != end; ++it) {
+        out.append(from, json.cbegin() + it->position());
+        char rounded[32];
+        std::snprintf(rounded, sizeof rounded, "%.6f", std::stod(it->str()));
+        out += rounded;
+        from = json.cbegin() + it->position() + it->length();
+    }
+    return out.append(from, json.cend());
+}
+
+// Draws, or lines, one list after another.
+template <class T>
+std::vector<T> operator+(std::vector<T> first, const std::vector<T>& next)
+{
+    first.insert(first.end(), next.begin(), next.end());
+    return first;
+}
+
+// The marks of one kind in a drawing, in the order they are painted.
+template <class T>
+std::vector<T> marksOf(const shell::Drawing& drawing)
+{
+    std::vector<T> found;
+    for (const shell::Mark& mark : drawing.marks) {
+        if (const auto* m = std::get_if<T>(&mark))
+            found.push_back(*m);
+    }
+    return found;
+}
+
+// The same, in one state of the figure of the question that the draws make.
+template <class T>
+std::vector<T> marksOf(const shell::Activity& activity, int mode, const std::vector<float>& draws,
+                       shell::FigureState state, const shell::TextMeasure& measure)
+{
+    shell::ScriptedDraws scripted(draws);
+    return marksOf<T>(activity.questions()->make(mode, scripted).figure(state, measure));
+}
+
+inline std::vector<std::string> texts(const std::vector<shell::Line>& lines)
+{
+    std::vector<std::string> result;
+    for (const shell::Line& line : lines)
+        result.push_back(line.text);
+    return result;
+}
+
+// Makes the example's question from exactly its draws and checks it; returns it for checks of
+// its own.
+inline shell::Exercise checkWorkedExample(const shell::Activity& activity, const WorkedExample& example)
+{
+    SCOPED_TRACE(example.name);
+    shell::ScriptedDraws draws(example.draws);
+    shell::Exercise e = activity.questions()->make(example.mode, draws);
+    EXPECT_EQ(draws.remaining(), 0u);
+    EXPECT_EQ(e.instruction, example.instruction);
+    EXPECT_EQ(texts(e.question) + e.described, example.question);
+    EXPECT_EQ(e.answer, example.answer);
+    EXPECT_EQ(texts(e.working), example.working);
+    EXPECT_EQ(roundedNumbers(shell::Json(e.fields)["data"].dump()), example.data);
+    return e;
+}
+
+} // namespace testing_support
