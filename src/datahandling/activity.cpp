@@ -192,8 +192,9 @@ Drawing chartFigure(const DataQuestion& q, FigureState state, const TextMeasure&
     for (std::size_t i = 0; i < q.values.size(); ++i) {
         const double centre = kAxisX + slot * (static_cast<double>(i) + 0.5);
         const double height = kUnit * q.frequencies[i];
+        const double width = slot * 6 / 10;
         if (height > 0)
-            drawing.add(shell::BoxMark{{centre - 0.3 * slot, kAxisY - height, 0.6 * slot, height},
+            drawing.add(shell::BoxMark{{centre - width / 2, kAxisY - height, width, height},
                                        shell::colour::yellow,
                                        shell::colour::black});
     }

@@ -1,4 +1,5 @@
-// The `data` screen: the standard frame, the table and the bar chart drawn as its figure.
+#include "datahandling/screen.h"
+
 #include "datahandling/activity.h"
 #include "shell/standardscreen.h"
 

@@ -1,4 +1,5 @@
-// The `puzzles` screen: the standard frame, the arithmagon or the pyramid drawn as its figure.
+#include "puzzles/screen.h"
+
 #include "puzzles/activity.h"
 #include "shell/standardscreen.h"
 
