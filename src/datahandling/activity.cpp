@@ -25,9 +25,10 @@ constexpr std::array<std::string_view, 4> kStatisticNames{"mean", "median", "mod
 constexpr std::array<std::string_view, 4> kStatisticCaptions{"Mean", "Median", "Mode", "Range"};
 constexpr int kMixed = 3;
 
-// The table's title stands under the instruction, above the table's header row (twips).
+// The table's title stands under the instruction, above the table's header row (twips); at 24 pt
+// its descenders stay clear of the header row's top line.
 constexpr TwipRect kTitlePlace{240, 660, 9720, 600};
-constexpr shell::TextStyle kTitleStyle{27.75, shell::colour::yellow, shell::Align::Centre};
+constexpr shell::TextStyle kTitleStyle{24, shell::colour::yellow, shell::Align::Centre};
 constexpr shell::Panel kTableWorking{240, 4920, 9720, shell::kSmallWorkingPitch, shell::kSmallWorkingPoints};
 constexpr shell::Panel kChartWorking{240, 5220, 9720, shell::kSmallWorkingPitch, shell::kSmallWorkingPoints};
 
