@@ -12,6 +12,7 @@ namespace {
 using shell::Drawing;
 using shell::FigureState;
 using shell::FontStyle;
+using shell::textMark;
 using shell::TextMeasure;
 using shell::TwipRect;
 using shell::forms::D;
@@ -31,19 +32,6 @@ constexpr TwipRect kTitlePlace{240, 660, 9720, 600};
 constexpr shell::TextStyle kTitleStyle{24, shell::colour::yellow, shell::Align::Centre};
 constexpr shell::Panel kTableWorking{240, 4920, 9720, shell::kSmallWorkingPitch, shell::kSmallWorkingPoints};
 constexpr shell::Panel kChartWorking{240, 5220, 9720, shell::kSmallWorkingPitch, shell::kSmallWorkingPoints};
-
-// A text of one line, centred in its rectangle unless aligned otherwise.
-shell::TextMark textMark(TwipRect place, std::string text, const FontStyle& font, shell::Rgb colour,
-                         shell::Align align = shell::Align::Centre)
-{
-    shell::TextMark mark;
-    mark.rect = place;
-    mark.text = std::move(text);
-    mark.font = font;
-    mark.colour = colour;
-    mark.align = align;
-    return mark;
-}
 
 std::string joined(const std::vector<int>& values, std::size_t from, std::size_t to,
                    std::string_view separator)

@@ -13,6 +13,7 @@ using shell::Drawing;
 using shell::FigureState;
 using shell::FontStyle;
 using shell::PointTwips;
+using shell::textMark;
 using shell::TextMeasure;
 using shell::TwipRect;
 using shell::forms::N;
@@ -43,19 +44,6 @@ constexpr double kBoxHeight = 840;
 constexpr PointTwips kLeftBox{1830, 4050};
 constexpr PointTwips kRightBox{3690, 4050};
 constexpr PointTwips kBottomBox{2760, 5640};
-
-// A text of one line, centred in its rectangle unless aligned otherwise.
-shell::TextMark textMark(TwipRect place, std::string text, const FontStyle& font, shell::Rgb colour,
-                         shell::Align align = shell::Align::Centre)
-{
-    shell::TextMark mark;
-    mark.rect = place;
-    mark.text = std::move(text);
-    mark.font = font;
-    mark.colour = colour;
-    mark.align = align;
-    return mark;
-}
 
 TwipRect boxAround(PointTwips centre, double width, double height)
 {

@@ -128,23 +128,13 @@ const WorkedExample kExamples[] = {
 // Each example also meets the invariants the volume runs check, which catch a wrong answer.
 TEST(Data, WorkedExamples)
 {
-    for (const WorkedExample& example : kExamples) {
-        shell::Exercise e = testing_support::checkWorkedExample(activity(), example);
-        EXPECT_EQ(datahandling::checks::invariants(activity(), example.mode, e), "") << example.name;
-        e.answer[0] += "0";
-        EXPECT_NE(datahandling::checks::invariants(activity(), example.mode, e), "") << example.name;
-    }
+    testing_support::checkWorkedExamples(activity(), kExamples, &datahandling::checks::invariants);
 }
-
-// Every text 400 twips wide and 300 high.
-struct BoxMeasure final : shell::TextMeasure {
-    shell::TextSize measure(std::string_view, const shell::FontStyle&) const override { return {400, 300}; }
-};
 
 template <class T>
 std::vector<T> marksOf(int mode, const std::vector<float>& draws, FigureState state)
 {
-    return testing_support::marksOf<T>(activity(), mode, draws, state, BoxMeasure());
+    return testing_support::marksOf<T>(activity(), mode, draws, state, testing_support::FixedMeasure());
 }
 
 std::vector<std::string> textsOf(const std::vector<shell::TextMark>& marks)
