@@ -330,7 +330,8 @@ shell::Exercise exercise(int mode, shell::RandomSource& draws)
 shell::SheetIntro intro(int mode)
 {
     shell::SheetIntro sheet;
-    if (mode == 0 || mode == 1)
+    // Lists and tables share their instruction; a chart's is its title.
+    if (mode == static_cast<int>(Kind::List) || mode == static_cast<int>(Kind::Table))
         sheet.instruction = kInstruction;
     return sheet;
 }
