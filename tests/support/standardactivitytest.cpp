@@ -139,6 +139,8 @@ shell::StandardActivityScreen& StandardActivityTest::open(const shell::Activity&
 
 void StandardActivityTest::walkEveryMode(const shell::Activity& activity, const StateCheck& check)
 {
+    // Seeded, so that each Next is known to draw a different question.
+    seedActivities([] { return 2026; });
     shell::StandardActivityScreen& s = open(activity);
     EXPECT_EQ(s.mode(), 0);
     for (int mode = 0; mode < activity.modeCount(); ++mode) {
