@@ -115,7 +115,11 @@ QString tooWide(const shell::StandardActivityScreen& s)
     for (const auto state : {shell::FigureState::Question, shell::FigureState::Solution}) {
         for (const shell::Mark& mark : e.figure(state, measure).marks) {
             const auto* text = std::get_if<shell::TextMark>(&mark);
-            if (text && measure.measure(text->text, text->font).width > text->rect.width + 0.5)
+            if (!text)
+                continue;
+            // A text turned a quarter runs up its rectangle.
+            const double room = text->quarterTurn ? text->rect.height : text->rect.width;
+            if (measure.measure(text->text, text->font).width > room + 0.5)
                 return QStringLiteral("figure: ") + qtext(text->text);
         }
     }
