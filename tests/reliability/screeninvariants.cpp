@@ -266,23 +266,23 @@ std::string checkStandardScreen(const shell::StandardActivityScreen& s)
     return {};
 }
 
-// A round of Beat the Clock: its instruction, then what its state shows: the round's description
-// when ready, the item while running or paused, and as many answers as are marked.
+// Beat the Clock: the item shows only while a round runs or pauses, and while marking the
+// answers shown so far, in order, and no others.
 std::string checkBeatTheClockScreen(const beattheclock::BeatTheClockScreen& s)
 {
     using State = beattheclock::BeatTheClockScreen::State;
-    if (auto problem = questionShown(s.instruction, "the instruction"); !problem.empty())
-        return problem;
-    const bool running = s.state() == State::Running || s.state() == State::Paused;
-    if (shows(s.item) != running)
-        return "the item shows when the round is not running, or not when it is";
-    if (s.state() == State::Ready && !shows(s.question[0]))
-        return "a round ready to start does not say what it is";
-    int answers = 0;
-    for (const shell::Label* answer : s.answer)
-        answers += shows(answer) ? 1 : 0;
-    if (answers != (s.state() == State::Marking ? s.answersShown() : 0))
-        return "the answers on show are not those marked";
+    const bool inRound = s.state() == State::Running || s.state() == State::Paused;
+    if (shows(s.item) != inRound)
+        return "the item shows when no round runs, or not while one does";
+    if (inRound && s.item->caption().trimmed().isEmpty())
+        return "the item is empty";
+    const bool marking = s.state() == State::Marking;
+    for (int i = 0; i < static_cast<int>(s.answer.size()); ++i) {
+        if (shows(s.mark[static_cast<std::size_t>(i)]) != marking)
+            return "a marking line shows outside marking, or not while marking";
+        if (shows(s.answer[static_cast<std::size_t>(i)]) != (marking && i < s.answersShown()))
+            return "answer " + std::to_string(i + 1) + " shows out of turn";
+    }
     return {};
 }
 
@@ -334,10 +334,10 @@ std::string checkActivity(const shell::Screen& screen)
                                                            : checkParallelScreen(*s);
     if (const auto* s = qobject_cast<const shell::StandardActivityScreen*>(&screen))
         return checkStandardScreen(*s);
-    if (const auto* s = qobject_cast<const shell::TopicScreen*>(&screen))
-        return checkTopicScreen(*s);
     if (const auto* s = qobject_cast<const beattheclock::BeatTheClockScreen*>(&screen))
         return checkBeatTheClockScreen(*s);
+    if (const auto* s = qobject_cast<const shell::TopicScreen*>(&screen))
+        return checkTopicScreen(*s);
     return "an activity screen of an unknown kind";
 }
 
