@@ -1,12 +1,12 @@
 #include "beattheclock/beattheclockscreen.h"
 
 #include "beattheclock/activity.h"
+#include "shell/core/countdown.h"
 #include "shell/core/numberforms.h"
 #include "shell/toolkit/drawingpainter.h"
 #include "shell/toolkit/drawingview.h"
 #include "shell/toolkit/screens.h"
 
-#include <chrono>
 
 namespace beattheclock {
 namespace {
@@ -52,12 +52,6 @@ QString q(const std::string& text)
     return shell::qtext(text);
 }
 
-qint64 steadyMilliseconds()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 std::string markText(int index, const Item& item)
 {
     return std::to_string(index + 1) + ". " + item.text() + " =";
@@ -67,7 +61,7 @@ std::string markText(int index, const Item& item)
 
 BeatTheClockScreen::BeatTheClockScreen(shell::Screens& screens)
     : ActivityScreen(screens, activities()[0])
-    , m_clock(steadyMilliseconds)
+    , m_clock(shell::steadyMilliseconds)
 {
     using shell::makeLabel;
     figure = new shell::DrawingView(this, QStringLiteral("figure"));

@@ -298,7 +298,8 @@ void ActivityScreen::updateCountdown()
     m_countdownText->setText(qtext(m_countdown.text(now)));
     m_countdownText->setColour(phase == Countdown::Phase::TimesUp ? colour::yellow : colour::white);
     m_countdownTimer->setEnabled(phase == Countdown::Phase::Counting || phase == Countdown::Phase::TimesUp);
-    m_countdownText->setVisible(countdownOnShow());
+    // The stage may have settled on another scale since the last event that placed it.
+    placeCountdown();
     if (reachedZero && m_solutionAtZero && !solutionShown())
         revealSolution();
 }

@@ -49,10 +49,6 @@ public:
     // Replaces the steady clock the countdown keeps time by; tests move it by hand.
     void setClock(MonotonicClock clock) { m_clock = std::move(clock); }
 
-    // The activity the screen asks; null on a topic's screen that asks none, which has no
-    // lesson tools.
-    const Activity* descriptor() const { return m_activity; }
-
     // The questions kept while the screen is open, the one on show among them.
     static constexpr std::size_t kQuestionsKept = 20;
     // "Previous question": the question before the one on show, in its question state.
@@ -65,12 +61,6 @@ public:
     // The countdown's length in seconds, 0 for off; it starts at once and again with every
     // question that comes on show.
     void setCountdown(int seconds);
-    int countdownLength() const { return m_countdown.length(); }
-    // Whether the solution is revealed when the countdown reaches zero.
-    void setSolutionAtZero(bool reveal) { m_solutionAtZero = reveal; }
-    bool solutionAtZero() const { return m_solutionAtZero; }
-    // Shows the countdown as the clock now stands; its timer does this several times a second.
-    void updateCountdown();
     // The countdown's text ("0:30", "Time's up"), shown where the display leaves room.
     FittedText* countdown() const { return m_countdownText; }
 
@@ -159,6 +149,8 @@ private:
     void handleKey(int key);
     void toggleBlank();
     void showKept(std::size_t index);
+    // Shows the countdown as the clock now stands; its timer does this ten times a second.
+    void updateCountdown();
     // The countdown stands in the side bar on the stage where that is wide enough, else in the
     // corner the descriptor names.
     void placeCountdown();
@@ -167,7 +159,7 @@ private:
     // The next countdown length after the one set, off after the longest (the T key).
     void nextCountdownLength();
 
-    const Activity* m_activity = nullptr;
+    const Activity* m_activity = nullptr; // none on a topic's screen: no lesson tools
     std::unique_ptr<RandomSource> m_draws = std::make_unique<ClockRandom>();
     std::vector<OptionButton*> m_modeOptions;
     std::vector<Frame*> m_ownFrames;
@@ -180,7 +172,7 @@ private:
     MonotonicClock m_clock = steadyMilliseconds;
     Countdown m_countdown;
     Countdown::Phase m_countdownPhase = Countdown::Phase::Off;
-    bool m_solutionAtZero = false;
+    bool m_solutionAtZero = false; // reveal the solution when time is up
     QPointer<FittedText> m_countdownText; // on the stage window while in the side bar
     Timer* m_countdownTimer = nullptr;
 };
