@@ -76,10 +76,6 @@ Run runOnce(const std::string& program)
     posix_spawn_file_actions_addclose(&actions, out[1]);
     // The offscreen platform's warnings (it cannot raise windows) are no part of the measure.
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    // Pictures are found beside the program as well, but the working folder is searched first.
-    const std::string folder = std::filesystem::path(program).parent_path().string();
-    if (chdir(folder.c_str()) != 0)
-        throw std::runtime_error("cannot enter " + folder);
 
     pid_t pid = 0;
     const auto start = std::chrono::steady_clock::now();

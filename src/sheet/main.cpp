@@ -12,13 +12,15 @@
 #include <QGuiApplication>
 #include <QHashSeed>
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -26,10 +28,26 @@ constexpr std::string_view kProgram = "chalkface-sheet";
 constexpr int kBadInput = 2;
 constexpr int kFailure = 1;
 
-int badInput(const std::string& message)
+// Prints one line on standard error and gives the exit status back. A message that cannot be
+// written leaves the status alone to tell of the failure.
+int report(int status, const std::string& message)
 {
-    std::cerr << kProgram << ": " << message << "\n" << sheet::usageLine(kProgram) << "\n";
-    return kBadInput;
+    std::fprintf(stderr, "%s: %s\n", kProgram.data(), message.c_str());
+    return status;
+}
+
+// A mistake in the arguments: the message, then how the program is called.
+int argumentMistake(const std::string& message)
+{
+    return report(kBadInput, message + "\n" + sheet::usageLine(kProgram));
+}
+
+// Qt's own remarks (such as "XDG_RUNTIME_DIR not set" where there is no desktop session) tell
+// the reader of a worksheet nothing; a fatal one is still shown, as Qt ends the program after it.
+void quietQt(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg)
+        report(kFailure, message.toStdString());
 }
 
 void writePdf(int& argc, char** argv, const sheet::Options& options, std::uint64_t seed, std::ostream& out)
@@ -70,13 +88,14 @@ void writeSheet(int& argc, char** argv, const sheet::Options& options, std::ostr
     shell::ClockRandom draws(seed);
     const shell::Activity& activity = *options.activity;
     const std::unique_ptr<shell::QuestionMaker> questions = activity.questions();
+    // A stream whose writes have failed (a full disk) takes no more: the run stops there.
     if (options.format == sheet::Format::Json) {
-        for (int i = 0; i < options.count; ++i)
+        for (int i = 0; i < options.count && out; ++i)
             sheet::writeJsonLine(out, activity, options.mode, questions->make(options.mode, draws));
         return;
     }
     sheet::TextWriter writer(out, activity, options.mode, options.count);
-    for (int i = 0; i < options.count; ++i)
+    for (int i = 0; i < options.count && out; ++i)
         writer.add(questions->make(options.mode, draws));
     writer.finish();
 }
@@ -85,34 +104,39 @@ void writeSheet(int& argc, char** argv, const sheet::Options& options, std::ostr
 
 int main(int argc, char** argv)
 {
+    qInstallMessageHandler(quietQt);
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     const sheet::ParseResult parsed = sheet::parseArguments(arguments);
     if (std::holds_alternative<sheet::HelpRequest>(parsed)) {
-        std::cout << sheet::helpText(kProgram);
+        sheet::DescriptorStream out(STDOUT_FILENO);
+        out << sheet::helpText(kProgram);
+        if (!out.finish())
+            return report(kFailure, "cannot write the help to standard output: " + out.failure());
         return 0;
     }
     if (const auto* error = std::get_if<sheet::ParseError>(&parsed))
-        return badInput(error->message);
+        return argumentMistake(error->message);
     const sheet::Options& options = std::get<sheet::Options>(parsed);
 
+    // The file is opened first, so a path that cannot be written fails before any work.
+    std::optional<sheet::OutputFile> file;
+    std::optional<sheet::DescriptorStream> standardOutput;
     try {
-        // The file is opened first, so a path that cannot be written fails before any work.
-        std::optional<sheet::OutputFile> file;
         if (options.output)
             file.emplace(*options.output);
-        std::ostream& out = file ? file->stream() : std::cout;
-        writeSheet(argc, argv, options, out);
-        if (file) {
-            file->commit();
-        } else if (!std::cout.flush()) {
-            std::cerr << kProgram << ": writing to standard output failed\n";
-            return kFailure;
-        }
+        else
+            standardOutput.emplace(STDOUT_FILENO);
     } catch (const sheet::OutputError& error) {
-        return badInput(error.what());
+        return report(kBadInput, error.what());
+    }
+    try {
+        writeSheet(argc, argv, options, file ? file->stream() : *standardOutput);
+        if (file)
+            file->commit();
+        else if (!standardOutput->finish())
+            return report(kFailure, "cannot write to standard output: " + standardOutput->failure());
     } catch (const std::exception& error) {
-        std::cerr << kProgram << ": " << error.what() << "\n";
-        return kFailure;
+        return report(kFailure, error.what());
     }
     return 0;
 }

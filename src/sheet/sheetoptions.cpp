@@ -275,8 +275,10 @@ std::string helpText(std::string_view program)
     }
     text += "\n"
             "Exit status: 0 on success; 2 for bad input (an unknown activity, mode, format or\n"
-            "option, a bad count or seed, an output file that cannot be written), with a one-line\n"
-            "message on standard error and no output file left behind; 1 for any other failure.\n"
+            "option, a bad count or seed: a one-line message and the usage line; an output file\n"
+            "that cannot be made: a one-line message with the system's reason); 1 for any other\n"
+            "failure, such as a full disk or a closed standard output. A run that fails or is\n"
+            "interrupted leaves no output file behind, and an earlier one as it was.\n"
             "\n"
             "Examples:\n"
             "  " +

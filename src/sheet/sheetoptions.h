@@ -45,7 +45,7 @@ std::string sheetTitle(const shell::Activity& activity, int mode);
 // Parses the arguments after the program's name.
 ParseResult parseArguments(std::span<const std::string> arguments);
 
-// The one-line synopsis that follows every error.
+// The one-line synopsis that follows every mistake in the arguments.
 std::string usageLine(std::string_view program);
 
 // The whole --help text, ending in a newline.

@@ -341,6 +341,11 @@ void StandardActivityScreen::placeWorking()
 
 void StandardActivityScreen::drawFigure()
 {
+    // Assistive technology reads the figure as the worksheets describe it in words.
+    QStringList described;
+    for (const std::string& line : m_exercise.described)
+        described << qtext(line);
+    figure->setAccessibleName(described.join(QStringLiteral("; ")));
     if (!m_exercise.figure) {
         figure->setDrawing({});
         return;

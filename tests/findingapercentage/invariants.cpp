@@ -12,7 +12,7 @@
 namespace findingapercentage::checks {
 namespace {
 
-using reliability::splitAt;
+using reliability::split;
 
 const std::string kTimes = " × ";
 const std::string kDivide = " ÷ ";

@@ -13,7 +13,7 @@ namespace money::checks {
 namespace {
 
 using reliability::readPence;
-using reliability::splitAt;
+using reliability::split;
 
 std::string notTrue(const std::string& line)
 {

@@ -1,10 +1,12 @@
 // Hostile picture files: every picture the program loads, replaced in turn by a missing file, an
-// empty one, one cut short, random bytes, a JPEG start followed by random bytes, a JPEG whose
-// header claims 60000 by 60000 pixels, a file far too large, a link to an endless device, and a
-// folder where the file should be. Every screen is then loaded: each loads, or fails in the clear
-// error path (the fatal handler called once with a message naming the file and what is wrong
-// with it, nothing of the screen left behind, no crash). The title picture alone is never fatal:
-// the title screen shows without it. Memory stays bounded throughout.
+// empty one, one cut short, one whose picture data is damaged, random bytes, a JPEG start
+// followed by random bytes, a JPEG whose header claims 60000 by 60000 pixels, a file far too
+// large, a link to an endless device, and a folder where the file should be. Every screen is then
+// loaded: each loads, or fails in the clear error path (the fatal handler called once with a
+// one-line message naming the copy and what is wrong with it, nothing of the screen left behind,
+// no crash). The title picture alone is never fatal: the title screen shows without it. A whole
+// picture followed by stray bytes loads. Memory stays bounded throughout. The same files where
+// the program was started shadow nothing.
 #include "memorystats.h"
 #include "screeninvariants.h"
 #include "screentest.h"
@@ -19,7 +21,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -83,9 +84,27 @@ QByteArray claimingHugeSize(QByteArray jpeg)
     return jpeg;
 }
 
+// The same JPEG with a stretch in the middle of its coded data made all one bits, which no
+// Huffman code is; the header and the end marker stay whole.
+QByteArray withDamagedData(QByteArray jpeg)
+{
+    const qsizetype scan = jpeg.indexOf("\xFF\xDA");
+    const qsizetype end = jpeg.lastIndexOf("\xFF\xD9");
+    qsizetype middle = (scan + end) / 2;
+    if (scan < 0 || end - scan < 64) {
+        ADD_FAILURE() << "no coded data found";
+        return jpeg;
+    }
+    while (static_cast<unsigned char>(jpeg[middle - 1]) == 0xFF)
+        ++middle;
+    for (int i = 0; i < 8; ++i)
+        jpeg.replace(middle + 2 * i, 2, QByteArray("\xFF\x00", 2));
+    return jpeg;
+}
+
 struct Variant {
     const char* name;
-    const char* problem; // in the message
+    const char* problem; // in the message; nullptr for a file that loads
     std::function<void(const QString& path, const QByteArray& good)> make;
 };
 
@@ -94,6 +113,10 @@ const Variant kVariants[] = {
     {"empty", "empty", [](const QString& path, const QByteArray&) { write(path, {}); }},
     {"cut short", "incomplete",
      [](const QString& path, const QByteArray& good) { write(path, good.left(good.size() / 2)); }},
+    {"damaged picture data", "the picture's data is damaged (Corrupt JPEG data",
+     [](const QString& path, const QByteArray& good) { write(path, withDamagedData(good)); }},
+    {"bytes after the end of the picture", nullptr,
+     [](const QString& path, const QByteArray& good) { write(path, good + randomBytes(4096, 3)); }},
     {"random bytes", "not a picture",
      [](const QString& path, const QByteArray&) { write(path, randomBytes(4096, 1)); }},
     {"a JPEG start and random bytes", "not a picture",
@@ -126,11 +149,7 @@ protected:
     {
         defineAllScreens(screens);
         shell::setPictureFolders({m_scratch.path()});
-        // Qt's JPEG reader complains of each damaged file; the fatal handler is what counts here.
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg=false"));
     }
-
-    ~HostilePictures() override { QLoggingCategory::setFilterRules({}); }
 
     // The scratch folder holds every picture as built, then the hostile one in place of one.
     void lay(const Picture& picture, const Variant& variant)
@@ -177,16 +196,19 @@ TEST_F(HostilePictures, EndInTheErrorPathOrTheTitleScreensFallback)
                     ++failed;
                     ASSERT_EQ(fatalMessages.size(), 1);
                     const QString& message = fatalMessages.first();
-                    // The file, what is wrong with it and the folder searched.
+                    // The copy, or the folder searched, and what is wrong, in one line.
+                    ASSERT_TRUE(variant.problem);
                     EXPECT_TRUE(message.contains(file) && message.contains(QLatin1String(variant.problem)) &&
-                                message.contains(QDir::toNativeSeparators(m_scratch.path())))
+                                message.contains(QDir::toNativeSeparators(m_scratch.path())) &&
+                                !message.contains(QLatin1Char('\n')))
                         << message.toStdString();
                     EXPECT_TRUE(screens.loadedNames().isEmpty())
                         << screens.loadedNames().join(' ').toStdString();
                 } else {
                     EXPECT_TRUE(fatalMessages.isEmpty());
                     if (name == kTitle && picture.title) {
-                        EXPECT_TRUE(screenAs<shell::TitleScreen>(kTitle).Picture1->picture().isNull());
+                        EXPECT_EQ(screenAs<shell::TitleScreen>(kTitle).Picture1->picture().isNull(),
+                                  variant.problem != nullptr);
                     }
                 }
                 EXPECT_EQ(liveScreens().keys(), screens.loadedNames());
@@ -195,8 +217,8 @@ TEST_F(HostilePictures, EndInTheErrorPathOrTheTitleScreensFallback)
                 if (++loads == names.size() * qsizetype(std::size(kVariants)))
                     before = residentBytes();
             }
-            // The title picture alone is never fatal; every other picture stops some screen.
-            EXPECT_EQ(failed == 0, picture.title);
+            // The title picture alone is never fatal; every other bad picture stops some screen.
+            EXPECT_EQ(failed == 0, picture.title || !variant.problem);
         }
     }
     const long growth = residentBytes() - before;
@@ -208,6 +230,34 @@ TEST_F(HostilePictures, EndInTheErrorPathOrTheTitleScreensFallback)
         EXPECT_LT(growth, 8L * 1024 * 1024);
         EXPECT_LT(peakResidentBytes(), 512L * 1024 * 1024);
     }
+}
+
+TEST_F(HostilePictures, FilesWhereTheProgramStartedShadowNothing)
+{
+    // Every picture hostile in the working folder; the program's own folder holds the built ones.
+    shell::setPictureFolders({});
+    const QString started = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(m_scratch.path()));
+    for (const Variant& variant : kVariants) {
+        SCOPED_TRACE(variant.name);
+        for (const Picture& picture : kPictures) {
+            const QString relative = relativePath(picture.name);
+            QFile good(QCoreApplication::applicationDirPath() + QLatin1Char('/') + relative);
+            ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+            const QString path = m_scratch.filePath(relative);
+            QDir(path).removeRecursively();
+            QFile::remove(path);
+            QDir().mkpath(QFileInfo(path).path());
+            variant.make(path, good.readAll());
+        }
+        for (const QString& name : testing_support::everyScreenName()) {
+            SCOPED_TRACE(name.toStdString());
+            EXPECT_TRUE(shell::runGuarded([&] { screens.show(name); }));
+            EXPECT_TRUE(fatalMessages.isEmpty()) << fatalMessages.join('\n').toStdString();
+            endProgram();
+        }
+    }
+    QDir::setCurrent(started);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "invariants.h"
 
 #include "angles/anglesscreen.h"
+#include "beattheclock/beattheclockscreen.h"
 #include "estimation/estimationscreen.h"
 #include "mappings/mappingsscreen.h"
 #include "shell/linksscreen.h"
@@ -225,6 +226,26 @@ std::string checkStandardScreen(const shell::StandardActivityScreen& s)
     return {};
 }
 
+// Beat the Clock: the item shows only while a round runs or pauses, and while marking the
+// answers shown so far, in order, and no others.
+std::string checkBeatTheClockScreen(const beattheclock::BeatTheClockScreen& s)
+{
+    using State = beattheclock::BeatTheClockScreen::State;
+    const bool inRound = s.state() == State::Running || s.state() == State::Paused;
+    if (shows(s.item) != inRound)
+        return "the item shows when no round runs, or not while one does";
+    if (inRound && s.item->caption().trimmed().isEmpty())
+        return "the item is empty";
+    const bool marking = s.state() == State::Marking;
+    for (int i = 0; i < static_cast<int>(s.answer.size()); ++i) {
+        if (shows(s.mark[static_cast<std::size_t>(i)]) != marking)
+            return "a marking line shows outside marking, or not while marking";
+        if (shows(s.answer[static_cast<std::size_t>(i)]) != (marking && i < s.answersShown()))
+            return "answer " + std::to_string(i + 1) + " shows out of turn";
+    }
+    return {};
+}
+
 std::string checkTopicScreen(const shell::TopicScreen& s)
 {
     for (const auto& problem :
@@ -273,6 +294,8 @@ std::string checkActivity(const shell::Screen& screen)
                                                            : checkParallelScreen(*s);
     if (const auto* s = qobject_cast<const shell::StandardActivityScreen*>(&screen))
         return checkStandardScreen(*s);
+    if (const auto* s = qobject_cast<const beattheclock::BeatTheClockScreen*>(&screen))
+        return checkBeatTheClockScreen(*s);
     if (const auto* s = qobject_cast<const shell::TopicScreen*>(&screen))
         return checkTopicScreen(*s);
     return "an activity screen of an unknown kind";

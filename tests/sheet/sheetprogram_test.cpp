@@ -21,9 +21,14 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,21 +38,23 @@ struct Outcome {
     QByteArray err;
 };
 
-// timeZone: a POSIX TZ value for the program, or empty for the test's own.
+// Sets a process up before it starts: its environment, its output, its limits.
+using Preparation = std::function<void(QProcess&)>;
+
+// started: runs once the process has started, while it runs.
 Outcome run(const QString& program, const QStringList& arguments, const QString& folder = {},
-            const QString& timeZone = {})
+            const Preparation& prepare = {}, const std::function<void(QProcess&)>& started = {})
 {
     QProcess process;
-    if (!timeZone.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("TZ"), timeZone);
-        process.setProcessEnvironment(environment);
-    }
     process.setProgram(program);
     process.setArguments(arguments);
     if (!folder.isEmpty())
         process.setWorkingDirectory(folder);
+    if (prepare)
+        prepare(process);
     process.start();
+    if (started && process.waitForStarted())
+        started(process);
     process.waitForFinished(120'000);
     Outcome result;
     if (process.exitStatus() == QProcess::NormalExit && process.state() == QProcess::NotRunning)
@@ -57,9 +64,24 @@ Outcome run(const QString& program, const QStringList& arguments, const QString&
     return result;
 }
 
-Outcome sheet(const QStringList& arguments, const QString& folder = {}, const QString& timeZone = {})
+Outcome sheet(const QStringList& arguments, const QString& folder = {}, const Preparation& prepare = {})
 {
-    return run(QStringLiteral(CHALKFACE_SHEET), arguments, folder, timeZone);
+    return run(QStringLiteral(CHALKFACE_SHEET), arguments, folder, prepare);
+}
+
+// The environment with these variables set, and those given an empty value removed.
+Preparation withEnvironment(const std::vector<std::pair<const char*, const char*>>& changes)
+{
+    return [=](QProcess& process) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const auto& [name, value] : changes) {
+            if (*value)
+                environment.insert(QString::fromLatin1(name), QString::fromLatin1(value));
+            else
+                environment.remove(QString::fromLatin1(name));
+        }
+        process.setProcessEnvironment(environment);
+    };
 }
 
 QString qs(const std::string& text)
@@ -251,13 +273,13 @@ TEST(SheetProgram, SameSeedSameBytesInEveryFormat)
             SCOPED_TRACE(caseName(c) + " as " + format);
             // In two time zones too, as one classroom's clock goes over to summer time.
             QByteArray outputs[2];
-            const QString zones[2] = {QStringLiteral("UTC0"), QStringLiteral("XYZ-3")};
+            const char* zones[2] = {"UTC0", "XYZ-3"};
             for (int run = 0; run < 2; ++run) {
                 QByteArray& output = outputs[run];
                 const QString file = folder.filePath("sheet");
                 const Outcome result = sheet(
                     arguments(c, {"--seed", "77", "--count", "6", "--format", format, "--output", file}), {},
-                    zones[run]);
+                    withEnvironment({{"TZ", zones[run]}}));
                 ASSERT_EQ(result.status, 0) << result.err.toStdString();
                 QFile written(file);
                 ASSERT_TRUE(written.open(QIODevice::ReadOnly));
@@ -297,54 +319,112 @@ TEST(SheetProgram, HelpDocumentsEverythingAndSucceeds)
         EXPECT_TRUE(result.out.contains(word)) << word;
 }
 
-TEST(SheetProgram, BadInputFailsWithOneLineAndAUsageHintAndLeavesNoFile)
+// Standard error's lines, which must be exactly `count`.
+QList<QByteArray> errorLines(const Outcome& result, qsizetype count)
+{
+    const QList<QByteArray> lines = result.err.trimmed().split('\n');
+    EXPECT_EQ(result.err.endsWith('\n') ? lines.size() : 0, count) << result.err.toStdString();
+    return lines;
+}
+
+TEST(SheetProgram, BadInputFailsWithOneClearLineAndLeavesNoFile)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     QFile plainFile(folder.filePath("plain"));
     ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
     plainFile.close();
+    ASSERT_TRUE(plainFile.setPermissions(QFile::ReadOwner));
     QDir(folder.path()).mkdir("sub");
+    ASSERT_TRUE(QFile::link("loop", folder.filePath("loop")));
     const auto at = [&](const char* name) { return folder.filePath(name); };
     const QString out = at("out.txt");
 
     struct Case {
         const char* name;
         QStringList arguments;
-        const char* named; // what the message must name
+        const char* named;  // what the message must name
+        const char* reason; // the system's reason for an output that cannot be made; nullptr for
+                            // a mistake in the arguments, which the usage line follows
     };
     // Parsing errors all take one path out; sheetoptions_test names each in its message.
     // clang-format off
-    const Case cases[] = {
-        {"unknown activity", {"fractions", "--output", out}, "\"fractions\""},
-        {"unknown mode", {"units", "--mode", "nautical", "--output", out}, "\"nautical\""},
-        {"mode for parallel lines", {"parallel-lines", "--mode", "mixed", "--output", out}, "no modes"},
-        {"count zero", {"units", "--count", "0", "--output", out}, "--count"},
-        {"count above a million", {"units", "--count", "1000001", "--output", out}, "--count"},
-        {"count not a whole number", {"units", "--count", "1.5", "--output", out}, "--count"},
-        {"unknown option", {"units", "--verbose", "--output", out}, "\"--verbose\""},
-        {"output folder missing", {"units", "--output", at("missing/out.txt")}, "missing/out.txt"},
-        {"output inside a plain file", {"units", "--output", at("plain/out.txt")}, "plain/out.txt"},
-        {"output is a folder", {"units", "--output", at("sub")}, "sub"},
-        {"pdf output missing", {"polygons", "--format", "pdf", "--output", at("missing/w.pdf")}, "w.pdf"},
+    std::vector<Case> cases = {
+        {"unknown activity", {"fractions", "--output", out}, "\"fractions\"", nullptr},
+        {"unknown mode", {"units", "--mode", "nautical", "--output", out}, "\"nautical\"", nullptr},
+        {"mode for parallel lines", {"parallel-lines", "--mode", "mixed", "--output", out}, "no modes", nullptr},
+        {"count zero", {"units", "--count", "0", "--output", out}, "--count", nullptr},
+        {"count above a million", {"units", "--count", "1000001", "--output", out}, "--count", nullptr},
+        {"count not a whole number", {"units", "--count", "1.5", "--output", out}, "--count", nullptr},
+        {"unknown option", {"units", "--verbose", "--output", out}, "\"--verbose\"", nullptr},
+        {"output folder missing", {"units", "--output", at("missing/out.txt")}, "missing/out.txt", "No such file or directory"},
+        {"output inside a plain file", {"units", "--output", at("plain/out.txt")}, "plain/out.txt", "Not a directory"},
+        {"output is a folder", {"units", "--output", at("sub")}, "sub", "Is a directory"},
+        {"output is a loop of links", {"units", "--output", at("loop")}, "loop", "Too many levels of symbolic links"},
+        {"pdf output missing", {"polygons", "--format", "pdf", "--output", at("missing/w.pdf")}, "w.pdf", "No such file or directory"},
     };
     // clang-format on
+    // The superuser may write any file.
+    if (geteuid() != 0)
+        cases.push_back(
+            {"output is read-only", {"units", "--output", at("plain")}, "plain", "Permission denied"});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const Outcome result = sheet(c.arguments, folder.path());
         EXPECT_EQ(result.status, 2);
         EXPECT_TRUE(result.out.isEmpty());
-        const QList<QByteArray> lines = result.err.trimmed().split('\n');
-        ASSERT_EQ(lines.size(), 2) << result.err.toStdString();
+        const QList<QByteArray> lines = errorLines(result, c.reason ? 1 : 2);
         EXPECT_TRUE(lines[0].startsWith("chalkface-sheet: ")) << lines[0].toStdString();
         EXPECT_TRUE(lines[0].contains(c.named)) << lines[0].toStdString();
-        EXPECT_TRUE(lines[1].startsWith("Usage: chalkface-sheet ACTIVITY")) << lines[1].toStdString();
+        if (c.reason) {
+            EXPECT_TRUE(lines[0].endsWith(QByteArray("\": ") + c.reason)) << lines[0].toStdString();
+        } else {
+            EXPECT_TRUE(lines.back().startsWith("Usage: chalkface-sheet ACTIVITY"))
+                << lines.back().toStdString();
+        }
         // Nothing written: only what the test put there.
-        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                  (QStringList{"plain", "sub"}));
+        EXPECT_EQ(QDir(folder.path())
+                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                  (QStringList{"loop", "plain", "sub"}));
         EXPECT_TRUE(
             QDir(folder.filePath("sub")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        EXPECT_EQ(QFileInfo(at("plain")).size(), 0);
     }
+}
+
+// The program starts with the interrupting signals at their usual actions, whatever the test's
+// runner ignores, and may write at most `fileBytes` bytes to a file (0: no limit), as a disk that
+// fills up would stop it.
+Preparation freshChild(rlim_t fileBytes)
+{
+    return [=](QProcess& process) {
+        process.setChildProcessModifier([=] {
+            for (int number : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
+                signal(number, SIG_DFL);
+            if (fileBytes == 0)
+                return;
+            const rlimit limit{fileBytes, fileBytes};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            // Ignored, the signal for a write beyond the limit makes the write fail instead.
+            signal(SIGXFSZ, SIG_IGN);
+        });
+    };
+}
+
+// Sends the signal once the program's temporary file has taken some bytes.
+std::function<void(QProcess&)> interruptWhileWriting(const QString& folder, int number)
+{
+    return [=](QProcess& process) {
+        const auto writing = [&] {
+            const QFileInfoList files =
+                QDir(folder).entryInfoList({".chalkface-sheet-*"}, QDir::Files | QDir::Hidden);
+            return !files.isEmpty() && files.first().size() > 0;
+        };
+        while (process.state() == QProcess::Running && !writing())
+            process.waitForFinished(1);
+        ASSERT_EQ(process.state(), QProcess::Running) << "the program finished before it was interrupted";
+        kill(static_cast<pid_t>(process.processId()), number);
+    };
 }
 
 TEST(SheetProgram, ABadRunLeavesAnEarlierFileAsItWas)
@@ -357,11 +437,40 @@ TEST(SheetProgram, ABadRunLeavesAnEarlierFileAsItWas)
     const QByteArray contents = before.readAll();
     before.close();
 
-    EXPECT_EQ(sheet({"units", "--count", "0", "--format", "json", "--output", file}).status, 2);
-    QFile after(file);
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), contents);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.json"});
+    struct Case {
+        const char* name;
+        const char* count;
+        int interruption;    // a signal sent while the program writes; 0 for none
+        rlim_t fileLimit;    // bytes a file may take; 0 for no limit
+        int status;          // -1: ended by the signal
+        const char* message; // the one line on standard error, after the file's name
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"a mistake in the arguments", "0", 0, 0, 2, nullptr},
+        {"writing fails part-way", "100000", 0, 64 * 1024, 1, "\": File too large"},
+        {"Ctrl-C", "1000000", SIGINT, 0, -1, nullptr},
+        {"kill", "1000000", SIGTERM, 0, -1, nullptr},
+        {"the terminal closed", "1000000", SIGHUP, 0, -1, nullptr},
+        {"a closed pipe", "1000000", SIGPIPE, 0, -1, nullptr},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome result = run(
+            QStringLiteral(CHALKFACE_SHEET),
+            {"units", "--count", c.count, "--format", "json", "--output", file}, {}, freshChild(c.fileLimit),
+            c.interruption ? interruptWhileWriting(folder.path(), c.interruption) : nullptr);
+        EXPECT_EQ(result.status, c.status);
+        if (c.message) {
+            const QList<QByteArray> lines = errorLines(result, 1);
+            EXPECT_EQ(lines[0], ("chalkface-sheet: cannot write \"" + file + c.message).toUtf8());
+        }
+        QFile after(file);
+        ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(after.readAll() == contents);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.json"});
+    }
 }
 
 TEST(SheetProgram, OutputReplacesFilesButWritesDevicesAndFollowsLinks)
@@ -375,22 +484,102 @@ TEST(SheetProgram, OutputReplacesFilesButWritesDevicesAndFollowsLinks)
     old.close();
     ASSERT_TRUE(old.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     ASSERT_TRUE(QFile::link(real, link));
+    const QByteArray expected = sheet({"units", "--seed", "3"}).out;
 
     ASSERT_EQ(sheet({"units", "--seed", "3", "--output", link}).status, 0);
     EXPECT_TRUE(QFileInfo(link).isSymLink()) << "the link stays a link";
     QFile written(real);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), sheet({"units", "--seed", "3"}).out);
+    EXPECT_EQ(written.readAll(), expected);
     EXPECT_EQ(written.permissions() & ~(QFile::ReadUser | QFile::WriteUser),
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-              (QStringList{"link.txt", "real.txt"}));
 
-    // A device is written as it stands, never replaced by a file of that name.
+    // A link to a file not there yet makes that file; the link stays.
+    ASSERT_TRUE(QFile::link("later.txt", folder.filePath("dangling.txt")));
+    ASSERT_EQ(sheet({"units", "--seed", "3", "--output", "dangling.txt"}, folder.path()).status, 0);
+    EXPECT_TRUE(QFileInfo(folder.filePath("dangling.txt")).isSymLink());
+    QFile later(folder.filePath("later.txt"));
+    ASSERT_TRUE(later.open(QIODevice::ReadOnly));
+    EXPECT_EQ(later.readAll(), expected);
+
+    // The longest name a folder takes is written too: the temporary file's name does not grow with it.
+    const QString longest = QString(251, QLatin1Char('n')) + QStringLiteral(".txt");
+    const Outcome longName = sheet({"units", "--seed", "3", "--output", longest}, folder.path());
+    EXPECT_EQ(longName.status, 0) << longName.err.toStdString();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              (QStringList{"dangling.txt", "later.txt", "link.txt", longest, "real.txt"}));
+
+    // A device is written as it stands, never replaced by a file of that name; standard output
+    // is a pipe here.
     const Outcome toDevice = sheet({"units", "--format", "pdf", "--output", "/dev/null"});
     EXPECT_EQ(toDevice.status, 0) << toDevice.err.toStdString();
     EXPECT_TRUE(toDevice.out.isEmpty());
     EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/null")).isFile());
+    const Outcome toPipe = sheet({"units", "--seed", "3", "--output", "/dev/stdout"});
+    EXPECT_EQ(toPipe.status, 0) << toPipe.err.toStdString();
+    EXPECT_EQ(toPipe.out, expected);
+}
+
+// Where a program's standard output goes.
+Preparation fullDisk()
+{
+    return [](QProcess& process) { process.setStandardOutputFile(QStringLiteral("/dev/full")); };
+}
+
+Preparation closedOutput()
+{
+    return [](QProcess& process) { process.setChildProcessModifier([] { close(STDOUT_FILENO); }); };
+}
+
+TEST(SheetProgram, BothProgramsTellOfFailedOutputAndAMissingDisplayInOneLine)
+{
+    const QString sheetProgram = QStringLiteral(CHALKFACE_SHEET);
+    const QString chalkface = QStringLiteral(CHALKFACE_PROGRAM);
+    const Preparation noDisplay = withEnvironment(
+        {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}, {"XDG_SESSION_TYPE", ""}});
+    const Preparation unreachableDisplay = withEnvironment(
+        {{"DISPLAY", ":99"}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}, {"XDG_SESSION_TYPE", ""}});
+    const Preparation noSession = withEnvironment({{"XDG_RUNTIME_DIR", ""}, {"QT_QPA_PLATFORM", ""}});
+
+    struct Case {
+        const char* name;
+        QString program;
+        QStringList arguments;
+        Preparation prepare;
+        int status;
+        const char* line; // the one line on standard error, or its start; nullptr: nothing there
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"help to a full disk", sheetProgram, {"--help"}, fullDisk(), 1,
+         "chalkface-sheet: cannot write the help to standard output: No space left on device"},
+        {"help to a closed output", sheetProgram, {"--help"}, closedOutput(), 1,
+         "chalkface-sheet: cannot write the help to standard output: Bad file descriptor"},
+        {"questions to a full disk", sheetProgram, {"units"}, fullDisk(), 1,
+         "chalkface-sheet: cannot write to standard output: No space left on device"},
+        {"a pdf without a desktop session", sheetProgram, {"polygons", "--format", "pdf", "--output", "/dev/null"},
+         noSession, 0, nullptr},
+        {"the program's version to a full disk", chalkface, {"--version"}, fullDisk(), 1,
+         "chalkface: cannot write to standard output: No space left on device"},
+        {"the program's help to a closed output", chalkface, {"--help"}, closedOutput(), 1,
+         "chalkface: cannot write to standard output: Bad file descriptor"},
+        {"no display", chalkface, {}, noDisplay, 1,
+         "Chalkface needs a graphical display: neither DISPLAY nor WAYLAND_DISPLAY is set. "
+         "Start it from a desktop session."},
+        {"a display that cannot be reached", chalkface, {}, unreachableDisplay, 1,
+         "Chalkface needs a graphical display: "},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome result = run(c.program, c.arguments, {}, c.prepare);
+        EXPECT_EQ(result.status, c.status);
+        if (!c.line) {
+            EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+            continue;
+        }
+        EXPECT_TRUE(errorLines(result, 1)[0].startsWith(c.line)) << result.err.toStdString();
+    }
 }
 
 // --- The PDF ------------------------------------------------------------------------------------

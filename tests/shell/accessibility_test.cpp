@@ -42,9 +42,10 @@ std::vector<Menu> everyMenu()
          {QStringLiteral("Label4")},
          {}},
         {QStringLiteral("links"),
-         elements(QStringLiteral("Label3"), 6),
+         elements(QStringLiteral("Label3"), 6) + QStringList{QStringLiteral("Label5")},
          elements(QStringLiteral("Label4"), 6),
-         elements(QStringLiteral("Label3"), 6) + elements(QStringLiteral("Label4"), 6),
+         elements(QStringLiteral("Label3"), 6) + elements(QStringLiteral("Label4"), 6) +
+             QStringList{QStringLiteral("Label5")},
          {}},
     };
     for (int number = 1; number <= 5; ++number)

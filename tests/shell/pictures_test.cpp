@@ -2,6 +2,8 @@
 // (tests/reliability).
 #include "shell/toolkit/pictures.h"
 
+#include "shell/toolkit/errors.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -57,11 +59,28 @@ TEST_F(Pictures, SearchesTheFoldersInOrder)
     file.close();
     EXPECT_FALSE(shell::loadPicture(QStringLiteral("Images\\exit.jpg")).isNull());
 
+    // The program's own folder first, the folder it was started from last.
     shell::setPictureFolders({});
     const QStringList usual = shell::pictureFolders();
     ASSERT_GE(usual.size(), 2);
-    EXPECT_EQ(usual[0], QDir::currentPath());
-    EXPECT_TRUE(usual.contains(QCoreApplication::applicationDirPath()));
+    EXPECT_EQ(usual.first(), QCoreApplication::applicationDirPath());
+    EXPECT_EQ(usual.last(), QDir::currentPath());
+}
+
+TEST_F(Pictures, AFileWhereItsFolderShouldBeIsToldForWhatItIs)
+{
+    QFile misplaced(folder.filePath(QStringLiteral("Images")));
+    ASSERT_TRUE(misplaced.open(QIODevice::WriteOnly));
+    misplaced.close();
+    try {
+        shell::loadPicture(QStringLiteral("Images\\exit.jpg"));
+        ADD_FAILURE() << "loaded";
+    } catch (const shell::FatalError& error) {
+        EXPECT_TRUE(error.message().startsWith(
+            QStringLiteral("Cannot load the picture \"%1\": the file cannot be reached (Not a directory).")
+                .arg(QDir::toNativeSeparators(folder.filePath(QStringLiteral("Images/exit.jpg"))))))
+            << error.what();
+    }
 }
 
 } // namespace

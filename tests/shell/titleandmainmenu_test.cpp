@@ -110,7 +110,7 @@ TEST_F(TitleAndMainMenu, MainMenuWithAMissingPictureReportsItAndLoadsNothing)
     settle();
 
     ASSERT_EQ(fatalMessages.size(), 1);
-    EXPECT_TRUE(fatalMessages[0].contains(QStringLiteral("\"Images\\logo2.jpg\"")))
+    EXPECT_TRUE(fatalMessages[0].contains(QDir::toNativeSeparators(QStringLiteral("\"Images/logo2.jpg\""))))
         << fatalMessages[0].toStdString();
     EXPECT_TRUE(fatalMessages[0].contains(QDir::toNativeSeparators(folder.path())));
     EXPECT_EQ(shell::fatalExitStatus(), 1);

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <regex>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -105,5 +106,24 @@ inline shell::Exercise checkWorkedExample(const shell::Activity& activity, const
     EXPECT_EQ(roundedNumbers(shell::Json(e.fields)["data"].dump()), example.data);
     return e;
 }
+
+// Each example, which the activity's invariants (those of the volume run) must pass, and which
+// they must fail once its first answer line is changed.
+using Invariants = std::string (*)(const shell::Activity&, int mode, const shell::Exercise&);
+inline void checkWorkedExamples(const shell::Activity& activity, std::span<const WorkedExample> examples,
+                                Invariants invariants)
+{
+    for (const WorkedExample& example : examples) {
+        shell::Exercise e = checkWorkedExample(activity, example);
+        EXPECT_EQ(invariants(activity, example.mode, e), "") << example.name;
+        e.answer.at(0) += "0";
+        EXPECT_NE(invariants(activity, example.mode, e), "") << example.name;
+    }
+}
+
+// Measures every text 400 twips wide and 300 high, so that a test knows where a figure puts it.
+struct FixedMeasure final : shell::TextMeasure {
+    shell::TextSize measure(std::string_view, const shell::FontStyle&) const override { return {400, 300}; }
+};
 
 } // namespace testing_support

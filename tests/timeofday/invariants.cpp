@@ -12,7 +12,7 @@
 namespace timeofday::checks {
 namespace {
 
-using reliability::splitAt;
+using reliability::split;
 
 constexpr int kDay = 1440;
 

@@ -14,7 +14,7 @@
 namespace whatnumber::checks {
 namespace {
 
-using reliability::splitAt;
+using reliability::split;
 
 // The value after "op v", or nothing when it is not whole.
 std::optional<long long> step(long long x, const std::string& op, long long v)

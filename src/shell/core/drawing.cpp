@@ -14,4 +14,15 @@ TwipRect centredOn(PointTwips centre, TextSize size)
     return {centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height};
 }
 
+TextMark textMark(TwipRect rect, std::string text, const FontStyle& font, Rgb colour, Align align)
+{
+    TextMark mark;
+    mark.rect = rect;
+    mark.text = std::move(text);
+    mark.font = font;
+    mark.colour = colour;
+    mark.align = align;
+    return mark;
+}
+
 } // namespace shell

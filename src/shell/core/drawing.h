@@ -140,4 +140,8 @@ struct Drawing {
 // A text's rectangle of the given size centred on a point.
 TwipRect centredOn(PointTwips centre, TextSize size);
 
+// A line of text in its rectangle, with no background and not turned.
+TextMark textMark(TwipRect rect, std::string text, const FontStyle& font, Rgb colour,
+                  Align align = Align::Centre);
+
 } // namespace shell

@@ -12,8 +12,11 @@
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
+#include <QLoggingCategory>
 
+#include <filesystem>
 #include <map>
+#include <system_error>
 #include <tuple>
 
 #ifndef CHALKFACE_DATADIR
@@ -34,22 +37,95 @@ QStringList& folderOverride()
     return folders;
 }
 
-// A JPEG ends with the end-of-image marker; a file cut short lacks it, and decoders would
-// otherwise fill the missing rows with grey without complaint.
-bool endsLikeJpeg(const QByteArray& data)
+// Whether a JPEG's bytes run as far as its end-of-image marker: a file cut short lacks it, and
+// the decoder would fill the missing rows with grey without complaint. The segments are walked
+// from the start, so bytes after the marker are no fault and a marker inside embedded data
+// (such as a thumbnail's) is not taken for the picture's own.
+bool reachesEndMarker(const QByteArray& data)
 {
-    const QByteArray tail = data.right(64);
-    return tail.contains("\xFF\xD9");
+    const auto byte = [&data](qsizetype at) { return static_cast<unsigned char>(data[at]); };
+    const auto isRestart = [](unsigned char marker) { return marker >= 0xD0 && marker <= 0xD7; };
+    qsizetype at = 2; // after the start-of-image marker
+    while (at + 1 < data.size()) {
+        if (byte(at) != 0xFF)
+            return false;
+        const unsigned char marker = byte(at + 1);
+        if (marker == 0xD9)
+            return true;
+        if (marker == 0xFF) { // a fill byte before a marker
+            ++at;
+            continue;
+        }
+        if (marker == 0x01 || isRestart(marker)) { // markers without a length
+            at += 2;
+            continue;
+        }
+        if (at + 3 >= data.size())
+            return false;
+        at += 2 + (byte(at + 2) << 8 | byte(at + 3));
+        if (marker == 0xDA) {
+            // A scan's coded data runs to the next marker: 0xFF followed by neither a stuffed zero
+            // nor a restart marker.
+            while (at + 1 < data.size() &&
+                   !(byte(at) == 0xFF && byte(at + 1) != 0x00 && !isRestart(byte(at + 1))))
+                ++at;
+        }
+    }
+    return false;
 }
 
-QString describe(const QString& name, const QString& problem, const QStringList& folders)
+QString cannotLoad(const QString& path, const QString& problem)
 {
-    QStringList searched;
-    for (const QString& folder : folders)
-        searched << QDir::toNativeSeparators(folder);
-    return QStringLiteral("Cannot load the picture \"%1\": %2.\nFolders searched: %3.")
-        .arg(name, problem, searched.join(QStringLiteral(", ")));
+    return QStringLiteral("Cannot load the picture \"%1\": %2. Reinstall Chalkface to restore its pictures.")
+        .arg(QDir::toNativeSeparators(path), problem);
 }
+
+// Qt's JPEG decoder tells of damaged picture data only as a warning on its logging category and
+// gives a picture all the same, grey where the data was bad. Its warnings are switched on
+// whatever the logging rules say, and while a file is decoded they are taken in, not printed.
+constexpr char kDecoderCategory[] = "qt.gui.imageio.jpeg";
+QLoggingCategory::CategoryFilter g_otherFilter = nullptr;
+QtMessageHandler g_otherHandler = nullptr;
+QString g_decoderComplaint;
+
+void hearTheDecoder(QLoggingCategory* category)
+{
+    g_otherFilter(category);
+    if (qstrcmp(category->categoryName(), kDecoderCategory) == 0)
+        category->setEnabled(QtWarningMsg, true);
+}
+
+void takeTheDecodersWord(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (qstrcmp(context.category, kDecoderCategory) != 0)
+        g_otherHandler(type, context, message);
+    else if (g_decoderComplaint.isEmpty())
+        g_decoderComplaint = message;
+}
+
+// Takes in the decoder's words for as long as it lives.
+class DecoderComplaint {
+public:
+    DecoderComplaint()
+    {
+        static const bool listening = [] {
+            // A filter is applied as soon as it is installed: the one in force is fetched first
+            // (by putting Qt's own in its place for a moment), then wrapped.
+            g_otherFilter = QLoggingCategory::installFilter(nullptr);
+            QLoggingCategory::installFilter(hearTheDecoder);
+            return true;
+        }();
+        Q_UNUSED(listening);
+        g_decoderComplaint.clear();
+        g_otherHandler = qInstallMessageHandler(takeTheDecodersWord);
+    }
+    ~DecoderComplaint() { qInstallMessageHandler(g_otherHandler); }
+    DecoderComplaint(const DecoderComplaint&) = delete;
+    DecoderComplaint& operator=(const DecoderComplaint&) = delete;
+
+    // The decoder's first complaint, or empty.
+    const QString& text() const { return g_decoderComplaint; }
+};
 
 // Screens load the same few pictures each time they are created, and decoding is most of the
 // time a screen takes to appear. The same bytes decode to the same picture, so a file is decoded
@@ -90,6 +166,7 @@ QImage decode(const QString& path, QString& problem)
     if (const auto decoded = decodedPictures().constFind(path);
         decoded != decodedPictures().cend() && decoded->data == data)
         return decoded->image;
+    const DecoderComplaint complaint;
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
@@ -104,11 +181,15 @@ QImage decode(const QString& path, QString& problem)
             QStringLiteral("the picture is too large (%1 by %2 pixels)").arg(size.width()).arg(size.height());
         return {};
     }
-    if (reader.format() == "jpeg" && !endsLikeJpeg(data)) {
+    if (reader.format() == "jpeg" && !reachesEndMarker(data)) {
         problem = QStringLiteral("the file is incomplete");
         return {};
     }
     QImage image = reader.read();
+    if (!complaint.text().isEmpty()) {
+        problem = QStringLiteral("the picture's data is damaged (%1)").arg(complaint.text());
+        return {};
+    }
     if (image.isNull())
         problem = QStringLiteral("the picture cannot be decoded (%1)").arg(reader.errorString());
     else
@@ -173,8 +254,10 @@ QStringList pictureFolders()
 {
     if (!folderOverride().isEmpty())
         return folderOverride();
+    // The program's own pictures first: a folder of the same name where the program was started
+    // (a home folder's "Images", as a desktop names it in some languages) must not stand in.
     QStringList folders = installedFolders();
-    folders.prepend(QDir::currentPath());
+    folders.append(QDir::currentPath());
     folders.removeDuplicates();
     return folders;
 }
@@ -207,22 +290,34 @@ QPixmap loadPicture(const QString& name, qreal devicePixelRatio, double scale)
     QString relative = name;
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
 
+    // The first copy found is the one shown, or the one reported when it cannot be loaded.
     const QStringList folders = pictureFolders();
-    QString problem = QStringLiteral("the file is missing");
     for (const QString& folder : folders) {
-        const QFileInfo info(QDir(folder), relative);
-        if (!info.exists())
+        const QString path = QDir(folder).filePath(relative);
+        std::error_code error;
+        const std::filesystem::file_status status =
+            std::filesystem::status(QFile::encodeName(path).toStdString(), error);
+        if (error == std::errc::no_such_file_or_directory)
             continue;
-        if (!info.isFile()) {
-            problem = QStringLiteral("%1 is not a file").arg(QDir::toNativeSeparators(info.filePath()));
-            break;
-        }
-        const QImage image = decode(info.filePath(), problem);
+        QString problem;
+        QImage image;
+        if (error)
+            problem = QStringLiteral("the file cannot be reached (%1)")
+                          .arg(QString::fromStdString(error.message()));
+        else if (!std::filesystem::is_regular_file(status))
+            problem = QStringLiteral("it is not a file");
+        else
+            image = decode(path, problem);
         if (image.isNull())
-            break;
-        return pictureFor(info, image.size(), devicePixelRatio, scale);
+            throw FatalError(cannotLoad(path, problem));
+        return pictureFor(QFileInfo(path), image.size(), devicePixelRatio, scale);
     }
-    throw FatalError(describe(name, problem, folders));
+    QStringList searched;
+    for (const QString& folder : folders)
+        searched << QDir::toNativeSeparators(folder);
+    throw FatalError(
+        cannotLoad(relative, QStringLiteral("the file is missing from every folder searched (%1)")
+                                 .arg(searched.join(QStringLiteral(", ")))));
 }
 
 QPixmap pictureForScale(const QPixmap& picture, double scale)

@@ -1,8 +1,8 @@
 // Pictures are JPEG files beside the program, named the way the screens name them
-// ("Images\exit.jpg", the backslash read as a folder separator). A name is looked up relative to
-// the working directory, then beside the program, then in the data folder of the installation the
-// program runs from (../share/chalkface from it, wherever it was installed), then in the data
-// folder it was built for.
+// ("Images\exit.jpg", the backslash read as a folder separator). A name is looked up beside the
+// program, then in the data folder of the installation the program runs from (../share/chalkface
+// from it, wherever it was installed), then in the data folder it was built for, and only then in
+// the working directory. The first copy found is the one loaded.
 //
 // High-density displays and full screen: beside a picture may lie a copy twice as many pixels
 // across, named with "@2x" ("Images\next@2x.jpg"). The plain file is the one the program needs:
@@ -20,14 +20,14 @@
 namespace shell {
 
 // The largest picture accepted, in pixels and in bytes on disk. A file beyond either, or one
-// that does not decode completely, counts as not loadable, so a damaged or hostile file can
-// neither exhaust memory nor show half a picture.
+// that does not decode completely or whose data the decoder finds damaged, counts as not
+// loadable, so a damaged or hostile file can neither exhaust memory nor show half a picture.
 inline constexpr int kMaxPictureSide = 4096;
 inline constexpr qint64 kMaxPictureBytes = 16 * 1024 * 1024;
 
 // Loads a picture for the display's device pixel ratio (the highest of the screens) and the
-// stage scale; an empty name gives an empty picture. Throws FatalError with a message that names
-// the file, what was wrong and the folders searched.
+// stage scale; an empty name gives an empty picture. Throws FatalError with a one-line message
+// that names the copy that cannot be loaded and why, or the folders searched when there is none.
 QPixmap loadPicture(const QString& name);
 
 // The same for a given device pixel ratio and scale.
@@ -42,7 +42,7 @@ QPixmap pictureForScale(const QPixmap& picture, double scale);
 // kept, so a screen's pictures are resampled once, not on every paint or visit.
 QPixmap scaledPicture(const QPixmap& picture, double scale, qreal devicePixelRatio);
 
-// The folders searched, in order: the working directory, then the installed folders.
+// The folders searched, in order: the installed folders, then the working directory.
 QStringList pictureFolders();
 
 // The folders the program's own files are installed in, in the order searched: beside the
