@@ -153,6 +153,7 @@ constexpr std::array<shell::Activity, 2> kActivities{{
                     "answer (the two answer lines)",
         .intro = parallelIntro,
         .questions = shell::freshQuestions<parallelExercise>,
+        .countdownCorner = shell::Corner::RightMiddle,
     },
     {
         .screen = "polygons",
@@ -164,6 +165,7 @@ constexpr std::array<shell::Activity, 2> kActivities{{
         .jsonHelp = "kind (1 triangles, 2 central angle), sides (3-12), question,\n"
                     "solution (a list of texts)",
         .questions = shell::freshQuestions<polygonExercise>,
+        .countdownCorner = shell::Corner::BottomLeft,
     },
 }};
 

@@ -176,7 +176,7 @@ void AnglesScreen::makeQuestion()
     }
 }
 
-void AnglesScreen::nextQuestion()
+void AnglesScreen::clearQuestion()
 {
     for (shell::LineControl* line : {Line1, Line2, Line3})
         line->setVisible(false);
@@ -186,6 +186,11 @@ void AnglesScreen::nextQuestion()
     for (QWidget* control : std::initializer_list<QWidget*>{Label2, Label3, Label4, Label5, Frame1, Label8})
         control->setVisible(false);
     clearDrawing();
+}
+
+void AnglesScreen::nextQuestion()
+{
+    clearQuestion();
     draws().reseed();
     if (m_topic == AnglesTopic::ParallelLines)
         m_kind = ParallelLines;
@@ -240,13 +245,61 @@ void AnglesScreen::modeChosen(int option)
     m_kind = option == 0 ? Triangles : CentreAngle;
 }
 
+namespace {
+
+// A question kept for showing again: its kind and what that kind drew.
+struct Kept {
+    int kind = AnglesScreen::ParallelLines;
+    ParallelLinesQuestion parallel;
+    PolygonQuestion polygon;
+};
+
+} // namespace
+
+std::any AnglesScreen::questionSnapshot() const
+{
+    // Before the first parallel lines question is built there is nothing to show again.
+    if (m_kind == ParallelLines && !m_parallelQuestionSet)
+        return {};
+    return Kept{m_kind, m_parallelQuestion, {m_polygon, m_polygonText}};
+}
+
+void AnglesScreen::restoreQuestion(const std::any& snapshot)
+{
+    const auto* kept = std::any_cast<Kept>(&snapshot);
+    if (!kept)
+        return;
+    clearQuestion();
+    Timer1->setEnabled(false);
+    m_kind = kept->kind;
+    switch (m_kind) {
+    case Triangles:
+        showModeChosen(0);
+        showTriangles(kept->polygon);
+        break;
+    case CentreAngle:
+        showModeChosen(1);
+        showCentreAngle(kept->polygon);
+        break;
+    default:
+        showParallelLines(kept->parallel);
+        break;
+    }
+    cmdsoln->setVisible(true);
+}
+
 // --- Parallel lines ---------------------------------------------------------------------------
 
 void AnglesScreen::setUpParallelLines()
 {
     // An answer shown while this question was still to come belongs to the previous question.
     Frame1->setVisible(false);
-    const ParallelLinesQuestion question = makeParallelLinesQuestion(draws());
+    showParallelLines(makeParallelLinesQuestion(draws()));
+}
+
+void AnglesScreen::showParallelLines(const ParallelLinesQuestion& question)
+{
+    m_parallelQuestion = question;
     for (int i = 0; i < kAngleCount; ++i) {
         shell::Label* label = Label7[i];
         label->setCaption(shell::qtext(question.captions[static_cast<std::size_t>(i)]));
@@ -305,16 +358,26 @@ void AnglesScreen::questionText(const std::string& question)
 
 void AnglesScreen::calculate2()
 {
-    const PolygonQuestion question = makePolygonQuestion(draws());
+    showTriangles(makePolygonQuestion(draws()));
+}
+
+void AnglesScreen::showTriangles(const PolygonQuestion& question)
+{
     m_polygon = question.polygon;
+    m_polygonText = question.question;
     drawFigure(trianglesQuestionFigure(m_polygon));
     questionText(question.question);
 }
 
 void AnglesScreen::calculate()
 {
-    const PolygonQuestion question = makePolygonQuestion(draws());
+    showCentreAngle(makePolygonQuestion(draws()));
+}
+
+void AnglesScreen::showCentreAngle(const PolygonQuestion& question)
+{
     m_polygon = question.polygon;
+    m_polygonText = question.question;
     drawangle();
     Label2->setVisible(true);
     drawFigure(centreAngleQuestionFigure(m_polygon));

@@ -65,10 +65,17 @@ protected:
     bool solutionShown() const override;
     void hideSolution() override;
     void modeChosen(int option) override;
+    std::any questionSnapshot() const override;
+    void restoreQuestion(const std::any& snapshot) override;
 
 private:
     void makeQuestion();
+    // Hides the question on show and its solution.
+    void clearQuestion();
     void setUpParallelLines(); // Timer1's tick
+    void showParallelLines(const ParallelLinesQuestion& question);
+    void showTriangles(const PolygonQuestion& question);
+    void showCentreAngle(const PolygonQuestion& question);
     void showsoln2();
     void calculate2();
     void calculate();
@@ -84,6 +91,8 @@ private:
     std::array<double, kAngleCount> m_angles{}; // a to h, filled by the solution
     bool m_parallelQuestionSet = false;         // until the first tick the labels hold "999", "99"
     Polygon m_polygon;                          // no sides until the first polygon question
+    ParallelLinesQuestion m_parallelQuestion;   // the one on show, once set
+    std::string m_polygonText;                  // the polygon question on show
 };
 
 // Defines `parallel` and `polygons`.

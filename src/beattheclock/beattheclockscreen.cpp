@@ -1,12 +1,12 @@
 #include "beattheclock/beattheclockscreen.h"
 
 #include "beattheclock/activity.h"
+#include "shell/core/countdown.h"
 #include "shell/core/numberforms.h"
 #include "shell/toolkit/drawingpainter.h"
 #include "shell/toolkit/drawingview.h"
 #include "shell/toolkit/screens.h"
 
-#include <chrono>
 
 namespace beattheclock {
 namespace {
@@ -52,12 +52,6 @@ QString q(const std::string& text)
     return shell::qtext(text);
 }
 
-qint64 steadyMilliseconds()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 std::string markText(int index, const Item& item)
 {
     return std::to_string(index + 1) + ". " + item.text() + " =";
@@ -67,7 +61,7 @@ std::string markText(int index, const Item& item)
 
 BeatTheClockScreen::BeatTheClockScreen(shell::Screens& screens)
     : ActivityScreen(screens, activities()[0])
-    , m_clock(steadyMilliseconds)
+    , m_clock(shell::steadyMilliseconds)
 {
     using shell::makeLabel;
     figure = new shell::DrawingView(this, QStringLiteral("figure"));
@@ -91,7 +85,10 @@ BeatTheClockScreen::BeatTheClockScreen(shell::Screens& screens)
     const auto modes = addModeOptions(activities()[0], kModePlaces);
     // A mode makes a new round in Ready; it does not start it as Next would.
     for (std::size_t i = 0; i < modes.size(); ++i)
-        modes[i]->onClick = [this, i] { modeChosen(static_cast<int>(i)); };
+        modes[i]->onClick = [this, i] {
+            rememberQuestion();
+            modeChosen(static_cast<int>(i));
+        };
 
     Frame1 = new shell::Frame(this, QStringLiteral("Frame1"));
     Frame1->setBorder(false);
@@ -105,13 +102,14 @@ BeatTheClockScreen::BeatTheClockScreen(shell::Screens& screens)
         option->setTwipGeometry(0, kSecondsOptionTops[k], kSecondsGroup.width, 450);
         option->setFontSpec({"Tahoma", 9.75, true});
         option->setForeColor(yellow);
-        option->setChecked(kSecondsChoices[k] == m_seconds);
         option->onClick = [this, k] {
+            rememberQuestion();
             m_seconds = kSecondsChoices[k];
             newRound();
         };
         secondsOption[k] = option;
     }
+    showSecondsChosen();
 
     Timer1 = new shell::Timer(this, QStringLiteral("Timer1"), kTickMs);
     Timer1->onTick = [this] { tick(); };
@@ -240,7 +238,7 @@ void BeatTheClockScreen::forwardKey()
     if (m_state == State::Marking && m_shown < kRoundLength)
         showSolution();
     else
-        nextQuestion();
+        newQuestion();
 }
 
 void BeatTheClockScreen::backKey()
@@ -274,6 +272,43 @@ void BeatTheClockScreen::blankChanged(bool blanked)
         m_banked += m_clock() - m_since;
     else
         m_since = m_clock();
+}
+
+void BeatTheClockScreen::showSecondsChosen()
+{
+    for (std::size_t k = 0; k < secondsOption.size(); ++k)
+        secondsOption[k]->setChecked(kSecondsChoices[k] == m_seconds);
+}
+
+namespace {
+
+// A round kept for showing again, with its mode and seconds each.
+struct Kept {
+    std::vector<Item> round;
+    int mode = 0;
+    int seconds = 0;
+};
+
+} // namespace
+
+std::any BeatTheClockScreen::questionSnapshot() const
+{
+    return Kept{m_round, m_mode, m_seconds};
+}
+
+void BeatTheClockScreen::restoreQuestion(const std::any& snapshot)
+{
+    const auto& kept = std::any_cast<const Kept&>(snapshot);
+    Timer1->setEnabled(false);
+    m_round = kept.round;
+    m_mode = kept.mode;
+    m_seconds = kept.seconds;
+    showModeChosen(m_mode);
+    showSecondsChosen();
+    m_state = State::Ready;
+    m_current = 0;
+    m_shown = 0;
+    showState();
 }
 
 void BeatTheClockScreen::showState()

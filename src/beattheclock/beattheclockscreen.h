@@ -65,6 +65,9 @@ protected:
     void forwardKey() override;
     void backKey() override;
     void blankChanged(bool blanked) override;
+    std::any questionSnapshot() const override;
+    void restoreQuestion(const std::any& snapshot) override;
+    bool nextMakesNewQuestion() const override { return m_state == State::Marking; }
 
 private:
     void newRound();
@@ -77,6 +80,7 @@ private:
     qint64 remainingMs() const;
     void showState();
     void drawCountdown();
+    void showSecondsChosen();
 
     Clock m_clock;
     int m_mode = 0;

@@ -47,6 +47,7 @@ constexpr std::array<shell::Activity, 1> kActivities{{{
     .jsonHelp = "kind (1-5), instruction, question, answer, result (the \"= ...\" line\n"
                 "of an estimate, else null)",
     .questions = shell::freshQuestions<exercise>,
+    .countdownCorner = shell::Corner::BottomLeft,
 }}};
 
 } // namespace

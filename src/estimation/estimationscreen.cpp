@@ -32,7 +32,7 @@ constexpr shell::LabelStyle kLine{{"Tahoma", 48}, shell::colour::yellow, Align::
 } // namespace
 
 EstimationScreen::EstimationScreen(shell::Screens& screens)
-    : ActivityScreen(screens, kName, QStringLiteral("Estimation"))
+    : ActivityScreen(screens, activities()[0])
 {
     Label1 = shell::makeLabel(this, QStringLiteral("Label1"), {90, 255, 11625, 1050}, {{"Tahoma", 21.75}});
     Label2 = shell::makeLabel(this, QStringLiteral("Label2"), {4065, 1950, 2310, 1155}, kLine);
@@ -59,7 +59,31 @@ void EstimationScreen::loadActivity()
 
 void EstimationScreen::modeChosen(int option)
 {
+    m_option = option;
     std::tie(m_low, m_high) = kindsOfMode(option);
+}
+
+namespace {
+
+// A question kept for showing again, with the mode option that made it.
+struct Kept {
+    Question question;
+    int option = 0;
+};
+
+} // namespace
+
+std::any EstimationScreen::questionSnapshot() const
+{
+    return Kept{m_question, m_option};
+}
+
+void EstimationScreen::restoreQuestion(const std::any& snapshot)
+{
+    const auto& kept = std::any_cast<const Kept&>(snapshot);
+    modeChosen(kept.option);
+    showModeChosen(kept.option);
+    showQuestion(kept.question);
 }
 
 void EstimationScreen::makeinvis()
@@ -71,8 +95,13 @@ void EstimationScreen::makeinvis()
 
 void EstimationScreen::newquestion()
 {
+    showQuestion(estimation::newQuestion(m_low, m_high, draws()));
+}
+
+void EstimationScreen::showQuestion(const Question& question)
+{
     makeinvis();
-    const Question question = estimation::newQuestion(m_low, m_high, draws());
+    m_question = question;
     m_kind = question.kind;
     Label1->setCaption(shell::qtext(question.instruction));
     Label2->setCaption(shell::qtext(question.question));

@@ -42,11 +42,16 @@ protected:
     void hideSolution() override { makeinvis(); }
     bool solutionShown() const override { return Frame1->isVisible(); }
     void modeChosen(int option) override;
+    std::any questionSnapshot() const override;
+    void restoreQuestion(const std::any& snapshot) override;
 
 private:
     void newquestion();
+    void showQuestion(const Question& question);
     void makeinvis();
 
+    Question m_question;
+    int m_option = 0;
     int m_low = 1;
     int m_high = 2;
     int m_kind = 0;

@@ -155,6 +155,31 @@ void MappingsScreen::modeChosen(int option)
     m_mode = static_cast<Mode>(option);
 }
 
+namespace {
+
+// A question kept for showing again, with the mode and the column it hid.
+struct Kept {
+    Question question;
+    Mode mode = Mode::FindRange;
+    int mixchoice = 0;
+};
+
+} // namespace
+
+std::any MappingsScreen::questionSnapshot() const
+{
+    return Kept{m_question, m_mode, m_mixchoice};
+}
+
+void MappingsScreen::restoreQuestion(const std::any& snapshot)
+{
+    const auto& kept = std::any_cast<const Kept&>(snapshot);
+    m_mode = kept.mode;
+    m_mixchoice = kept.mixchoice;
+    showModeChosen(static_cast<int>(m_mode));
+    showQuestion(kept.question);
+}
+
 void MappingsScreen::calculate()
 {
     const Question question = mappings::calculate(m_mode, draws());
@@ -163,7 +188,12 @@ void MappingsScreen::calculate()
         return;
     if (question.mixchoice)
         m_mixchoice = *question.mixchoice;
+    showQuestion(question);
+}
 
+void MappingsScreen::showQuestion(const Question& question)
+{
+    m_question = question;
     clearall();
     Label3->setCaption(shell::qtext(question.rule));
     fillColumn(Label4, question.domain);

@@ -45,15 +45,19 @@ protected:
     bool solutionShown() const override;
     void hideSolution() override;
     void modeChosen(int option) override;
+    std::any questionSnapshot() const override;
+    void restoreQuestion(const std::any& snapshot) override;
 
 private:
     void calculate();
+    void showQuestion(const Question& question);
     void clearall();
     // The column the current question hides, by mode and, in Mixed, by mixchoice.
     const shell::LabelArray& hiddenColumn() const;
 
     Mode m_mode = Mode::FindRange;
     int m_mixchoice = 0;
+    Question m_question; // the one on show
 };
 
 // Registers the screen under its name, with the clock-seeded random source.

@@ -2,6 +2,7 @@
 // a printable PDF, with the answers.
 #include "sheet/outputfile.h"
 #include "sheet/pdfsheet.h"
+#include "sheet/seed.h"
 #include "sheet/sheetoptions.h"
 #include "sheet/sheetwriters.h"
 
@@ -49,8 +50,7 @@ void quietQt(QtMsgType type, const QMessageLogContext&, const QString& message)
         report(kFailure, message.toStdString());
 }
 
-void writePdf(int& argc, char** argv, const sheet::Options& options, shell::QuestionMaker& questions,
-              shell::RandomSource& draws, std::ostream& out)
+void writePdf(int& argc, char** argv, const sheet::Options& options, std::uint64_t seed, std::ostream& out)
 {
     // A worksheet is made on servers too, where there is no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -66,42 +66,38 @@ void writePdf(int& argc, char** argv, const sheet::Options& options, shell::Ques
     }
     QGuiApplication application(argc, argv);
 
-    std::vector<shell::Exercise> items;
-    items.reserve(static_cast<std::size_t>(options.count));
-    for (int i = 0; i < options.count; ++i)
-        items.push_back(questions.make(options.mode, draws));
+    const std::vector<shell::Exercise> items =
+        sheet::seededQuestions(*options.activity, options.mode, options.count, seed);
 
     sheet::PdfSettings settings;
     settings.fontFamily = shell::registerFonts();
     settings.fixedDate = options.seed.has_value();
+    settings.seed = seed;
     const QByteArray pdf = sheet::pdfWorksheet(*options.activity, options.mode, items, settings);
     out.write(pdf.constData(), pdf.size());
 }
 
 void writeSheet(int& argc, char** argv, const sheet::Options& options, std::ostream& out)
 {
-    std::unique_ptr<shell::ClockRandom> draws = options.seed
-                                                    ? std::make_unique<shell::ClockRandom>(*options.seed)
-                                                    : std::make_unique<shell::ClockRandom>();
+    // Without --seed a seed is drawn, so that the PDF can print the one that makes it again.
+    const std::uint64_t seed = options.seed.value_or(sheet::drawSeed());
+    if (options.format == sheet::Format::Pdf) {
+        writePdf(argc, argv, options, seed, out);
+        return;
+    }
+    shell::ClockRandom draws(seed);
     const shell::Activity& activity = *options.activity;
     const std::unique_ptr<shell::QuestionMaker> questions = activity.questions();
     // A stream whose writes have failed (a full disk) takes no more: the run stops there.
-    switch (options.format) {
-    case sheet::Format::Text: {
-        sheet::TextWriter writer(out, activity, options.mode, options.count);
+    if (options.format == sheet::Format::Json) {
         for (int i = 0; i < options.count && out; ++i)
-            writer.add(questions->make(options.mode, *draws));
-        writer.finish();
-        break;
+            sheet::writeJsonLine(out, activity, options.mode, questions->make(options.mode, draws));
+        return;
     }
-    case sheet::Format::Json:
-        for (int i = 0; i < options.count && out; ++i)
-            sheet::writeJsonLine(out, activity, options.mode, questions->make(options.mode, *draws));
-        break;
-    case sheet::Format::Pdf:
-        writePdf(argc, argv, options, *questions, *draws, out);
-        break;
-    }
+    sheet::TextWriter writer(out, activity, options.mode, options.count);
+    for (int i = 0; i < options.count && out; ++i)
+        writer.add(questions->make(options.mode, draws));
+    writer.finish();
 }
 
 } // namespace

@@ -29,7 +29,6 @@ constexpr double kFooterTop = 283;
 constexpr double kNumberWidth = 9; // room for "10." before each question
 constexpr double kGap = 7;         // between questions
 
-constexpr int kDotsPerInch = 600;
 constexpr double kMillimetresPerInch = 25.4;
 
 const QColor kInk(0, 0, 0);
@@ -61,14 +60,14 @@ QString qs(std::string_view text)
 // The painter and the running position down the page, in millimetres.
 class Layout {
 public:
-    Layout(QPdfWriter& writer, QString family, QString footer)
-        : m_painter(&writer)
-        , m_writer(writer)
+    Layout(QPagedPaintDevice& device, QString family, QString footer)
+        : m_painter(&device)
+        , m_device(device)
         , m_family(std::move(family))
         , m_footer(std::move(footer))
     {
         if (!m_painter.isActive())
-            throw std::runtime_error("the PDF could not be started");
+            throw std::runtime_error("the worksheet could not be started");
         m_painter.setRenderHint(QPainter::Antialiasing);
         drawFooter();
     }
@@ -84,18 +83,18 @@ public:
         return font;
     }
 
-    double ascent(const QFont& font) const { return mm(QFontMetricsF(font, &m_writer).ascent()); }
-    double lineHeight(const QFont& font) const { return mm(QFontMetricsF(font, &m_writer).height()); }
+    double ascent(const QFont& font) const { return mm(QFontMetricsF(font, &m_device).ascent()); }
+    double lineHeight(const QFont& font) const { return mm(QFontMetricsF(font, &m_device).height()); }
     double textWidth(const QString& text, const QFont& font) const
     {
-        return mm(QFontMetricsF(font, &m_writer).horizontalAdvance(text));
+        return mm(QFontMetricsF(font, &m_device).horizontalAdvance(text));
     }
 
     // The height of the text wrapped to the width.
     double measure(const QString& text, const QFont& font, double width) const
     {
         const QRectF area(0, 0, dev(width), dev(1000));
-        return mm(QFontMetricsF(font, &m_writer)
+        return mm(QFontMetricsF(font, &m_device)
                       .boundingRect(area, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text)
                       .height());
     }
@@ -156,7 +155,7 @@ public:
 
     void newPage()
     {
-        m_writer.newPage();
+        m_device.newPage();
         ++m_page;
         y = kTop;
         drawFooter();
@@ -175,7 +174,7 @@ private:
     }
 
     QPainter m_painter;
-    QPdfWriter& m_writer;
+    QPagedPaintDevice& m_device;
     QString m_family;
     QString m_footer;
     int m_page = 1;
@@ -510,11 +509,34 @@ void fixCreationDate(QByteArray& pdf)
 
 } // namespace
 
+void paintWorksheet(QPagedPaintDevice& device, const shell::Activity& activity, int mode,
+                    const std::vector<shell::Exercise>& items, const PdfSettings& settings)
+{
+    if (device.logicalDpiX() != kDotsPerInch || device.logicalDpiY() != kDotsPerInch)
+        throw std::logic_error("a worksheet is laid out at 600 dots per inch");
+    const QString title = qs(sheetTitle(activity, mode));
+    const shell::SheetIntro intro = activity.intro ? activity.intro(mode) : shell::SheetIntro{};
+    // The seed that makes the sheet again with chalkface-sheet --seed.
+    const QString seed = settings.seed ? QStringLiteral(" \u00b7 seed ") + QString::number(*settings.seed) : QString();
+
+    Layout page(device, settings.fontFamily, title + seed);
+    drawHeading(page, title);
+    drawIntro(page, intro);
+    if (activity.shortQuestions)
+        drawQuestionColumns(page, items);
+    else
+        drawQuestions(page, items, intro.instruction);
+
+    page.setFooter(title + QStringLiteral(" \u00b7 answers") + seed);
+    page.newPage();
+    page.y += page.write(kLeft, page.y, kRight - kLeft, QStringLiteral("Answers"), page.font(20, true));
+    page.y += page.write(kLeft, page.y, kRight - kLeft, title, page.font(11)) + 6;
+    drawAnswers(page, items);
+}
+
 QByteArray pdfWorksheet(const shell::Activity& activity, int mode, const std::vector<shell::Exercise>& items,
                         const PdfSettings& settings)
 {
-    const QString title = qs(sheetTitle(activity, mode));
-    const shell::SheetIntro intro = activity.intro ? activity.intro(mode) : shell::SheetIntro{};
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
@@ -523,22 +545,9 @@ QByteArray pdfWorksheet(const shell::Activity& activity, int mode, const std::ve
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         writer.setResolution(kDotsPerInch);
-        writer.setTitle(title);
+        writer.setTitle(qs(sheetTitle(activity, mode)));
         writer.setCreator(QStringLiteral("chalkface-sheet"));
-
-        Layout page(writer, settings.fontFamily, title);
-        drawHeading(page, title);
-        drawIntro(page, intro);
-        if (activity.shortQuestions)
-            drawQuestionColumns(page, items);
-        else
-            drawQuestions(page, items, intro.instruction);
-
-        page.setFooter(title + QStringLiteral(" \u00b7 answers"));
-        page.newPage();
-        page.y += page.write(kLeft, page.y, kRight - kLeft, QStringLiteral("Answers"), page.font(20, true));
-        page.y += page.write(kLeft, page.y, kRight - kLeft, title, page.font(11)) + 6;
-        drawAnswers(page, items);
+        paintWorksheet(writer, activity, mode, items, settings);
     }
     buffer.close();
     if (settings.fixedDate)

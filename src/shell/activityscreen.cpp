@@ -3,17 +3,46 @@
 #include "shell/module1.h"
 #include "shell/toolkit/accessibility.h"
 #include "shell/toolkit/errors.h"
+#include "shell/toolkit/fittedtext.h"
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/screens.h"
 #include "shell/toolkit/stage.h"
+#include "shell/core/placement.h"
 #include "shell/core/topictable.h"
+#include "shell/worksheetdialog.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 namespace shell {
 namespace {
+
+// The countdown's place in a window, in twips: a box in the corner the descriptor names.
+constexpr double kCountdownWidth = 1740;
+constexpr double kCountdownHeight = 1000;
+constexpr double kCountdownMargin = 60;
+// How often the countdown looks at the clock, in milliseconds.
+constexpr int kCountdownTickMs = 100;
+
+TwipRect countdownCorner(Corner corner)
+{
+    const double right = kClientWidthTwips - kCountdownMargin - kCountdownWidth;
+    const double bottom = kClientHeightTwips - kCountdownMargin - kCountdownHeight;
+    switch (corner) {
+    case Corner::BottomLeft:
+        return {kCountdownMargin, bottom, kCountdownWidth, kCountdownHeight};
+    case Corner::RightMiddle:
+        return {right, bottom / 2, kCountdownWidth, kCountdownHeight};
+    case Corner::TopRight:
+        break;
+    }
+    return {right, kCountdownMargin, kCountdownWidth, kCountdownHeight};
+}
 
 CommandButton* panelButton(Frame* panel, const char* name, const char* accessibleName)
 {
@@ -64,7 +93,7 @@ ActivityScreen::ActivityScreen(Screens& screens, const QString& name, const QStr
     cmdsoln = panelButton(Framestatus, "cmdsoln", "Show solution");
     cmdexit = panelButton(Framestatus, "cmdexit", "Exit");
 
-    cmdgo->onClick = [this] { nextQuestion(); };
+    cmdgo->onClick = [this] { newQuestion(); };
     cmdsoln->onClick = [this] { revealSolution(); };
     cmdexit->onClick = [this] {
         this->screens().show(returnMenu());
@@ -82,11 +111,18 @@ ActivityScreen::ActivityScreen(Screens& screens, const QString& name, const QStr
 ActivityScreen::ActivityScreen(Screens& screens, const Activity& activity, const QString& panelName)
     : ActivityScreen(screens, qtext(activity.screen), qtext(activity.caption), panelName)
 {
+    m_activity = &activity;
+    m_countdownText = new FittedText(this, QStringLiteral("countdown"));
+    m_countdownText->hide();
+    m_countdownTimer = new Timer(this, QStringLiteral("countdownTimer"), kCountdownTickMs);
+    m_countdownTimer->onTick = [this] { updateCountdown(); };
 }
 
 ActivityScreen::~ActivityScreen()
 {
     qApp->removeEventFilter(this);
+    // It may stand on the stage window, which outlives the screen.
+    delete m_countdownText.data();
 }
 
 QString ActivityScreen::returnMenu() const
@@ -105,8 +141,11 @@ OptionButton* ActivityScreen::addModeOption(const QString& name, const QString& 
     const int index = static_cast<int>(m_modeOptions.size());
     option->setShortcut(QKeySequence(Qt::Key_1 + index));
     option->onClick = [this, index] {
+        rememberQuestion();
         modeChosen(index);
         nextQuestion();
+        m_countdown.restart(m_clock());
+        updateCountdown();
     };
     m_modeOptions.push_back(option);
     return option;
@@ -158,6 +197,204 @@ bool ActivityScreen::isBlanked() const
     return m_blank->isVisible();
 }
 
+// --- The last questions again ---------------------------------------------------------------
+
+void ActivityScreen::newQuestion()
+{
+    if (nextMakesNewQuestion())
+        rememberQuestion();
+    nextQuestion();
+    m_countdown.restart(m_clock());
+    updateCountdown();
+}
+
+void ActivityScreen::rememberQuestion()
+{
+    if (!m_activity)
+        return;
+    if (!m_keptOnShow)
+        m_kept.push_back(questionSnapshot());
+    // Room for the new question, which is kept in its turn once it gives way.
+    while (m_kept.size() >= kQuestionsKept)
+        m_kept.pop_front();
+    m_keptOnShow.reset();
+}
+
+bool ActivityScreen::hasPreviousQuestion() const
+{
+    return m_keptOnShow ? *m_keptOnShow > 0 : !m_kept.empty();
+}
+
+void ActivityScreen::showPreviousQuestion()
+{
+    if (!m_activity || !hasPreviousQuestion())
+        return;
+    if (!m_keptOnShow) {
+        m_kept.push_back(questionSnapshot());
+        m_keptOnShow = m_kept.size() - 1;
+    }
+    showKept(*m_keptOnShow - 1);
+}
+
+void ActivityScreen::showNextQuestion()
+{
+    if (!m_activity)
+        return;
+    if (m_keptOnShow && *m_keptOnShow + 1 < m_kept.size())
+        showKept(*m_keptOnShow + 1);
+    else if (cmdgo->isVisible() && cmdgo->isEnabled())
+        cmdgo->click();
+}
+
+void ActivityScreen::showKept(std::size_t index)
+{
+    m_keptOnShow = index;
+    restoreQuestion(m_kept[index]);
+    m_countdown.restart(m_clock());
+    updateCountdown();
+}
+
+void ActivityScreen::showModeChosen(int option)
+{
+    if (option >= 0 && static_cast<std::size_t>(option) < m_modeOptions.size())
+        m_modeOptions[static_cast<std::size_t>(option)]->setChecked(true);
+}
+
+int ActivityScreen::modeOnShow() const
+{
+    for (std::size_t i = 0; i < m_modeOptions.size(); ++i) {
+        if (m_modeOptions[i]->isChecked())
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// --- The countdown ----------------------------------------------------------------------------
+
+void ActivityScreen::setCountdown(int seconds)
+{
+    if (!m_activity)
+        return;
+    m_countdown.start(seconds, m_clock());
+    m_countdownPhase = Countdown::Phase::Off;
+    updateCountdown();
+}
+
+void ActivityScreen::nextCountdownLength()
+{
+    const std::span<const int> lengths(Countdown::kLengths);
+    const auto at = std::find(lengths.begin(), lengths.end(), m_countdown.length());
+    setCountdown(at == lengths.end() ? lengths.front() : at + 1 == lengths.end() ? 0 : *(at + 1));
+}
+
+void ActivityScreen::updateCountdown()
+{
+    if (!m_countdownText)
+        return;
+    const std::int64_t now = m_clock();
+    const Countdown::Phase phase = m_countdown.phase(now);
+    const bool reachedZero = m_countdownPhase == Countdown::Phase::Counting && phase != Countdown::Phase::Counting;
+    m_countdownPhase = phase;
+    m_countdownText->setText(qtext(m_countdown.text(now)));
+    m_countdownText->setColour(phase == Countdown::Phase::TimesUp ? colour::yellow : colour::white);
+    m_countdownTimer->setEnabled(phase == Countdown::Phase::Counting || phase == Countdown::Phase::TimesUp);
+    // The stage may have settled on another scale since the last event that placed it.
+    placeCountdown();
+    if (reachedZero && m_solutionAtZero && !solutionShown())
+        revealSolution();
+}
+
+void ActivityScreen::placeCountdown()
+{
+    if (!m_countdownText)
+        return;
+    const TwipRect corner = countdownCorner(m_activity->countdownCorner);
+    const double s = scale();
+    const QRect inCorner(toPixels(corner.left, s), toPixels(corner.top, s), toPixels(corner.width, s),
+                         toPixels(corner.height, s));
+    // The side bar right of the screen on the stage, where the countdown is about as large as
+    // in the corner.
+    QWidget* stage = isWindow() ? nullptr : parentWidget();
+    const int bar = stage ? stage->width() - geometry().right() - 1 : 0;
+    if (stage && bar * 10 >= inCorner.width() * 9) {
+        if (m_countdownText->parentWidget() != stage)
+            m_countdownText->setParent(stage);
+        const int margin = bar / 16;
+        const int width = bar - 2 * margin;
+        m_countdownText->setGeometry(geometry().right() + 1 + margin, geometry().top() + margin, width,
+                                     width * 3 / 4);
+    } else {
+        if (m_countdownText->parentWidget() != this)
+            m_countdownText->setParent(this);
+        m_countdownText->setGeometry(inCorner);
+    }
+    m_countdownText->raise();
+    m_countdownText->setVisible(countdownOnShow());
+}
+
+bool ActivityScreen::countdownOnShow() const
+{
+    return !m_countdownText->text().isEmpty() && isVisible() && !isBlanked();
+}
+
+bool ActivityScreen::event(QEvent* event)
+{
+    const bool done = Screen::event(event);
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ParentChange:
+    case QEvent::Show:
+    case QEvent::Hide:
+        placeCountdown();
+        break;
+    default:
+        break;
+    }
+    return done;
+}
+
+// --- The worksheet ----------------------------------------------------------------------------
+
+void ActivityScreen::openWorksheet()
+{
+    if (!m_activity)
+        return;
+    auto* dialog = new WorksheetDialog(this, *m_activity, std::max(0, modeOnShow()));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+// --- The right-click menu ---------------------------------------------------------------------
+
+void ActivityScreen::addMenuActions(QMenu& menu)
+{
+    if (!m_activity)
+        return;
+    QAction* previous = menu.addAction(tr("Previous question"), this, [this] { runGuarded([this] { showPreviousQuestion(); }); });
+    previous->setShortcut(Qt::Key_P);
+    previous->setEnabled(hasPreviousQuestion());
+    menu.addAction(tr("Next question"), this, [this] { runGuarded([this] { showNextQuestion(); }); })
+        ->setShortcut(Qt::Key_N);
+
+    QMenu* timer = menu.addMenu(tr("Timer"));
+    auto* lengths = new QActionGroup(timer);
+    std::vector<int> choices(std::begin(Countdown::kLengths), std::end(Countdown::kLengths));
+    choices.push_back(0);
+    for (const int seconds : choices) {
+        QAction* choice = timer->addAction(qtext(countdownLengthName(seconds)), this, [this, seconds] { setCountdown(seconds); });
+        choice->setCheckable(true);
+        choice->setChecked(seconds == m_countdown.length());
+        lengths->addAction(choice);
+    }
+    timer->addSeparator();
+    QAction* reveal = timer->addAction(tr("Show the solution at zero"), this, [this](bool checked) { m_solutionAtZero = checked; });
+    reveal->setCheckable(true);
+    reveal->setChecked(m_solutionAtZero);
+
+    menu.addAction(tr("Worksheet\u2026"), this, [this] { openWorksheet(); })->setShortcut(Qt::Key_W);
+}
+
 void ActivityScreen::resizeEvent(QResizeEvent* event)
 {
     Screen::resizeEvent(event);
@@ -174,13 +411,14 @@ void ActivityScreen::toggleBlank()
     } else {
         m_blank->hide();
     }
+    placeCountdown();
     runGuarded([this, blanked] { blankChanged(blanked); });
 }
 
 namespace {
 
 // What a key from the keyboard or a presenter remote does on an activity screen.
-enum class LessonKey { None, Blank, Forward, Back, Swallowed };
+enum class LessonKey { None, Blank, Forward, Back, Previous, Next, Timer, Worksheet, Swallowed };
 
 LessonKey lessonKey(int key)
 {
@@ -199,6 +437,14 @@ LessonKey lessonKey(int key)
     case Qt::Key_Up:
     case Qt::Key_Left:
         return LessonKey::Back;
+    case Qt::Key_P:
+        return LessonKey::Previous;
+    case Qt::Key_N:
+        return LessonKey::Next;
+    case Qt::Key_T:
+        return LessonKey::Timer;
+    case Qt::Key_W:
+        return LessonKey::Worksheet;
     case Qt::Key_Escape:
     case Qt::Key_F5:
         // A remote's slideshow button sends these: they must not leave the lesson.
@@ -249,6 +495,20 @@ void ActivityScreen::handleKey(int key)
     case LessonKey::Back:
         if (!isBlanked())
             runGuarded([this] { backKey(); });
+        break;
+    case LessonKey::Previous:
+        if (!isBlanked())
+            runGuarded([this] { showPreviousQuestion(); });
+        break;
+    case LessonKey::Next:
+        if (!isBlanked())
+            runGuarded([this] { showNextQuestion(); });
+        break;
+    case LessonKey::Timer:
+        nextCountdownLength();
+        break;
+    case LessonKey::Worksheet:
+        openWorksheet();
         break;
     case LessonKey::Swallowed:
     case LessonKey::None:

@@ -3,14 +3,24 @@
 // `cmdexit` (back to the topic menu), mode option buttons, and the load order: standard set-up
 // first, the first question last. A presenter remote or the keyboard drives it too, and a
 // revealed answer is announced to assistive technology.
+//
+// A screen that asks an activity (it has a descriptor) also gets the lesson tools, from its
+// right-click menu and keys: its last questions again, a countdown, and a worksheet of the
+// activity. The screen hands the frame a snapshot of the question on show, which the frame keeps
+// and hands back to show that question again.
 #pragma once
 
 #include "shell/core/activity.h"
+#include "shell/core/countdown.h"
 #include "shell/core/randomsource.h"
 #include "shell/toolkit/controls.h"
+#include "shell/toolkit/fittedtext.h"
 #include "shell/toolkit/screen.h"
 
+#include <any>
+#include <deque>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -36,6 +46,26 @@ public:
     // Replaces the clock-seeded random source; tests script the draws this way. Call it before
     // the load step, for instance in the factory that creates the screen.
     void setRandomSource(std::unique_ptr<RandomSource> draws) { m_draws = std::move(draws); }
+    // Replaces the steady clock the countdown keeps time by; tests move it by hand.
+    void setClock(MonotonicClock clock) { m_clock = std::move(clock); }
+
+    // The questions kept while the screen is open, the one on show among them.
+    static constexpr std::size_t kQuestionsKept = 20;
+    // "Previous question": the question before the one on show, in its question state.
+    void showPreviousQuestion();
+    // "Next question": the question after the one on show, or a new one at the newest, as the
+    // next-question button makes it.
+    void showNextQuestion();
+    bool hasPreviousQuestion() const;
+
+    // The countdown's length in seconds, 0 for off; it starts at once and again with every
+    // question that comes on show.
+    void setCountdown(int seconds);
+    // The countdown's text ("0:30", "Time's up"), shown where the display leaves room.
+    FittedText* countdown() const { return m_countdownText; }
+
+    // "Worksheet…": the dialog with this activity and mode chosen, opened over the screen.
+    void openWorksheet();
 
     Frame* Framestatus;
     CommandButton* cmdgo;
@@ -62,6 +92,26 @@ protected:
 
     // The source every question of this screen draws from.
     RandomSource& draws() { return *m_draws; }
+
+    // What showing the question on show again takes (its drawn values or texts, and the mode
+    // that made it); restoreQuestion() gets it back to show that question in its question state.
+    virtual std::any questionSnapshot() const { return {}; }
+    virtual void restoreQuestion(const std::any& snapshot) { Q_UNUSED(snapshot) }
+    // Keeps the question on show before a new one replaces it. The frame does this for the
+    // next-question button and the mode options; a screen that makes new questions otherwise
+    // calls it itself.
+    void rememberQuestion();
+    // Whether the next-question button replaces the question on show (rather than moving on
+    // within it).
+    virtual bool nextMakesNewQuestion() const { return true; }
+    // What the next-question button does: keeps the question on show where a new one replaces
+    // it, goes on (nextQuestion), and starts the countdown again.
+    void newQuestion();
+    // Shows the mode option as chosen, without choosing it (a question shown again).
+    void showModeChosen(int option);
+    // The option of the question on show, -1 where the screen has none; the worksheet dialog
+    // starts with it.
+    int modeOnShow() const;
 
     // A frame of the screen's own, given the window's blue at load.
     void addOwnFrame(Frame* frame) { m_ownFrames.push_back(frame); }
@@ -90,17 +140,41 @@ protected:
     virtual void blankChanged(bool blanked) { Q_UNUSED(blanked) }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void addMenuActions(QMenu& menu) override;
 
 private:
     void revealSolution();
     void handleKey(int key);
     void toggleBlank();
+    void showKept(std::size_t index);
+    // Shows the countdown as the clock now stands; its timer does this ten times a second.
+    void updateCountdown();
+    // The countdown stands in the side bar on the stage where that is wide enough, else in the
+    // corner the descriptor names.
+    void placeCountdown();
+    // Whether the countdown has something to show and the lesson is on show.
+    bool countdownOnShow() const;
+    // The next countdown length after the one set, off after the longest (the T key).
+    void nextCountdownLength();
 
+    const Activity* m_activity = nullptr; // none on a topic's screen: no lesson tools
     std::unique_ptr<RandomSource> m_draws = std::make_unique<ClockRandom>();
     std::vector<OptionButton*> m_modeOptions;
     std::vector<Frame*> m_ownFrames;
     QWidget* m_blank = nullptr;
+
+    // The questions kept, oldest first; while one of them is on show, m_keptOnShow is its index.
+    std::deque<std::any> m_kept;
+    std::optional<std::size_t> m_keptOnShow;
+
+    MonotonicClock m_clock = steadyMilliseconds;
+    Countdown m_countdown;
+    Countdown::Phase m_countdownPhase = Countdown::Phase::Off;
+    bool m_solutionAtZero = false; // reveal the solution when time is up
+    QPointer<FittedText> m_countdownText; // on the stage window while in the side bar
+    Timer* m_countdownTimer = nullptr;
 };
 
 } // namespace shell

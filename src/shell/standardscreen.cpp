@@ -241,6 +241,30 @@ void StandardActivityScreen::nextQuestion()
     showQuestionState();
 }
 
+namespace {
+
+// A question kept for showing again: the question itself and the mode that made it.
+struct Kept {
+    Exercise exercise;
+    int mode = 0;
+};
+
+} // namespace
+
+std::any StandardActivityScreen::questionSnapshot() const
+{
+    return Kept{m_exercise, m_mode};
+}
+
+void StandardActivityScreen::restoreQuestion(const std::any& snapshot)
+{
+    const auto& kept = std::any_cast<const Kept&>(snapshot);
+    m_exercise = kept.exercise;
+    m_mode = kept.mode;
+    showModeChosen(m_mode);
+    showQuestionState();
+}
+
 void StandardActivityScreen::showQuestionState()
 {
     m_solutionShown = false;

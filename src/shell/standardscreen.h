@@ -44,6 +44,8 @@ protected:
     void hideSolution() override;
     bool solutionShown() const override { return m_solutionShown; }
     void modeChosen(int option) override { m_mode = option; }
+    std::any questionSnapshot() const override;
+    void restoreQuestion(const std::any& snapshot) override;
 
 private:
     void showQuestionState();

@@ -86,10 +86,38 @@ void UnitsScreen::modeChosen(int option)
     m_mode = static_cast<Mode>(option);
 }
 
+namespace {
+
+// A question kept for showing again, with the mode that made it.
+struct Kept {
+    Question question;
+    Mode mode = Mode::Metric;
+};
+
+} // namespace
+
+std::any UnitsScreen::questionSnapshot() const
+{
+    return Kept{m_question, m_mode};
+}
+
+void UnitsScreen::restoreQuestion(const std::any& snapshot)
+{
+    const auto& kept = std::any_cast<const Kept&>(snapshot);
+    m_mode = kept.mode;
+    showModeChosen(static_cast<int>(m_mode));
+    showQuestion(kept.question);
+}
+
 void UnitsScreen::calculate()
 {
+    showQuestion(units::calculate(m_mode, draws()));
+}
+
+void UnitsScreen::showQuestion(const Question& question)
+{
     clearall();
-    const Question question = units::calculate(m_mode, draws());
+    m_question = question;
     m_reference = question.reference;
     if (shell::Frame* frame = frameOf(m_reference))
         frame->setVisible(true);

@@ -39,14 +39,18 @@ protected:
     bool solutionShown() const override;
     void hideSolution() override;
     void modeChosen(int option) override;
+    std::any questionSnapshot() const override;
+    void restoreQuestion(const std::any& snapshot) override;
 
 private:
     void calculate();
+    void showQuestion(const Question& question);
     void clearall();
     shell::Frame* frameOf(Reference reference) const;
 
     Mode m_mode = Mode::Metric;
     Reference m_reference = Reference::None; // the frame that goes with the question on show
+    Question m_question;                     // the one on show
 };
 
 // Makes the screen known as "compoundunits".

@@ -67,6 +67,10 @@ SheetIntro instructionOfMode(int mode)
     return intro;
 }
 
+// Where in an activity screen's window the countdown stands: a corner (the bottom right holds
+// the control panel), or the middle of the right edge for a screen whose texts fill the top.
+enum class Corner { TopRight, BottomLeft, RightMiddle };
+
 struct Activity {
     std::string_view screen;  // the screen's name: "sigfig"
     std::string_view sheet;   // chalkface-sheet's name for it: "estimation"
@@ -84,6 +88,8 @@ struct Activity {
     // Each question is one short line under the sheet's instruction, with no figure: a printed
     // sheet sets them in columns, each with a line to write on.
     bool shortQuestions = false;
+    // Where the lesson countdown stands in a window: a corner the screen's texts leave free.
+    Corner countdownCorner = Corner::TopRight;
 
     // The number of modes a caller may ask for: at least the one way of asking.
     int modeCount() const { return modes.empty() ? 1 : static_cast<int>(modes.size()); }
