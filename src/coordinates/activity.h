@@ -6,8 +6,15 @@
 
 #include <span>
 
+namespace shell {
+class Screens;
+}
+
 namespace coordinates {
 
 std::span<const shell::Activity> activities();
+
+// Makes the screen known by its name (the Qt side, in screen.cpp).
+void defineScreens(shell::Screens& screens);
 
 } // namespace coordinates

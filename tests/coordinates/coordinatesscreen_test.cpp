@@ -10,7 +10,10 @@
 
 namespace {
 
-using CoordinatesScreen = testing_support::StandardActivityTest;
+class CoordinatesScreen : public testing_support::StandardActivityTest {
+protected:
+    CoordinatesScreen() { coordinates::defineScreens(screens); }
+};
 
 TEST_F(CoordinatesScreen, EveryModeOnTheStandardFrame)
 {

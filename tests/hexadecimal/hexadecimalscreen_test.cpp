@@ -6,7 +6,10 @@
 
 namespace {
 
-using HexadecimalScreen = testing_support::StandardActivityTest;
+class HexadecimalScreen : public testing_support::StandardActivityTest {
+protected:
+    HexadecimalScreen() { hexadecimal::defineScreens(screens); }
+};
 
 TEST_F(HexadecimalScreen, EveryModeOnTheStandardFrame)
 {

@@ -7,6 +7,7 @@
 
 #include <QTextDocument>
 
+#include <algorithm>
 #include <variant>
 
 namespace testing_support {
@@ -103,8 +104,14 @@ QString tooWide(const shell::StandardActivityScreen& s)
             }
         }
     }
+    // Working lines count only where the panel shows them.
+    const auto hiddenWorking = [&](const shell::Label* label) {
+        return !e.layout.workingShown && std::any_of(s.working.begin(), s.working.end(), [label](const shell::Label* line) {
+                   return label == line || label->parent() == line;
+               });
+    };
     for (const shell::Label* label : s.findChildren<shell::Label*>()) {
-        if (label->text().isEmpty() || textWidth(*label) <= label->width())
+        if (label->text().isEmpty() || hiddenWorking(label) || textWidth(*label) <= label->width())
             continue;
         // A line that wraps fits when its lines fit its height.
         if (!label->wordWrap() || label->heightForWidth(label->width()) > label->height())
@@ -130,8 +137,6 @@ QString tooWide(const shell::StandardActivityScreen& s)
 
 shell::StandardActivityScreen& StandardActivityTest::open(const shell::Activity& activity)
 {
-    if (!screens.isDefined(qtext(activity.screen)))
-        shell::defineStandardScreen(screens, activity);
     auto& s = openTopic<shell::StandardActivityScreen>(menuOf(activity), activity.position, qtext(activity.screen));
     EXPECT_EQ(s.windowTitle(), qtext(activity.caption));
     return s;

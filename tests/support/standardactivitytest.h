@@ -14,8 +14,8 @@ namespace testing_support {
 
 class StandardActivityTest : public ScreenTest {
 protected:
-    // Opens the activity from its topic on its topic menu, defining its standard screen unless
-    // its folder has defined it.
+    // Opens the activity from its topic on its topic menu; its folder's defineScreens has defined
+    // the screen.
     shell::StandardActivityScreen& open(const shell::Activity& activity);
 
     // In every mode, chosen by its option button: the question state; Solution shows the

@@ -10,7 +10,10 @@
 
 namespace {
 
-using VocabularyScreen = testing_support::StandardActivityTest;
+class VocabularyScreen : public testing_support::StandardActivityTest {
+protected:
+    VocabularyScreen() { vocabulary::defineScreens(screens); }
+};
 
 TEST_F(VocabularyScreen, EveryModeOnTheStandardFrame)
 {
