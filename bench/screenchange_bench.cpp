@@ -311,7 +311,6 @@ int main(int argc, char* argv[])
     // The program's own start-up, as its main makes it.
     shell::keepFreedMemory();
     shell::loadFontConfiguration();
-    shell::cacheLargeGlyphs();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         const QString displays = QDir::temp().filePath(QStringLiteral("chalkface-bench-display.json"));
         QFile file(displays);

@@ -99,7 +99,6 @@ int runProgram(int argc, char* argv[], const std::function<void(QWidget& title)>
     }
     shell::keepFreedMemory();
     shell::loadFontConfiguration();
-    shell::cacheLargeGlyphs();
     // Qt sees no options: nothing else on the command line changes what the program does.
     int qtArgc = 1;
     g_otherHandler = qInstallMessageHandler(holdStartMessage);

@@ -303,6 +303,11 @@ TEST_F(FullScreen, AnActivityOnTheStandardFrameScalesWithItsFigure)
     EXPECT_EQ(shown.pixelColor(shownAt(d, 2000, 4000)), QColor(Qt::yellow));
     EXPECT_EQ(shown.pixelColor(shownAt(d, 2250, 4000)), QColor(Qt::yellow));
     EXPECT_EQ(shown.pixelColor(shownAt(d, 2000, 4400)), kScreenBlue) << "nor larger than scaled";
+    // The question line, 36 points and more than 64 pixels high once scaled, is drawn.
+    int yellow = 0;
+    for (double left = 240; left < 9960; left += 5)
+        yellow += shown.pixelColor(shownAt(d, left, 840 + 435)) == QColor(Qt::yellow) ? 1 : 0;
+    EXPECT_GT(yellow, 20) << "the question line is not drawn";
     screenshot(*stage(), QStringLiteral("fullscreen-projector-standard.png"));
 }
 

@@ -31,7 +31,6 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     g_previousHandler = qInstallMessageHandler(quietMessages);
-    shell::cacheLargeGlyphs();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     shell::registerFonts();

@@ -80,12 +80,6 @@ void keepFreedMemory()
 #endif
 }
 
-void cacheLargeGlyphs()
-{
-    if (qEnvironmentVariableIsEmpty("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "320");
-}
-
 void loadFontConfiguration()
 {
 #ifdef CHALKFACE_FONTCONFIG

@@ -29,12 +29,6 @@ QString registerFonts();
 // change several times slower. Call it first thing at start-up.
 void keepFreedMemory();
 
-// Lets Qt keep the glyphs of text up to 320 pixels (the em size; 60 points at a scale of 4) in
-// its glyph cache. Beyond 64 pixels Qt would fill each glyph's outline anew on every paint, which
-// in full screen, where the large activity texts are 100 pixels and more, took most of a screen
-// change. Call it before anything draws text; a limit set in the environment is kept.
-void cacheLargeGlyphs();
-
 // Loads fontconfig's configuration for the fonts before Qt would. Fontconfig's own first load
 // also reads the description of every configuration file the system offers but does not use
 // (about twenty more files on Debian), a third of that load's time, on every start. Call it
