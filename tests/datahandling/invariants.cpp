@@ -10,12 +10,7 @@ namespace {
 
 using shell::forms::N;
 
-struct Range {
-    int first;
-    int last;
-};
-
-const std::map<std::string, Range> kContextValues{
+const std::map<std::string, std::pair<int, int>> kContextValues{
     {"goals", {0, 5}}, {"pets", {0, 4}}, {"siblings", {0, 4}}, {"shoes", {3, 8}}, {"dice", {1, 6}}};
 
 std::vector<int> wholes(const shell::Json& array)
@@ -51,27 +46,17 @@ std::string invariants(const shell::Activity&, int, const shell::Exercise& e)
             return "a list of " + std::to_string(values.size()) + " numbers";
         if (std::any_of(values.begin(), values.end(), [](int v) { return v < 1 || v > 20; }))
             return "a listed number outside 1 to 20";
-        std::string shown;
-        for (const shell::Line& line : e.question)
-            shown += (shown.empty() ? "" : " ") + line.text;
-        std::string expected;
-        for (const int v : values)
-            expected += (expected.empty() ? "" : ", ") + N(v);
-        if (shown != expected || e.question.size() != (values.size() >= 7 ? 2u : 1u))
-            return "the list is not shown as drawn";
         all = values;
     } else {
         const auto context = kContextValues.find(data["context"].text());
         if (context == kContextValues.end())
             return "an unknown context";
         std::vector<int> expected;
-        for (int v = context->second.first; v <= context->second.last; ++v)
+        for (int v = context->second.first; v <= context->second.second; ++v)
             expected.push_back(v);
         if (values != expected)
             return "the values are not the context's";
         const std::vector<int> frequencies = wholes(data["frequencies"]);
-        if (frequencies.size() != values.size())
-            return "not one frequency per value";
         int occupied = 0;
         for (std::size_t i = 0; i < values.size(); ++i) {
             if (frequencies[i] < 0 || frequencies[i] > 10)
@@ -111,13 +96,10 @@ std::string invariants(const shell::Activity&, int, const shell::Exercise& e)
     if (kind == "list" && counts.size() < 3)
         return "fewer than three different numbers";
     const int range = all.back() - all.front();
-    if (range <= 0)
-        return "no range";
     const std::string mean = tenths(10 * total / n);
     const std::string median =
         halves(all[static_cast<std::size_t>((n - 1) / 2)] + all[static_cast<std::size_t>(n / 2)]);
     std::vector<std::string> answer;
-    std::size_t mostWorking = 5;
     if (kind == "chart") {
         const std::string statistic = data["statistic"].text();
         const std::string value = statistic == "mean"     ? mean
@@ -127,16 +109,10 @@ std::string invariants(const shell::Activity&, int, const shell::Exercise& e)
         std::string caption = statistic;
         caption[0] = static_cast<char>(caption[0] - 'a' + 'A');
         answer = {caption + " = " + value};
-        mostWorking = 3;
     } else {
         answer = {"Mean = " + mean + ", median = " + median, "Mode = " + N(mode) + ", range = " + N(range)};
-        mostWorking = kind == "table" ? 4 : 5;
     }
-    if (e.answer != answer)
-        return "the answer is not " + answer.front();
-    if (e.working.size() > mostWorking || e.working.empty())
-        return "too many working lines";
-    return {};
+    return e.answer == answer ? "" : "the answer is not " + answer.front();
 }
 
 } // namespace datahandling::checks
