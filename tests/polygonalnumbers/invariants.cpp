@@ -22,11 +22,10 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         long long n = 1;
         while (polygonal(n) < x)
             ++n;
-        const bool yes = polygonal(n) == x;
-        return x >= 15 && x <= 300 && answer.starts_with(yes ? "Yes: the " : "No: ") &&
-                       (!yes || reliability::readN(answer.substr(9, answer.find_first_not_of("0123456789", 9) - 9)) == n)
-                   ? ""
-                   : "x is out of 15 to 300, or the answer does not say whether it is triangular";
+        const char* th = n % 100 / 10 == 1 || n % 10 == 0 || n % 10 > 3 ? "th" : n % 10 == 1 ? "st" : n % 10 == 2 ? "nd" : "rd";
+        const std::string expected = polygonal(n) == x ? "Yes: the " + std::to_string(n) + th + " triangular number"
+                                                       : "No: " + std::to_string(x) + " is not triangular";
+        return x >= 15 && x <= 300 && answer == expected ? "" : "x is out of 15 to 300, or the answer is not " + expected;
     }
     const long long n = data["n"].whole();
     return n >= 5 && n <= (sides == 3 ? 20 : 12) && answer.ends_with(" number is " + std::to_string(polygonal(n)))

@@ -27,6 +27,9 @@ struct WorkedExample {
     std::string data;
 };
 
+// The largest draw a source gives.
+constexpr float kTop = shell::kLargestDraw;
+
 // The draw that gives `value` out of the whole numbers low..high, and the one that picks entry
 // `index` of a list.
 constexpr float drawFor(int value, int low, int high)
@@ -52,6 +55,14 @@ inline std::string roundedNumbers(const std::string& json)
         from = json.cbegin() + it->position() + it->length();
     }
     return out.append(from, json.cend());
+}
+
+// The row asked again in a Mixed mode, whose first draw picks the row's kind.
+inline WorkedExample inMixed(WorkedExample row, int mixedMode, float kindDraw)
+{
+    row.mode = mixedMode;
+    row.draws.insert(row.draws.begin(), kindDraw);
+    return row;
 }
 
 // Draws, or lines, one list after another.
@@ -108,17 +119,20 @@ inline shell::Exercise checkWorkedExample(const shell::Activity& activity, const
 }
 
 // Each example, which the activity's invariants (those of the volume run) must pass, and which
-// they must fail once its first answer line is changed.
+// they must fail once its first answer line is changed; returns the questions made.
 using Invariants = std::string (*)(const shell::Activity&, int mode, const shell::Exercise&);
-inline void checkWorkedExamples(const shell::Activity& activity, std::span<const WorkedExample> examples,
-                                Invariants invariants)
+inline std::vector<shell::Exercise> checkWorkedExamples(const shell::Activity& activity,
+                                                        std::span<const WorkedExample> examples, Invariants invariants)
 {
+    std::vector<shell::Exercise> made;
     for (const WorkedExample& example : examples) {
         shell::Exercise e = checkWorkedExample(activity, example);
+        made.push_back(e);
         EXPECT_EQ(invariants(activity, example.mode, e), "") << example.name;
         e.answer.at(0) += "0";
         EXPECT_NE(invariants(activity, example.mode, e), "") << example.name;
     }
+    return made;
 }
 
 // Measures every text 400 twips wide and 300 high, so that a test knows where a figure puts it.
@@ -127,3 +141,16 @@ struct FixedMeasure final : shell::TextMeasure {
 };
 
 } // namespace testing_support
+
+// The worked examples of a folder's first activity, checked with the volume run's invariants,
+// which tests/<folder>/invariants.cpp states and the folder's test compiles.
+#define CHALKFACE_INVARIANTS(folder)                                                                   \
+    namespace folder::checks {                                                                          \
+    std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& exercise); \
+    }
+#define WORKED_EXAMPLES_TEST(Suite, folder, examples)                                                   \
+    CHALKFACE_INVARIANTS(folder)                                                                        \
+    TEST(Suite, WorkedExamples)                                                                         \
+    {                                                                                                   \
+        testing_support::checkWorkedExamples(folder::activities()[0], examples, &folder::checks::invariants); \
+    }
