@@ -3,23 +3,13 @@
 #include "datahandling/activity.h"
 #include "workedexample.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <tuple>
 
-namespace datahandling::checks {
-std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& e);
-}
-
 namespace {
 
+using testing_support::drawAt, testing_support::drawFor, testing_support::inMixed, testing_support::kTop, testing_support::operator+, testing_support::WorkedExample;
 using shell::FigureState;
-using testing_support::drawAt;
-using testing_support::drawFor;
-using testing_support::operator+;
-using testing_support::WorkedExample;
-constexpr float kTop = shell::kLargestDraw;
 
 enum { kList, kTable, kChart, kMixed };
 enum { kGoals = 1, kPets, kSiblings, kShoes, kDice };
@@ -59,12 +49,15 @@ const char* const kPetsData =
     R"({"kind":"chart","context":"pets","values":[0,1,2,3,4],"frequencies":[6,8,4,0,2],)";
 
 // clang-format off
+const WorkedExample kChartMode{"a chart's mode", kChart, counted(kPets, {6, 8, 4, 0, 2}) + std::vector<float>{drawAt(kMode, 4)},
+    "Pets owned by each pupil", std::vector<std::string>{"Find the mode."} + kPetsRows, {"Mode = 1"},
+    {"The tallest bar is at 1 (frequency 8)", "Mode = 1"},
+    std::string(kPetsData) + R"("statistic":"mode"})"};
 const WorkedExample kExamples[] = {
     {"seven numbers over two lines", kList, listed({4, 7, 3, 9, 7, 2, 10}), kFindAll,
      {"4, 7, 3, 9,", "7, 2, 10"}, {"Mean = 6, median = 7", "Mode = 7, range = 8"},
      {"In order: 2, 3, 4, 7, 7, 9, 10", "Mean = total ÷ 7 = 42 ÷ 7 = 6", "Median = 4th value = 7",
-      "Mode = 7 (it occurs twice)", "Range = 10 − 2 = 8"},
-     R"({"kind":"list","values":[4,7,3,9,7,2,10]})"},
+      "Mode = 7 (it occurs twice)", "Range = 10 − 2 = 8"}, R"({"kind":"list","values":[4,7,3,9,7,2,10]})"},
     {"an even count's median lies between the middle numbers", kList, listed({12, 5, 9, 12, 20, 8}), kFindAll,
      {"12, 5, 9, 12, 20, 8"}, {"Mean = 11, median = 10.5", "Mode = 12, range = 15"},
      {"In order: 5, 8, 9, 12, 12, 20", "Mean = total ÷ 6 = 66 ÷ 6 = 11",
@@ -75,14 +68,12 @@ const WorkedExample kExamples[] = {
                 std::vector<float>{0, 0, 0, 0, kTop, drawFor(2, 1, 20)}, kFindAll,
      {"1, 1, 1, 20, 2"}, {"Mean = 5, median = 1", "Mode = 1, range = 19"},
      {"In order: 1, 1, 1, 2, 20", "Mean = total ÷ 5 = 25 ÷ 5 = 5", "Median = 3rd value = 1",
-      "Mode = 1 (it occurs 3 times)", "Range = 20 − 1 = 19"},
-     R"({"kind":"list","values":[1,1,1,20,2]})"},
+      "Mode = 1 (it occurs 3 times)", "Range = 20 − 1 = 19"}, R"({"kind":"list","values":[1,1,1,20,2]})"},
     {"the most numbers split five and four", kList,
      std::vector<float>{kTop, kTop, kTop} + numbers({1, 2, 3, 4, 5, 6, 11}), kFindAll,
      {"20, 20, 1, 2, 3,", "4, 5, 6, 11"}, {"Mean = 8, median = 5", "Mode = 20, range = 19"},
      {"In order: 1, 2, 3, 4, 5, 6, 11, 20, 20", "Mean = total ÷ 9 = 72 ÷ 9 = 8", "Median = 5th value = 5",
-      "Mode = 20 (it occurs twice)", "Range = 20 − 1 = 19"},
-     R"({"kind":"list","values":[20,20,1,2,3,4,5,6,11]})"},
+      "Mode = 20 (it occurs twice)", "Range = 20 − 1 = 19"}, R"({"kind":"list","values":[20,20,1,2,3,4,5,6,11]})"},
     {"a table", kTable, counted(kGoals, {3, 7, 5, 3, 2, 0}), kFindAll,
      std::vector<std::string>{"Goals scored in each match"} + kGoalsRows,
      {"Mean = 1.7, median = 1.5", "Mode = 1, range = 4"},
@@ -95,41 +86,26 @@ const WorkedExample kExamples[] = {
      {"Scores from rolling a dice", "Score | Frequency", "1 | 3", "2 | 1", "3 | 1", "4 | 7", "5 | 2", "6 | 6"},
      {"Mean = 4.1, median = 4", "Mode = 4, range = 5"},
      {"Mean = 82 ÷ 20 = 4.1", "Median: the 10th and 11th values are both 4, so 4", "Mode = 4 (highest frequency, 7)",
-      "Range = 6 − 1 = 5"},
-     R"({"kind":"table","context":"dice","values":[1,2,3,4,5,6],"frequencies":[3,1,1,7,2,6]})"},
+      "Range = 6 − 1 = 5"}, R"({"kind":"table","context":"dice","values":[1,2,3,4,5,6],"frequencies":[3,1,1,7,2,6]})"},
     {"a chart's median from the running totals", kChart,
      counted(kShoes, {2, 4, 8, 6, 3, 2}) + std::vector<float>{drawAt(kMedian, 4)}, "Shoe sizes of a group of pupils",
      {"Find the median.", "Shoe size | Frequency", "3 | 2", "4 | 4", "5 | 8", "6 | 6", "7 | 3", "8 | 2"},
-     {"Median = 5"},
-     {"Number of values = 2 + 4 + 8 + 6 + 3 + 2 = 25", "Running totals: 2, 6, 14, 20, 23, 25",
+     {"Median = 5"}, {"Number of values = 2 + 4 + 8 + 6 + 3 + 2 = 25", "Running totals: 2, 6, 14, 20, 23, 25",
       "Median: the 13th value is 5"},
      R"({"kind":"chart","context":"shoes","values":[3,4,5,6,7,8],"frequencies":[2,4,8,6,3,2],"statistic":"median"})"},
     {"a chart's mean", kChart, counted(kPets, {6, 8, 4, 0, 2}) + std::vector<float>{0}, "Pets owned by each pupil",
      std::vector<std::string>{"Find the mean."} + kPetsRows, {"Mean = 1.2"},
      {"Number of values = 6 + 8 + 4 + 0 + 2 = 20", "Total = 0×6 + 1×8 + 2×4 + 3×0 + 4×2 = 24", "Mean = 24 ÷ 20 = 1.2"},
      std::string(kPetsData) + R"("statistic":"mean"})"},
-    {"a chart's mode", kChart, counted(kPets, {6, 8, 4, 0, 2}) + std::vector<float>{drawAt(kMode, 4)},
-     "Pets owned by each pupil", std::vector<std::string>{"Find the mode."} + kPetsRows, {"Mode = 1"},
-     {"The tallest bar is at 1 (frequency 8)", "Mode = 1"},
-     std::string(kPetsData) + R"("statistic":"mode"})"},
+    kChartMode,
     {"a chart's range leaves out a last value without a bar", kChart,
      counted(kGoals, {3, 7, 5, 3, 2, 0}) + std::vector<float>{kTop}, "Goals scored in each match",
      std::vector<std::string>{"Find the range."} + kGoalsRows, {"Range = 4"},
      {"Values with bars run from 0 to 4", "Range = 4 − 0 = 4"},
      R"({"kind":"chart","context":"goals","values":[0,1,2,3,4,5],"frequencies":[3,7,5,3,2,0],"statistic":"range"})"},
-    {"Mixed draws the kind first", kMixed,
-     std::vector<float>{drawAt(kChart, 3)} + counted(kPets, {6, 8, 4, 0, 2}) + std::vector<float>{drawAt(kMode, 4)},
-     "Pets owned by each pupil", std::vector<std::string>{"Find the mode."} + kPetsRows, {"Mode = 1"},
-     {"The tallest bar is at 1 (frequency 8)", "Mode = 1"},
-     std::string(kPetsData) + R"("statistic":"mode"})"},
+    inMixed(kChartMode, kMixed, drawAt(kChart, 3)),
 };
 // clang-format on
-
-// Each example also meets the invariants the volume runs check, which catch a wrong answer.
-TEST(Data, WorkedExamples)
-{
-    testing_support::checkWorkedExamples(activity(), kExamples, &datahandling::checks::invariants);
-}
 
 template <class T>
 std::vector<T> marksOf(int mode, const std::vector<float>& draws, FigureState state)
@@ -191,3 +167,5 @@ TEST(Data, TheTablesSolutionAddsProductsAndTotalsOutlinedInOrange)
 }
 
 } // namespace
+
+WORKED_EXAMPLES_TEST(Data, datahandling, kExamples)

@@ -37,10 +37,12 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         const long long d = whole / std::gcd(part, whole);
         if (part < 1 || part >= whole || whole < 10 || whole > 200 || 100 % d != 0)
             return "the part or the whole is out of range, or the fraction not in hundredths";
-        return hundredths(answer.substr(0, answer.find(" is ")), unit) == 100 * part &&
-                       answer.substr(answer.find(" is ") + 4).starts_with(std::to_string(100 * part / whole) + "% of ")
+        const std::size_t is = answer.find(" is "), of = answer.find("% of ");
+        return is < of && of != std::string::npos && hundredths(answer.substr(0, is), unit) == 100 * part &&
+                       answer.substr(is + 4, of - is - 4) == std::to_string(100 * part / whole) &&
+                       hundredths(answer.substr(of + 5), unit) == 100 * whole
                    ? ""
-                   : "the answer is not the percentage";
+                   : "the answer is not the part as a percentage of the whole";
     }
     const long long p = data["percent"].whole(), a = data["amount"].whole();
     if (a < 20 || a > 1000 || a % 20 != 0 || p < 1 || p > 95 || (p > 4 && p % 5 != 0) ||

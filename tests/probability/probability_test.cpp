@@ -3,21 +3,10 @@
 #include "probability/activity.h"
 #include "workedexample.h"
 
-#include <gtest/gtest.h>
-
-namespace probability::checks {
-std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& e);
-}
-
 namespace {
 
-namespace checks = probability::checks;
-
+using testing_support::drawFor, testing_support::kTop, testing_support::operator+, testing_support::WorkedExample;
 using shell::FigureState;
-using testing_support::drawFor;
-using testing_support::operator+;
-using testing_support::WorkedExample;
-constexpr float kTop = shell::kLargestDraw;
 
 enum { kOneEvent, kNotOr, kTwoPicks, kDice };
 
@@ -87,24 +76,10 @@ const WorkedExample kExamples[] = {
 };
 // clang-format on
 
-// Each example also meets the invariants the volume runs check, which catch a wrong answer.
-TEST(Probability, WorkedExamples)
-{
-    for (const WorkedExample& example : kExamples) {
-        shell::Exercise e = testing_support::checkWorkedExample(activity(), example);
-        EXPECT_EQ(checks::invariants(activity(), example.mode, e), "") << example.name;
-        e.answer[0] += "0";
-        EXPECT_NE(checks::invariants(activity(), example.mode, e), "") << example.name;
-    }
-}
-
 template <class T>
 std::vector<T> marksOf(int mode, const std::vector<float>& draws, FigureState state)
 {
-    const struct NoMeasure final : shell::TextMeasure {
-        shell::TextSize measure(std::string_view, const shell::FontStyle&) const override { return {}; }
-    } measure;
-    return testing_support::marksOf<T>(activity(), mode, draws, state, measure);
+    return testing_support::marksOf<T>(activity(), mode, draws, state, testing_support::FixedMeasure());
 }
 
 // Twelve counters 480 apart, each colour 240 further on, centred on 5100; the solution rings the
@@ -136,3 +111,5 @@ TEST(Probability, TheFiguresMarkWhatCounts)
 }
 
 } // namespace
+
+WORKED_EXAMPLES_TEST(Probability, probability, kExamples)

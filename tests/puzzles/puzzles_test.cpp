@@ -3,20 +3,10 @@
 #include "puzzles/activity.h"
 #include "workedexample.h"
 
-#include <gtest/gtest.h>
-
-namespace puzzles::checks {
-std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& e);
-}
-
 namespace {
 
+using testing_support::drawAt, testing_support::drawFor, testing_support::inMixed, testing_support::kTop, testing_support::operator+, testing_support::WorkedExample;
 using shell::FigureState;
-using testing_support::drawAt;
-using testing_support::drawFor;
-using testing_support::operator+;
-using testing_support::WorkedExample;
-constexpr float kTop = shell::kLargestDraw;
 
 enum { kArithmagon, kNegative, kPyramid, kMixed };
 
@@ -50,6 +40,9 @@ const std::vector<std::string> kShownRows{"Find the missing bricks.", "Top row: 
                                           "Row 3: ?, 14, 11", "Bottom row: 3, ?, ?, ?"};
 
 // clang-format off
+const WorkedExample kPyramidRow{"a pyramid", kPyramid, pyramid(3, 5, 9, 2, 41), kBricks,
+    kShownRows, {"Bottom row: 3, 5, 9, 2"}, kSteps,
+    R"({"kind":"pyramid","bottom":[3,5,9,2],"shown":[1,6,7,10]})"};
 const WorkedExample kExamples[] = {
     {"an arithmagon", kArithmagon, circles(9, 4, 8), kCircles,
      {"Find the circle numbers.", "Left box 13, right box 17, bottom box 12"}, {"Top 9, left 4, right 8"},
@@ -73,9 +66,7 @@ const WorkedExample kExamples[] = {
      {"Add the boxes:", "0 − 9 + 15 = 6", "Each circle counts twice:", "6 ÷ 2 = 3", "Top = 3 − 15 = −12",
       "Left = 3 − (−9) = 12", "Right = 3 − 0 = 3"},
      R"({"kind":"arithmagon-negative","top":-12,"left":12,"right":3,"boxes":{"left":0,"right":-9,"bottom":15}})"},
-    {"a pyramid", kPyramid, pyramid(3, 5, 9, 2, 41), kBricks,
-     kShownRows, {"Bottom row: 3, 5, 9, 2"}, kSteps,
-     R"({"kind":"pyramid","bottom":[3,5,9,2],"shown":[1,6,7,10]})"},
+    kPyramidRow,
     {"the largest bricks and the first shown set", kPyramid, {kTop, kTop, kTop, kTop, 0}, kBricks,
      {"Find the missing bricks.", "Top row: ?", "Row 2: ?, ?", "Row 3: ?, ?, 24", "Bottom row: 12, 12, 12, ?"},
      {"Bottom row: 12, 12, 12, 12"},
@@ -86,19 +77,10 @@ const WorkedExample kExamples[] = {
      {"Find the missing bricks.", "Top row: 8", "Row 2: ?, 4", "Row 3: ?, ?, 2", "Bottom row: ?, ?, ?, 1"},
      {"Bottom row: 1, 1, 1, 1"},
      {"Step 1: 2 − 1 = 1", "Step 2: 4 − 2 = 2", "Step 3: 2 − 1 = 1", "Step 4: 8 − 4 = 4", "Step 5: 4 − 2 = 2",
-      "Step 6: 2 − 1 = 1"},
-     R"({"kind":"pyramid","bottom":[1,1,1,1],"shown":[4,7,9,10]})"},
-    {"Mixed draws the kind first", kMixed, std::vector<float>{drawAt(kPyramid, 3)} + pyramid(3, 5, 9, 2, 41), kBricks,
-     kShownRows, {"Bottom row: 3, 5, 9, 2"}, kSteps,
-     R"({"kind":"pyramid","bottom":[3,5,9,2],"shown":[1,6,7,10]})"},
+      "Step 6: 2 − 1 = 1"}, R"({"kind":"pyramid","bottom":[1,1,1,1],"shown":[4,7,9,10]})"},
+    inMixed(kPyramidRow, kMixed, drawAt(kPyramid, 3)),
 };
 // clang-format on
-
-// Each example also meets the invariants the volume runs check, which catch a wrong answer.
-TEST(Puzzles, WorkedExamples)
-{
-    testing_support::checkWorkedExamples(activity(), kExamples, &puzzles::checks::invariants);
-}
 
 template <class T>
 std::vector<T> marksOf(int mode, const std::vector<float>& draws, FigureState state)
@@ -123,3 +105,5 @@ TEST(Puzzles, ThePyramidNumbersItsFoundBricksInOrange)
 }
 
 } // namespace
+
+WORKED_EXAMPLES_TEST(Puzzles, puzzles, kExamples)

@@ -16,11 +16,15 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         std::snprintf(text, sizeof text, "%02lld:%02lld", t % 1440 / 60, t % 60);
         return std::string(text);
     };
-    const std::vector<std::string> sides = reliability::split(e.answer[0], " = ");
     if (kind != "durations") {
         const long long t = data["minutes"].whole();
-        return t >= 0 && t < 1440 && (kind == "convert" || t % 5 == 0) && sides.size() == 2 &&
-                       (sides[0] == t24(t) || sides[1] == t24(t))
+        const long long h = t / 60 % 12 == 0 ? 12 : t / 60 % 12;
+        const std::string t12 = t == 0     ? "12 midnight"
+                                : t == 720 ? "12 noon"
+                                           : std::to_string(h) + t24(t).substr(2) + (t < 720 ? " am" : " pm");
+        const bool from12 = kind == "read-clock" || data["direction"].text() == "to-24";
+        return t >= 0 && t < 1440 && (kind == "convert" || t % 5 == 0) &&
+                       e.answer[0] == (from12 ? t12 + " = " + t24(t) : t24(t) + " = " + t12)
                    ? ""
                    : "the time is out of the day or off the clock's five minutes, or not the answer's";
     }
