@@ -1,16 +1,11 @@
 // Recurring decimals through the activity's questions: the worked examples, the extreme draws
 // and the rejected blocks, each a named row of scripted draws; and the short division's figure.
 #include "recurringdecimals/activity.h"
-
 #include "workedexample.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
-using testing_support::drawFor;
-using testing_support::WorkedExample;
-constexpr float kTop = shell::kLargestDraw;
+using testing_support::drawFor, testing_support::kTop, testing_support::WorkedExample;
 
 enum Mode { FractionToDecimal, DecimalToFraction, PartlyRecurring, Mixed };
 
@@ -28,81 +23,59 @@ const shell::Activity& activity()
     return recurringdecimals::activities()[0];
 }
 
-TEST(RecurringDecimals, WorkedExamples)
-{
-    // clang-format off
-    const WorkedExample rows[] = {
-        {"5/11 repeats two digits at once", FractionToDecimal, {denominator(4), drawFor(5, 1, 10)},
-         kToDecimal, {"5/11"},
-         {"5/11 = 0.(45)"},
-         {"5/11 means 5 ÷ 11", "50 ÷ 11 comes round again, so the digits 45 repeat", "5/11 = 0.454545…"},
-         R"({"kind":"fraction-to-decimal","numerator":5,"denominator":11,"pre":"","rep":"45"})"},
-        {"1/6 repeats after one digit", FractionToDecimal, {denominator(1), drawFor(1, 1, 5)}, kToDecimal, {"1/6"},
-         {"1/6 = 0.1(6)"},
-         {"1/6 means 1 ÷ 6", "40 ÷ 6 comes round again, so the digit 6 repeats", "1/6 = 0.166666…"},
-         R"({"kind":"fraction-to-decimal","numerator":1,"denominator":6,"pre":"1","rep":"6"})"},
-        {"3/7 shows two whole blocks", FractionToDecimal, {denominator(2), drawFor(3, 1, 6)}, kToDecimal, {"3/7"},
-         {"3/7 = 0.(428571)"},
-         {"3/7 means 3 ÷ 7", "30 ÷ 7 comes round again, so the digits 428571 repeat",
-          "3/7 = 0.428571428571…"},
-         R"({"kind":"fraction-to-decimal","numerator":3,"denominator":7,"pre":"","rep":"428571"})"},
-        {"2/6 and 3/6 are redrawn", FractionToDecimal, {denominator(1), drawFor(2, 1, 5), drawFor(3, 1, 5), drawFor(5, 1, 5)},
-         kToDecimal, {"5/6"},
-         {"5/6 = 0.8(3)"},
-         {"5/6 means 5 ÷ 6", "20 ÷ 6 comes round again, so the digit 3 repeats", "5/6 = 0.833333…"},
-         R"({"kind":"fraction-to-decimal","numerator":5,"denominator":6,"pre":"8","rep":"3"})"},
-        {"the smallest draws give 1/3", FractionToDecimal, {0, 0}, kToDecimal, {"1/3"},
-         {"1/3 = 0.(3)"},
-         {"1/3 means 1 ÷ 3", "10 ÷ 3 comes round again, so the digit 3 repeats", "1/3 = 0.333333…"},
-         R"({"kind":"fraction-to-decimal","numerator":1,"denominator":3,"pre":"","rep":"3"})"},
-        {"the largest draws give 29/30", FractionToDecimal, {kTop, kTop}, kToDecimal, {"29/30"},
-         {"29/30 = 0.9(6)"},
-         {"29/30 means 29 ÷ 30", "200 ÷ 30 comes round again, so the digit 6 repeats", "29/30 = 0.966666…"},
-         R"({"kind":"fraction-to-decimal","numerator":29,"denominator":30,"pre":"9","rep":"6"})"},
-        {"0.(36) reduces", DecimalToFraction, {drawFor(2, 1, 3), drawFor(36, 1, 98)}, kToFraction, {"0.(36)"},
-         {"0.(36) = 4/11"},
-         {"x = 0.363636…", "100x = 36.363636…", "Subtract: 99x = 36", "x = 36/99 = 4/11"},
-         R"({"kind":"decimal-to-fraction","numerator":4,"denominator":11,"pre":"","rep":"36"})"},
-        {"0.(015) keeps its leading zero", DecimalToFraction, {drawFor(3, 1, 3), drawFor(15, 1, 998)},
-         kToFraction, {"0.(015)"},
-         {"0.(015) = 5/333"},
-         {"x = 0.015015…", "1000x = 15.015015…", "Subtract: 999x = 15", "x = 15/999 = 5/333"},
-         R"({"kind":"decimal-to-fraction","numerator":5,"denominator":333,"pre":"","rep":"015"})"},
-        {"the blocks 33 and 121 are rejected, 0.(8) does not reduce", DecimalToFraction,
-         {drawFor(2, 1, 3), drawFor(33, 1, 98), drawFor(3, 1, 3), drawFor(121, 1, 998), 0, kTop},
-         kToFraction, {"0.(8)"},
-         {"0.(8) = 8/9"},
-         {"x = 0.888888…", "10x = 8.888888…", "Subtract: 9x = 8", "x = 8/9"},
-         R"({"kind":"decimal-to-fraction","numerator":8,"denominator":9,"pre":"","rep":"8"})"},
-        {"the largest block", DecimalToFraction, {kTop, kTop}, kToFraction, {"0.(998)"},
-         {"0.(998) = 998/999"},
-         {"x = 0.998998…", "1000x = 998.998998…", "Subtract: 999x = 998", "x = 998/999"},
-         R"({"kind":"decimal-to-fraction","numerator":998,"denominator":999,"pre":"","rep":"998"})"},
-        {"0.1(6)", PartlyRecurring, {0.25f, 0.25f, drawFor(1, 0, 9), drawFor(6, 1, 8)}, kToFraction, {"0.1(6)"},
-         {"0.1(6) = 1/6"},
-         {"x = 0.166666…", "10x = 1.666666…", "100x = 16.666666…", "Subtract: 90x = 15", "x = 15/90 = 1/6"},
-         R"({"kind":"partly-recurring","numerator":1,"denominator":6,"pre":"1","rep":"6"})"},
-        {"0.1(42)", PartlyRecurring, {0.25f, 0.75f, drawFor(1, 0, 9), drawFor(42, 1, 98)}, kToFraction, {"0.1(42)"},
-         {"0.1(42) = 47/330"},
-         {"x = 0.1424242…", "10x = 1.424242…", "1000x = 142.424242…", "Subtract: 990x = 141",
-          "x = 141/990 = 47/330"},
-         R"({"kind":"partly-recurring","numerator":47,"denominator":330,"pre":"1","rep":"42"})"},
-        {"four digits, then 0.6(6), are rejected before 0.00(5)", PartlyRecurring,
-         {kTop, kTop, 0.25f, 0.25f, drawFor(6, 0, 9), drawFor(6, 1, 8), kTop, 0.25f, 0, drawFor(5, 1, 8)},
-         kToFraction, {"0.00(5)"},
-         {"0.00(5) = 1/180"},
-         {"x = 0.005555…", "100x = 0.555555…", "1000x = 5.555555…", "Subtract: 900x = 5", "x = 5/900 = 1/180"},
-         R"({"kind":"partly-recurring","numerator":1,"denominator":180,"pre":"00","rep":"5"})"},
-        {"mixed keeps its kind through a rejection", Mixed, {0.5f, drawFor(2, 1, 3), drawFor(33, 1, 98), 0, kTop},
-         kToFraction, {"0.(8)"},
-         {"0.(8) = 8/9"},
-         {"x = 0.888888…", "10x = 8.888888…", "Subtract: 9x = 8", "x = 8/9"},
-         R"({"kind":"decimal-to-fraction","numerator":8,"denominator":9,"pre":"","rep":"8"})"},
-    };
-    // clang-format on
-    for (const WorkedExample& row : rows)
-        testing_support::checkWorkedExample(activity(), row);
-}
+// clang-format off
+const WorkedExample kExamples[] = {
+    {"5/11 repeats two digits at once", FractionToDecimal, {denominator(4), drawFor(5, 1, 10)}, kToDecimal, {"5/11"},
+     {"5/11 = 0.(45)"}, {"5/11 means 5 ÷ 11", "50 ÷ 11 comes round again, so the digits 45 repeat", "5/11 = 0.454545…"},
+     R"({"kind":"fraction-to-decimal","numerator":5,"denominator":11,"pre":"","rep":"45"})"},
+    {"1/6 repeats after one digit", FractionToDecimal, {denominator(1), drawFor(1, 1, 5)}, kToDecimal, {"1/6"},
+     {"1/6 = 0.1(6)"}, {"1/6 means 1 ÷ 6", "40 ÷ 6 comes round again, so the digit 6 repeats", "1/6 = 0.166666…"},
+     R"({"kind":"fraction-to-decimal","numerator":1,"denominator":6,"pre":"1","rep":"6"})"},
+    {"3/7 shows two whole blocks", FractionToDecimal, {denominator(2), drawFor(3, 1, 6)}, kToDecimal, {"3/7"},
+     {"3/7 = 0.(428571)"}, {"3/7 means 3 ÷ 7", "30 ÷ 7 comes round again, so the digits 428571 repeat",
+      "3/7 = 0.428571428571…"},
+     R"({"kind":"fraction-to-decimal","numerator":3,"denominator":7,"pre":"","rep":"428571"})"},
+    {"2/6 and 3/6 are redrawn", FractionToDecimal, {denominator(1), drawFor(2, 1, 5), drawFor(3, 1, 5), drawFor(5, 1, 5)},
+     kToDecimal, {"5/6"}, {"5/6 = 0.8(3)"},
+     {"5/6 means 5 ÷ 6", "20 ÷ 6 comes round again, so the digit 3 repeats", "5/6 = 0.833333…"},
+     R"({"kind":"fraction-to-decimal","numerator":5,"denominator":6,"pre":"8","rep":"3"})"},
+    {"the smallest draws give 1/3", FractionToDecimal, {0, 0}, kToDecimal, {"1/3"}, {"1/3 = 0.(3)"},
+     {"1/3 means 1 ÷ 3", "10 ÷ 3 comes round again, so the digit 3 repeats", "1/3 = 0.333333…"},
+     R"({"kind":"fraction-to-decimal","numerator":1,"denominator":3,"pre":"","rep":"3"})"},
+    {"the largest draws give 29/30", FractionToDecimal, {kTop, kTop}, kToDecimal, {"29/30"}, {"29/30 = 0.9(6)"},
+     {"29/30 means 29 ÷ 30", "200 ÷ 30 comes round again, so the digit 6 repeats", "29/30 = 0.966666…"},
+     R"({"kind":"fraction-to-decimal","numerator":29,"denominator":30,"pre":"9","rep":"6"})"},
+    {"0.(36) reduces", DecimalToFraction, {drawFor(2, 1, 3), drawFor(36, 1, 98)}, kToFraction, {"0.(36)"},
+     {"0.(36) = 4/11"}, {"x = 0.363636…", "100x = 36.363636…", "Subtract: 99x = 36", "x = 36/99 = 4/11"},
+     R"({"kind":"decimal-to-fraction","numerator":4,"denominator":11,"pre":"","rep":"36"})"},
+    {"0.(015) keeps its leading zero", DecimalToFraction, {drawFor(3, 1, 3), drawFor(15, 1, 998)},
+     kToFraction, {"0.(015)"}, {"0.(015) = 5/333"},
+     {"x = 0.015015…", "1000x = 15.015015…", "Subtract: 999x = 15", "x = 15/999 = 5/333"},
+     R"({"kind":"decimal-to-fraction","numerator":5,"denominator":333,"pre":"","rep":"015"})"},
+    {"the blocks 33 and 121 are rejected, 0.(8) does not reduce", DecimalToFraction,
+     {drawFor(2, 1, 3), drawFor(33, 1, 98), drawFor(3, 1, 3), drawFor(121, 1, 998), 0, kTop}, kToFraction, {"0.(8)"},
+     {"0.(8) = 8/9"}, {"x = 0.888888…", "10x = 8.888888…", "Subtract: 9x = 8", "x = 8/9"},
+     R"({"kind":"decimal-to-fraction","numerator":8,"denominator":9,"pre":"","rep":"8"})"},
+    {"the largest block", DecimalToFraction, {kTop, kTop}, kToFraction, {"0.(998)"}, {"0.(998) = 998/999"},
+     {"x = 0.998998…", "1000x = 998.998998…", "Subtract: 999x = 998", "x = 998/999"},
+     R"({"kind":"decimal-to-fraction","numerator":998,"denominator":999,"pre":"","rep":"998"})"},
+    {"0.1(6)", PartlyRecurring, {0.25f, 0.25f, drawFor(1, 0, 9), drawFor(6, 1, 8)}, kToFraction, {"0.1(6)"},
+     {"0.1(6) = 1/6"},
+     {"x = 0.166666…", "10x = 1.666666…", "100x = 16.666666…", "Subtract: 90x = 15", "x = 15/90 = 1/6"},
+     R"({"kind":"partly-recurring","numerator":1,"denominator":6,"pre":"1","rep":"6"})"},
+    {"0.1(42)", PartlyRecurring, {0.25f, 0.75f, drawFor(1, 0, 9), drawFor(42, 1, 98)}, kToFraction, {"0.1(42)"},
+     {"0.1(42) = 47/330"}, {"x = 0.1424242…", "10x = 1.424242…", "1000x = 142.424242…", "Subtract: 990x = 141",
+      "x = 141/990 = 47/330"}, R"({"kind":"partly-recurring","numerator":47,"denominator":330,"pre":"1","rep":"42"})"},
+    {"four digits, then 0.6(6), are rejected before 0.00(5)", PartlyRecurring,
+     {kTop, kTop, 0.25f, 0.25f, drawFor(6, 0, 9), drawFor(6, 1, 8), kTop, 0.25f, 0, drawFor(5, 1, 8)},
+     kToFraction, {"0.00(5)"}, {"0.00(5) = 1/180"},
+     {"x = 0.005555…", "100x = 0.555555…", "1000x = 5.555555…", "Subtract: 900x = 5", "x = 5/900 = 1/180"},
+     R"({"kind":"partly-recurring","numerator":1,"denominator":180,"pre":"00","rep":"5"})"},
+    {"mixed keeps its kind through a rejection", Mixed, {0.5f, drawFor(2, 1, 3), drawFor(33, 1, 98), 0, kTop},
+     kToFraction, {"0.(8)"}, {"0.(8) = 8/9"}, {"x = 0.888888…", "10x = 8.888888…", "Subtract: 9x = 8", "x = 8/9"},
+     R"({"kind":"decimal-to-fraction","numerator":8,"denominator":9,"pre":"","rep":"8"})"},
+};
+// clang-format on
 
 shell::Exercise make(int mode, std::vector<float> script)
 {
@@ -160,3 +133,5 @@ TEST(RecurringDecimals, EqualsSignsLineUp)
 }
 
 } // namespace
+
+WORKED_EXAMPLES_TEST(RecurringDecimals, recurringdecimals, kExamples)
