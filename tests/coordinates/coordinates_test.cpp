@@ -2,109 +2,70 @@
 // equations, the extreme draws and Mixed; and the grid figure's line, labels and legs.
 #include "coordinates/activity.h"
 #include "coordinates/gridfigure.h"
-
-#include <gtest/gtest.h>
+#include "workedexample.h"
 
 #include <cmath>
-#include <string>
-#include <variant>
-#include <vector>
 
 namespace {
 
+using testing_support::drawFor, testing_support::WorkedExample;
+
 enum Mode { Gradient, Equation, Midpoint, Mixed };
 
-float pick(int value, int low, int high)
-{
-    return (static_cast<float>(value - low) + 0.5f) / static_cast<float>(high - low + 1);
-}
-
-std::vector<std::string> texts(const std::vector<shell::Line>& lines)
-{
-    std::vector<std::string> out;
-    for (const shell::Line& line : lines)
-        out.push_back(line.text);
-    return out;
-}
-
 constexpr float L = shell::kLargestDraw;
+const std::string kDo[] = {"Find the gradient of the line AB.", "Find the equation of the line AB.",
+                           "Find the midpoint and the length of AB."};
 
-TEST(CoordinatesQuestions, WorkedAndEdgeCases)
-{
-    struct Case {
-        const char* name;
-        int mode;
-        std::vector<float> draws;
-        std::vector<std::string> question;
-        std::vector<std::string> answer;
-        std::vector<std::string> working;
-        std::string data;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"whole gradient", Gradient, {pick(3, 1, 8), pick(6, -8, 8), pick(1, -9, 6), pick(1, -9, 3)},
-         {"A(1, 1)", "B(4, 7)"}, {"Gradient = 2"},
-         {"Rise = 7 − 1 = 6", "Run = 4 − 1 = 3", "Gradient = rise ÷ run", "= 6 ÷ 3 = 2"},
-         R"({"kind":"gradient","ax":1,"ay":1,"bx":4,"by":7})"},
-        {"fraction gradient", Gradient, {pick(6, 1, 8), pick(-4, -8, 8), pick(-2, -9, 3), pick(3, -5, 9)},
-         {"A(−2, 3)", "B(4, −1)"}, {"Gradient = −2/3"},
-         {"Rise = −1 − 3 = −4", "Run = 4 − (−2) = 6", "Gradient = rise ÷ run", "= −4 ÷ 6 = −2/3"},
-         R"({"kind":"gradient","ax":-2,"ay":3,"bx":4,"by":-1})"},
-        {"smallest draws", Gradient, {0, 0, 0, 0}, {"A(−9, −1)", "B(−8, −9)"}, {"Gradient = −8"},
-         {"Rise = −9 − (−1) = −8", "Run = −8 − (−9) = 1", "Gradient = rise ÷ run", "= −8 ÷ 1 = −8"},
-         R"({"kind":"gradient","ax":-9,"ay":-1,"bx":-8,"by":-9})"},
-        {"largest draws", Gradient, {L, L, L, L}, {"A(1, 1)", "B(9, 9)"}, {"Gradient = 1"},
-         {"Rise = 9 − 1 = 8", "Run = 9 − 1 = 8", "Gradient = rise ÷ run", "= 8 ÷ 8 = 1"},
-         R"({"kind":"gradient","ax":1,"ay":1,"bx":9,"by":9})"},
-        {"slanted line", Equation, {pick(3, 1, 10), pick(-2, -5, 5), pick(1, -8, 8), pick(-3, -9, 9), pick(2, -9, 9)},
-         {"A(−3, 7)", "B(2, −3)"}, {"y = −2x + 1"},
-         {"Rise = −3 − 7 = −10", "Run = 2 − (−3) = 5", "m = −10 ÷ 5 = −2", "It crosses the y-axis at",
-          "(0, 1), so c = 1", "So y = −2x + 1"},
-         R"({"kind":"equation","ax":-3,"ay":7,"bx":2,"by":-3})"},
-        {"y = x after a flat and an off-grid draw", Equation,
-         {pick(10, 1, 10), pick(0, -5, 5), 0.5f, 0.1f, 0.9f, pick(5, -5, 5), 0.5f, 0, L,
-          pick(1, -5, 5), pick(0, -8, 8), 0, L},
-         {"A(−9, −9)", "B(9, 9)"}, {"y = x"},
-         {"Rise = 9 − (−9) = 18", "Run = 9 − (−9) = 18", "m = 18 ÷ 18 = 1", "It crosses the y-axis at",
-          "(0, 0), so c = 0", "So y = x"},
-         R"({"kind":"equation","ax":-9,"ay":-9,"bx":9,"by":9})"},
-        {"y = −x − 3", Equation, {pick(7, 1, 10), pick(-1, -5, 5), pick(-3, -8, 8), pick(-6, -9, 9), pick(4, -9, 9)},
-         {"A(−6, 3)", "B(4, −7)"}, {"y = −x − 3"},
-         {"Rise = −7 − 3 = −10", "Run = 4 − (−6) = 10", "m = −10 ÷ 10 = −1", "It crosses the y-axis at",
-          "(0, −3), so c = −3", "So y = −x − 3"},
-         R"({"kind":"equation","ax":-6,"ay":3,"bx":4,"by":-7})"},
-        {"horizontal line", Equation, {pick(2, 1, 10), pick(-4, -9, 9), pick(-6, -9, 9), pick(5, -9, 9)},
-         {"A(−6, −4)", "B(5, −4)"}, {"y = −4"}, {"At A and B, y = −4", "The line is horizontal", "So y = −4"},
-         R"({"kind":"equation","ax":-6,"ay":-4,"bx":5,"by":-4})"},
-        {"vertical line after k = 0 and too close a pair", Equation,
-         {0, pick(0, -9, 9), pick(1, -9, 9), pick(5, -9, 9), pick(3, -9, 9), pick(5, -9, 9), pick(6, -9, 9),
-          pick(3, -9, 9), pick(-2, -9, 9), pick(7, -9, 9)},
-         {"A(3, −2)", "B(3, 7)"}, {"x = 3"}, {"At A and B, x = 3", "The line is vertical", "So x = 3"},
-         R"({"kind":"equation","ax":3,"ay":-2,"bx":3,"by":7})"},
-        {"midpoint with a half", Midpoint, {pick(5, 1, 12), pick(1, 1, 2), pick(-4, -9, 4), pick(-7, -9, -3)},
-         {"A(−4, −7)", "B(1, 5)"}, {"Midpoint (−1.5, −1)", "Length AB = 13"},
-         {"x: (−4 + 1) ÷ 2 = −1.5", "y: (−7 + 5) ÷ 2 = −1", "Across 5, up 12", "AB² = 5² + 12² = 169",
-          "AB = √169 = 13"},
-         R"({"kind":"midpoint-length","ax":-4,"ay":-7,"bx":1,"by":5})"},
-        {"midpoint going down, in Mixed", Mixed,
-         {pick(2, 0, 2), pick(4, 1, 12), pick(2, 1, 2), pick(-2, -9, 1), pick(4, -3, 9)},
-         {"A(−2, 4)", "B(6, −2)"}, {"Midpoint (2, 1)", "Length AB = 10"},
-         {"x: (−2 + 6) ÷ 2 = 2", "y: (4 − 2) ÷ 2 = 1", "Across 8, down 6", "AB² = 8² + 6² = 100", "AB = √100 = 10"},
-         R"({"kind":"midpoint-length","ax":-2,"ay":4,"bx":6,"by":-2})"},
-    };
-    // clang-format on
-    const shell::Activity& activity = coordinates::activities()[0];
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        shell::ScriptedDraws draws(c.draws);
-        const shell::Exercise e = activity.questions()->make(c.mode, draws);
-        EXPECT_EQ(draws.remaining(), 0u);
-        EXPECT_EQ(texts(e.question), c.question);
-        EXPECT_EQ(e.answer, c.answer);
-        EXPECT_EQ(texts(e.working), c.working);
-        EXPECT_EQ(e.fields.back().second.dump(), c.data);
-    }
-}
+// clang-format off
+const WorkedExample kExamples[] = {
+    {"whole gradient", Gradient, {drawFor(3, 1, 8), drawFor(6, -8, 8), drawFor(1, -9, 6), drawFor(1, -9, 3)},
+     kDo[Gradient], {"A(1, 1)", "B(4, 7)"}, {"Gradient = 2"},
+     {"Rise = 7 − 1 = 6", "Run = 4 − 1 = 3", "Gradient = rise ÷ run", "= 6 ÷ 3 = 2"},
+     R"({"kind":"gradient","ax":1,"ay":1,"bx":4,"by":7})"},
+    {"fraction gradient", Gradient, {drawFor(6, 1, 8), drawFor(-4, -8, 8), drawFor(-2, -9, 3), drawFor(3, -5, 9)},
+     kDo[Gradient], {"A(−2, 3)", "B(4, −1)"}, {"Gradient = −2/3"},
+     {"Rise = −1 − 3 = −4", "Run = 4 − (−2) = 6", "Gradient = rise ÷ run", "= −4 ÷ 6 = −2/3"},
+     R"({"kind":"gradient","ax":-2,"ay":3,"bx":4,"by":-1})"},
+    {"smallest draws", Gradient, {0, 0, 0, 0}, kDo[Gradient], {"A(−9, −1)", "B(−8, −9)"}, {"Gradient = −8"},
+     {"Rise = −9 − (−1) = −8", "Run = −8 − (−9) = 1", "Gradient = rise ÷ run", "= −8 ÷ 1 = −8"},
+     R"({"kind":"gradient","ax":-9,"ay":-1,"bx":-8,"by":-9})"},
+    {"largest draws", Gradient, {L, L, L, L}, kDo[Gradient], {"A(1, 1)", "B(9, 9)"}, {"Gradient = 1"},
+     {"Rise = 9 − 1 = 8", "Run = 9 − 1 = 8", "Gradient = rise ÷ run", "= 8 ÷ 8 = 1"},
+     R"({"kind":"gradient","ax":1,"ay":1,"bx":9,"by":9})"},
+    {"slanted line", Equation, {drawFor(3, 1, 10), drawFor(-2, -5, 5), drawFor(1, -8, 8), drawFor(-3, -9, 9),
+     drawFor(2, -9, 9)}, kDo[Equation], {"A(−3, 7)", "B(2, −3)"}, {"y = −2x + 1"},
+     {"Rise = −3 − 7 = −10", "Run = 2 − (−3) = 5", "m = −10 ÷ 5 = −2", "It crosses the y-axis at", "(0, 1), so c = 1",
+     "So y = −2x + 1"},
+     R"({"kind":"equation","ax":-3,"ay":7,"bx":2,"by":-3})"},
+    {"y = x after a flat and an off-grid draw", Equation, {drawFor(10, 1, 10), drawFor(0, -5, 5), 0.5f, 0.1f, 0.9f,
+     drawFor(5, -5, 5), 0.5f, 0, L, drawFor(1, -5, 5), drawFor(0, -8, 8), 0, L}, kDo[Equation], {"A(−9, −9)",
+     "B(9, 9)"}, {"y = x"},
+     {"Rise = 9 − (−9) = 18", "Run = 9 − (−9) = 18", "m = 18 ÷ 18 = 1", "It crosses the y-axis at",
+     "(0, 0), so c = 0", "So y = x"},
+     R"({"kind":"equation","ax":-9,"ay":-9,"bx":9,"by":9})"},
+    {"y = −x − 3", Equation, {drawFor(7, 1, 10), drawFor(-1, -5, 5), drawFor(-3, -8, 8), drawFor(-6, -9, 9),
+     drawFor(4, -9, 9)}, kDo[Equation], {"A(−6, 3)", "B(4, −7)"}, {"y = −x − 3"},
+     {"Rise = −7 − 3 = −10", "Run = 4 − (−6) = 10", "m = −10 ÷ 10 = −1", "It crosses the y-axis at",
+     "(0, −3), so c = −3", "So y = −x − 3"},
+     R"({"kind":"equation","ax":-6,"ay":3,"bx":4,"by":-7})"},
+    {"horizontal line", Equation, {drawFor(2, 1, 10), drawFor(-4, -9, 9), drawFor(-6, -9, 9), drawFor(5, -9, 9)},
+     kDo[Equation], {"A(−6, −4)", "B(5, −4)"}, {"y = −4"},
+     {"At A and B, y = −4", "The line is horizontal", "So y = −4"},
+     R"({"kind":"equation","ax":-6,"ay":-4,"bx":5,"by":-4})"},
+    {"vertical line after k = 0 and too close a pair", Equation, {0, drawFor(0, -9, 9), drawFor(1, -9, 9), drawFor(5,
+     -9, 9), drawFor(3, -9, 9), drawFor(5, -9, 9), drawFor(6, -9, 9), drawFor(3, -9, 9), drawFor(-2, -9, 9),
+     drawFor(7, -9, 9)}, kDo[Equation], {"A(3, −2)", "B(3, 7)"}, {"x = 3"},
+     {"At A and B, x = 3", "The line is vertical", "So x = 3"}, R"({"kind":"equation","ax":3,"ay":-2,"bx":3,"by":7})"},
+    {"midpoint with a half", Midpoint, {drawFor(5, 1, 12), drawFor(1, 1, 2), drawFor(-4, -9, 4), drawFor(-7, -9, -3)},
+     kDo[Midpoint], {"A(−4, −7)", "B(1, 5)"}, {"Midpoint (−1.5, −1)", "Length AB = 13"},
+     {"x: (−4 + 1) ÷ 2 = −1.5", "y: (−7 + 5) ÷ 2 = −1", "Across 5, up 12", "AB² = 5² + 12² = 169", "AB = √169 = 13"},
+     R"({"kind":"midpoint-length","ax":-4,"ay":-7,"bx":1,"by":5})"},
+    {"midpoint going down, in Mixed", Mixed, {drawFor(2, 0, 2), drawFor(4, 1, 12), drawFor(2, 1, 2), drawFor(-2, -9,
+     1), drawFor(4, -3, 9)}, kDo[Midpoint], {"A(−2, 4)", "B(6, −2)"}, {"Midpoint (2, 1)", "Length AB = 10"},
+     {"x: (−2 + 6) ÷ 2 = 2", "y: (4 − 2) ÷ 2 = 1", "Across 8, down 6", "AB² = 8² + 6² = 100", "AB = √100 = 10"},
+     R"({"kind":"midpoint-length","ax":-2,"ay":4,"bx":6,"by":-2})"},
+};
+// clang-format on
 
 // Every text 100 twips a character wide and 400 high.
 class BlockMeasure final : public shell::TextMeasure {
@@ -178,3 +139,5 @@ TEST(CoordinatesFigure, LineLabelsAndLegs)
 }
 
 } // namespace
+
+WORKED_EXAMPLES_TEST(CoordinatesQuestions, coordinates, kExamples)

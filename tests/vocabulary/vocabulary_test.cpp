@@ -3,96 +3,55 @@
 // letters, and the word list's own rules.
 #include "vocabulary/activity.h"
 #include "vocabulary/words.h"
-
-#include <gtest/gtest.h>
+#include "workedexample.h"
 
 #include <algorithm>
 #include <array>
 #include <regex>
 #include <set>
-#include <string>
-#include <vector>
 
 namespace {
 
+using testing_support::drawFor, testing_support::WorkedExample;
+
 enum Mode { Number, Algebra, Shape, Mixed };
 
-float pick(int value, int low, int high)
-{
-    return (static_cast<float>(value - low) + 0.5f) / static_cast<float>(high - low + 1);
-}
+const std::string kWhich = "Which word matches this definition?";
 
-std::vector<std::string> texts(const std::vector<shell::Line>& lines)
-{
-    std::vector<std::string> out;
-    for (const shell::Line& line : lines)
-        out.push_back(line.text);
-    return out;
-}
-
-TEST(VocabularyQuestions, WorkedExamples)
-{
-    struct Case {
-        const char* name;
-        int mode;
-        std::vector<float> draws;
-        std::vector<std::string> question;
-        std::string answer;
-        std::vector<std::string> working;
-        std::string data;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"trapezium", Shape, {pick(11, 1, 49), pick(5, 1, 6), pick(6, 1, 6), pick(2, 1, 6), pick(2, 1, 4)},
-         {"A quadrilateral with exactly one pair of parallel sides", "A  kite", "B  trapezium", "C  arrowhead",
-          "D  rectangle"},
-         "B  trapezium",
-         {"A  kite: A quadrilateral with two pairs of equal adjacent sides",
-          "C  arrowhead: A concave quadrilateral with two pairs of equal sides",
-          "D  rectangle: A quadrilateral with four right angles"},
-         R"({"kind":"shape","term":"trapezium","family":"quadrilaterals","options":["kite","trapezium","arrowhead","rectangle"],"correct":"B"})"},
-        {"median, after a wrong option drawn twice", Number,
-         {pick(35, 1, 44), pick(1, 1, 5), pick(3, 1, 5), pick(1, 1, 5), pick(4, 1, 5), pick(4, 1, 4)},
-         {"The middle value when the values are put in order", "A  mean", "B  range", "C  outlier", "D  median"},
-         "D  median",
-         {"A  mean: The total of all values divided by how many there are",
-          "B  range: The largest value minus the smallest value",
-          "C  outlier: A value far above or far below the rest of the data"},
-         R"({"kind":"number","term":"median","family":"averages and spread","options":["mean","range","outlier","median"],"correct":"D"})"},
-        {"coefficient", Algebra, {pick(6, 1, 31), pick(4, 1, 6), pick(5, 1, 6), pick(1, 1, 6), pick(3, 1, 4)},
-         {"The number multiplying a letter, such as 3 in 3x", "A  identity", "B  term", "C  coefficient",
-          "D  expression"},
-         "C  coefficient",
-         {"A  identity: A statement true for every value of the letters",
-          "B  term: One part of an expression, such as 5x in 5x + 3",
-          "D  expression: Terms combined with no equals sign, such as 3x + 2"},
-         R"({"kind":"algebra","term":"coefficient","family":"algebra words","options":["identity","term","coefficient","expression"],"correct":"C"})"},
-        {"kite, whose family leaves three wrong options", Mixed,
-         {pick(85, 1, 124), pick(3, 1, 3), pick(2, 1, 3), pick(1, 1, 3), 0},
-         {"A quadrilateral with two pairs of equal adjacent sides", "A  kite", "B  trapezium", "C  parallelogram",
-          "D  rectangle"},
-         "A  kite",
-         {"B  trapezium: A quadrilateral with exactly one pair of parallel sides",
-          "C  parallelogram: A quadrilateral with two pairs of parallel sides",
-          "D  rectangle: A quadrilateral with four right angles"},
-         R"({"kind":"shape","term":"kite","family":"quadrilaterals","options":["kite","trapezium","parallelogram","rectangle"],"correct":"A"})"},
-    };
-    // clang-format on
-    const shell::Activity& activity = vocabulary::activities()[0];
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        shell::ScriptedDraws draws(c.draws);
-        const shell::Exercise e = activity.questions()->make(c.mode, draws);
-        EXPECT_EQ(draws.remaining(), 0u);
-        EXPECT_EQ(e.instruction, "Which word matches this definition?");
-        std::vector<std::string> question = texts(e.question);
-        question.insert(question.end(), e.described.begin(), e.described.end());
-        EXPECT_EQ(question, c.question);
-        EXPECT_EQ(e.answer, std::vector<std::string>{c.answer});
-        EXPECT_EQ(texts(e.working), c.working);
-        EXPECT_EQ(e.fields.back().second.dump(), c.data);
-    }
-}
+// clang-format off
+const WorkedExample kExamples[] = {
+    {"trapezium", Shape, {drawFor(11, 1, 49), drawFor(5, 1, 6), drawFor(6, 1, 6), drawFor(2, 1, 6), drawFor(2, 1, 4)},
+     kWhich,
+     {"A quadrilateral with exactly one pair of parallel sides", "A  kite", "B  trapezium", "C  arrowhead",
+     "D  rectangle"},
+     {"B  trapezium"}, {"A  kite: A quadrilateral with two pairs of equal adjacent sides",
+     "C  arrowhead: A concave quadrilateral with two pairs of equal sides",
+     "D  rectangle: A quadrilateral with four right angles"},
+     R"({"kind":"shape","term":"trapezium","family":"quadrilaterals","options":["kite","trapezium","arrowhead","rectangle"],"correct":"B"})"},
+    {"median, after a wrong option drawn twice", Number, {drawFor(35, 1, 44), drawFor(1, 1, 5), drawFor(3, 1, 5),
+     drawFor(1, 1, 5), drawFor(4, 1, 5), drawFor(4, 1, 4)}, kWhich,
+     {"The middle value when the values are put in order", "A  mean", "B  range", "C  outlier", "D  median"},
+     {"D  median"}, {"A  mean: The total of all values divided by how many there are",
+     "B  range: The largest value minus the smallest value",
+     "C  outlier: A value far above or far below the rest of the data"},
+     R"({"kind":"number","term":"median","family":"averages and spread","options":["mean","range","outlier","median"],"correct":"D"})"},
+    {"coefficient", Algebra, {drawFor(6, 1, 31), drawFor(4, 1, 6), drawFor(5, 1, 6), drawFor(1, 1, 6), drawFor(3, 1,
+     4)}, kWhich,
+     {"The number multiplying a letter, such as 3 in 3x", "A  identity", "B  term", "C  coefficient", "D  expression"},
+     {"C  coefficient"}, {"A  identity: A statement true for every value of the letters",
+     "B  term: One part of an expression, such as 5x in 5x + 3",
+     "D  expression: Terms combined with no equals sign, such as 3x + 2"},
+     R"({"kind":"algebra","term":"coefficient","family":"algebra words","options":["identity","term","coefficient","expression"],"correct":"C"})"},
+    {"kite, whose family leaves three wrong options", Mixed, {drawFor(85, 1, 124), drawFor(3, 1, 3), drawFor(2, 1, 3),
+     drawFor(1, 1, 3), 0}, kWhich,
+     {"A quadrilateral with two pairs of equal adjacent sides", "A  kite", "B  trapezium", "C  parallelogram",
+     "D  rectangle"},
+     {"A  kite"}, {"B  trapezium: A quadrilateral with exactly one pair of parallel sides",
+     "C  parallelogram: A quadrilateral with two pairs of parallel sides",
+     "D  rectangle: A quadrilateral with four right angles"},
+     R"({"kind":"shape","term":"kite","family":"quadrilaterals","options":["kite","trapezium","parallelogram","rectangle"],"correct":"A"})"},
+};
+// clang-format on
 
 // One maker, as one screen keeps it: no target comes back within 20 questions, and each letter
 // is right about a quarter of the time.
@@ -155,3 +114,5 @@ TEST(VocabularyWords, TheListKeepsItsRules)
 }
 
 } // namespace
+
+WORKED_EXAMPLES_TEST(VocabularyQuestions, vocabulary, kExamples)
