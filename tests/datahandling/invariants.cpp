@@ -1,117 +1,63 @@
-// The Data activity's invariants for the volume run, recomputed from the question's data.
-#include "shell/core/activity.h"
-#include "shell/core/numberforms.h"
+// The Data invariants for the volume run: the list or the frequencies in range, a mean of at most
+// one decimal place and one mode, and the answer the statistics of the data.
+#include "invariants.h"
 
 #include <algorithm>
 #include <map>
 
 namespace datahandling::checks {
-namespace {
 
-using shell::forms::N;
-
-const std::map<std::string, std::pair<int, int>> kContextValues{
-    {"goals", {0, 5}}, {"pets", {0, 4}}, {"siblings", {0, 4}}, {"shoes", {3, 8}}, {"dice", {1, 6}}};
-
-std::vector<int> wholes(const shell::Json& array)
+std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& e)
 {
-    std::vector<int> values;
-    for (const shell::Json& value : array.elements())
-        values.push_back(static_cast<int>(value.whole()));
-    return values;
-}
-
-// A number of tenths or of halves as the answers write it.
-std::string tenths(long long t)
-{
-    return N(t / 10) + (t % 10 != 0 ? "." + std::to_string(t % 10) : "");
-}
-
-std::string halves(long long h)
-{
-    return N(h / 2) + (h % 2 != 0 ? ".5" : "");
-}
-
-} // namespace
-
-std::string invariants(const shell::Activity&, int, const shell::Exercise& e)
-{
-    const shell::Json fields(e.fields);
-    const shell::Json& data = fields["data"];
+    if (auto problem = reliability::checkKind(activity, mode, e); !problem.empty())
+        return problem;
+    const shell::Json data = shell::Json(e.fields)["data"];
     const std::string kind = data["kind"].text();
-    const std::vector<int> values = wholes(data["values"]);
-    std::vector<int> all;
-    if (kind == "list") {
-        if (values.size() < 5 || values.size() > 9)
-            return "a list of " + std::to_string(values.size()) + " numbers";
-        if (std::any_of(values.begin(), values.end(), [](int v) { return v < 1 || v > 20; }))
-            return "a listed number outside 1 to 20";
-        all = values;
-    } else {
-        const auto context = kContextValues.find(data["context"].text());
-        if (context == kContextValues.end())
-            return "an unknown context";
-        std::vector<int> expected;
-        for (int v = context->second.first; v <= context->second.second; ++v)
-            expected.push_back(v);
-        if (values != expected)
-            return "the values are not the context's";
-        const std::vector<int> frequencies = wholes(data["frequencies"]);
-        int occupied = 0;
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            if (frequencies[i] < 0 || frequencies[i] > 10)
-                return "a frequency outside 0 to 10";
-            occupied += frequencies[i] > 0 ? 1 : 0;
-            all.insert(all.end(), static_cast<std::size_t>(frequencies[i]), values[i]);
-        }
-        if (all.size() < 10 || all.size() > 40)
-            return "a total frequency outside 10 to 40";
-        if (occupied < 3)
-            return "fewer than three values occur";
+    static const std::map<std::string, std::pair<long long, long long>> kContexts{
+        {"goals", {0, 5}}, {"pets", {0, 4}}, {"siblings", {0, 4}}, {"shoes", {3, 8}}, {"dice", {1, 6}}};
+    std::map<long long, long long> counts;
+    std::vector<long long> all;
+    for (std::size_t i = 0; i < data["values"].elements().size(); ++i) {
+        const long long value = data["values"][i].whole();
+        const long long f = kind == "list" ? 1 : data["frequencies"][i].whole();
+        const auto context = kContexts.find(kind == "list" ? "" : data["context"].text());
+        if (kind == "list" ? value < 1 || value > 20
+                           : context == kContexts.end() || value != context->second.first + static_cast<long long>(i) ||
+                                 f < 0 || f > 10 || (i + 1 == data["values"].elements().size() && value != context->second.second))
+            return "a value or a frequency out of range";
+        all.insert(all.end(), static_cast<std::size_t>(f), value);
+        counts[value] += f;
     }
     std::sort(all.begin(), all.end());
-    const long long n = static_cast<long long>(all.size());
-    long long total = 0;
-    for (const int v : all)
-        total += v;
-    if (10 * total % n != 0)
-        return "a mean with more than one decimal place";
-    std::map<int, int> counts;
-    for (const int v : all)
-        ++counts[v];
-    int most = 0;
-    int mode = 0;
-    int modes = 0;
+    const auto n = static_cast<long long>(all.size());
+    long long total = 0, most = 0, modes = 0, modal = 0, occupied = 0;
     for (const auto& [value, count] : counts) {
-        if (count > most) {
-            most = count;
-            mode = value;
-            modes = 1;
-        } else if (count == most) {
-            ++modes;
-        }
+        total += value * count;
+        occupied += count > 0 ? 1 : 0;
+        modes = count > most ? 1 : count == most ? modes + 1 : modes;
+        modal = count > most ? value : modal;
+        most = std::max(most, count);
     }
-    if (modes != 1 || most < 2)
-        return "not exactly one mode occurring at least twice";
-    if (kind == "list" && counts.size() < 3)
-        return "fewer than three different numbers";
-    const int range = all.back() - all.front();
-    const std::string mean = tenths(10 * total / n);
-    const std::string median =
-        halves(all[static_cast<std::size_t>((n - 1) / 2)] + all[static_cast<std::size_t>(n / 2)]);
-    std::vector<std::string> answer;
-    if (kind == "chart") {
-        const std::string statistic = data["statistic"].text();
-        const std::string value = statistic == "mean"     ? mean
-                                  : statistic == "median" ? median
-                                  : statistic == "mode"   ? N(mode)
-                                                          : N(range);
-        std::string caption = statistic;
-        caption[0] = static_cast<char>(caption[0] - 'a' + 'A');
-        answer = {caption + " = " + value};
-    } else {
-        answer = {"Mean = " + mean + ", median = " + median, "Mode = " + N(mode) + ", range = " + N(range)};
-    }
+    if ((kind == "list" ? n < 5 || n > 9 : n < 10 || n > 40) || occupied < 3 || 10 * total % n != 0 || modes != 1 ||
+        most < 2)
+        return "too few or too many values, fewer than three different, a long mean or not one mode";
+    // Mean and median as the answers write them: "1.2", "5", "12.5".
+    const auto number = [](double value) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%g", value);
+        return std::string(text);
+    };
+    const std::map<std::string, std::string> stated{
+        {"mean", number(static_cast<double>(total) / static_cast<double>(n))},
+        {"median", number(static_cast<double>(all[static_cast<std::size_t>((n - 1) / 2)] + all[static_cast<std::size_t>(n / 2)]) / 2)},
+        {"mode", std::to_string(modal)},
+        {"range", std::to_string(all.back() - all.front())}};
+    const std::string statistic = data["statistic"].isNull() ? "" : data["statistic"].text();
+    const std::vector<std::string> answer =
+        kind == "chart" ? std::vector<std::string>{std::string(1, static_cast<char>(statistic[0] - 'a' + 'A')) +
+                                                   statistic.substr(1) + " = " + stated.at(statistic)}
+                        : std::vector<std::string>{"Mean = " + stated.at("mean") + ", median = " + stated.at("median"),
+                                                   "Mode = " + stated.at("mode") + ", range = " + stated.at("range")};
     return e.answer == answer ? "" : "the answer is not " + answer.front();
 }
 
