@@ -20,11 +20,16 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
     }
     const std::string kind = data["kind"].text();
     if (kind == "next-terms")
-        return reliability::readNs(e.answer[0], " and ") == std::vector{term(6), term(7)} ? "" : "not terms 6 and 7";
+        return reliability::readNs(e.answer[0], " and ") == std::vector{term(6), term(7)}
+                   ? ""
+                   : "not terms 6 and 7";
     if (kind == "which-term") {
         const long long n = data["position"].whole();
         const std::size_t space = e.answer[0].find(' ');
-        const char* th = n % 100 / 10 == 1 || n % 10 == 0 || n % 10 > 3 ? "th" : n % 10 == 1 ? "st" : n % 10 == 2 ? "nd" : "rd";
+        const char* th = n % 100 / 10 == 1 || n % 10 == 0 || n % 10 > 3 ? "th"
+                         : n % 10 == 1                                  ? "st"
+                         : n % 10 == 2                                  ? "nd"
+                                                                        : "rd";
         return n >= 8 && n <= 30 && data["target"].whole() == term(n) &&
                        reliability::readN(e.answer[0].substr(0, space)) == term(n) &&
                        e.answer[0].substr(space) == " is the " + std::to_string(n) + th + " term."

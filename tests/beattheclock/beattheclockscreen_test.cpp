@@ -7,8 +7,6 @@
 
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
 using beattheclock::BeatTheClockScreen;
@@ -51,14 +49,12 @@ TEST_F(BeatTheClock, ARoundFromReadyToMarking)
     EXPECT_TRUE(s.question[2]->isVisible());
     EXPECT_FALSE(s.item->isVisible());
     EXPECT_TRUE(s.figure->drawing().marks.empty()) << "no ring or dots before the round starts";
-    press(&s, Qt::Key_Left);
     click(s.cmdsoln);
-    EXPECT_EQ(s.state(), State::Ready) << "back and Solution do nothing in Ready";
+    EXPECT_EQ(s.state(), State::Ready) << "Solution does nothing in Ready";
 
     click(s.cmdgo);
     EXPECT_EQ(s.instruction->caption(), "Question 1 of 10");
     EXPECT_EQ(s.item->caption(), QString::fromStdString(s.round()[0].text()));
-    EXPECT_EQ(s.secondsShown(), 8);
     wait(s, 2950);
     EXPECT_EQ(s.secondsShown(), 6);
     wait(s, 5049);
@@ -101,7 +97,6 @@ TEST_F(BeatTheClock, ARoundFromReadyToMarking)
     EXPECT_EQ(s.answer[1]->caption(), " " + QString::number(s.round()[1].answer()));
     press(&s, Qt::Key_PageUp);
     EXPECT_FALSE(s.answer[1]->isVisible());
-    EXPECT_TRUE(s.answer[0]->isVisible());
     for (int i = 0; i < 12; ++i)
         click(s.cmdsoln);
     EXPECT_EQ(s.answersShown(), 10);

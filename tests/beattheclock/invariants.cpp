@@ -49,7 +49,8 @@ std::string invariants(const shell::Activity&, int mode, const shell::Exercise& 
         long answer;
         bool inRange;
     } kKinds[] = {
-        {"multiply", std::to_string(a) + " × " + std::to_string(b), a * b, within(a, 2, 12) && within(b, 2, 12)},
+        {"multiply", std::to_string(a) + " × " + std::to_string(b), a * b,
+         within(a, 2, 12) && within(b, 2, 12)},
         {"divide", std::to_string(a) + " ÷ " + std::to_string(b), b ? a / b : 0,
          within(b, 2, 12) && a % b == 0 && within(a / b, 2, 12)},
         {"add", std::to_string(a) + " + " + std::to_string(b), a + b, within(a, 11, 79) && within(b, 11, 79)},
@@ -59,7 +60,8 @@ std::string invariants(const shell::Activity&, int mode, const shell::Exercise& 
         {"root", "√" + std::to_string(a), root, !two && root * root == a && within(root, 2, 15)},
         {"cube", std::to_string(a) + "³", a * a * a, !two && (within(a, 2, 5) || a == 10)},
     };
-    const auto* found = std::find_if(std::begin(kKinds), std::end(kKinds), [&](const auto& k) { return kind == k.kind; });
+    const auto* found =
+        std::find_if(std::begin(kKinds), std::end(kKinds), [&](const auto& k) { return kind == k.kind; });
     if (!found->inRange || exercise.question[0].text != found->text || !within(found->answer, 1, 1000) ||
         exercise.answer[0] != std::to_string(found->answer))
         return "\"" + exercise.question[0].text + "\" out of its kind's ranges, or not answered " +

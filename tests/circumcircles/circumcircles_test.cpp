@@ -5,8 +5,9 @@
 
 namespace {
 
-using testing_support::drawFor, testing_support::inMixed, testing_support::kTop, testing_support::operator+, testing_support::WorkedExample;
 using shell::FigureState;
+using testing_support::drawFor, testing_support::inMixed, testing_support::kTop, testing_support::operator+,
+    testing_support::WorkedExample;
 
 enum { kCircumcircle, kIncircle, kInOrOut, kMixed };
 
@@ -17,7 +18,8 @@ const shell::Activity& activity()
 
 const std::string kFindR = "Find R, the radius of the circumcircle.";
 const std::string kWhere = "Where is the centre of the circumcircle?";
-const std::vector<std::string> kBisectors{"The centre is where the", "perpendicular bisectors", "of the sides meet."};
+const std::vector<std::string> kBisectors{"The centre is where the", "perpendicular bisectors",
+                                          "of the sides meet."};
 
 // clang-format off
 const WorkedExample kInradius{"the inradius of 5, 12, 13", kIncircle, {drawFor(2, 1, 5), drawFor(1, 1, 2)}, "Find r, the radius of the incircle.",
@@ -78,7 +80,8 @@ void expectAt(shell::PointTwips actual, shell::PointTwips expected)
 TEST(Circumcircles, FiguresStandWhereTheExamplesPutThem)
 {
     const std::vector<float> sixEightTen{drawFor(1, 1, 5), drawFor(2, 1, 6)};
-    const auto triangle = marksOf<shell::PolygonMark>(kIncircle, sixEightTen, FigureState::Solution).at(0).points;
+    const auto triangle =
+        marksOf<shell::PolygonMark>(kIncircle, sixEightTen, FigureState::Solution).at(0).points;
     expectAt(triangle.at(0), {1760, 5420});
     expectAt(triangle.at(1), {3440, 5420});
     expectAt(triangle.at(2), {1760, 3180});
@@ -94,7 +97,8 @@ TEST(Circumcircles, FiguresStandWhereTheExamplesPutThem)
     EXPECT_EQ(marksOf<shell::TextMark>(kCircumcircle, sixEightTen, FigureState::Question).size(), 2u);
 
     const auto obtuse = marksOf<shell::PolygonMark>(
-        kInOrOut, {drawFor(3, 1, 3), drawFor(24, 20, 26), drawFor(7, 4, 12), drawFor(1, 1, 2)}, FigureState::Question);
+        kInOrOut, {drawFor(3, 1, 3), drawFor(24, 20, 26), drawFor(7, 4, 12), drawFor(1, 1, 2)},
+        FigureState::Question);
     expectAt(obtuse.at(0).points.at(0), {2600, 2900});
     expectAt(obtuse.at(0).points.at(1), {1527.5, 3400.1});
     expectAt(obtuse.at(0).points.at(2), {3915.6, 3821.2});

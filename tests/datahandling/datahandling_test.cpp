@@ -8,8 +8,9 @@
 
 namespace {
 
-using testing_support::drawAt, testing_support::drawFor, testing_support::inMixed, testing_support::kTop, testing_support::operator+, testing_support::WorkedExample;
 using shell::FigureState;
+using testing_support::drawAt, testing_support::drawFor, testing_support::inMixed, testing_support::kTop,
+    testing_support::operator+, testing_support::WorkedExample;
 
 enum { kList, kTable, kChart, kMixed };
 enum { kGoals = 1, kPets, kSiblings, kShoes, kDice };

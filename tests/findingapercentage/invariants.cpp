@@ -15,9 +15,12 @@ long long hundredths(const std::string& text, const std::string& unit)
     if (unit == "£")
         return reliability::readPence(text).value_or(-1);
     const std::string suffix = unit.empty() ? "" : " " + unit;
-    const auto value = text.ends_with(suffix) ? reliability::readDecimal(text.substr(0, text.size() - suffix.size()))
-                                              : std::nullopt;
-    return value && value->scale <= 2 ? static_cast<long long>(value->units * reliability::power10(2 - value->scale)) : -1;
+    const auto value = text.ends_with(suffix)
+                           ? reliability::readDecimal(text.substr(0, text.size() - suffix.size()))
+                           : std::nullopt;
+    return value && value->scale <= 2
+               ? static_cast<long long>(value->units * reliability::power10(2 - value->scale))
+               : -1;
 }
 
 } // namespace
@@ -49,7 +52,9 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         (kind == "increase-decrease" && p < 5))
         return "the percentage or the amount is out of range";
     if (kind == "percentage-of")
-        return hundredths(answer.substr(answer.rfind(" = ") + 3), unit) == p * a ? "" : "the answer is not p% of a";
+        return hundredths(answer.substr(answer.rfind(" = ") + 3), unit) == p * a
+                   ? ""
+                   : "the answer is not p% of a";
     const long long result = data["direction"].text() == "increase" ? 100 * a + p * a : 100 * a - p * a;
     return answer.starts_with("New amount: ") && hundredths(answer.substr(12), unit) == result
                ? ""

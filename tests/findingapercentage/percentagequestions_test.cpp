@@ -5,7 +5,8 @@
 
 namespace {
 
-using testing_support::drawAt, testing_support::drawFor, testing_support::kTop, testing_support::WorkedExample;
+using testing_support::drawAt, testing_support::drawFor, testing_support::kTop,
+    testing_support::WorkedExample;
 
 constexpr int kUnits = 8;     // £, kg, g, km, m, cm, ml, none
 constexpr int kPercents = 23; // 1, 2, 3, 4, then 5 to 95 in fives

@@ -26,8 +26,10 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
     if (kind == "nth-term") {
         // "160 × 0.5ⁿ⁻¹", "(−2)ⁿ⁻¹" when a = 1, "3 × 3ⁿ⁻¹ = 3ⁿ" when a = r.
         const long long a = terms[0].whole();
-        const std::string rt = r < 0 ? "(\u2212" + std::to_string(static_cast<int>(-r)) + ")"
-                               : r == 0.5 ? "0.5" : r == 1.5 ? "1.5" : std::to_string(static_cast<int>(r));
+        const std::string rt = r < 0      ? "(\u2212" + std::to_string(static_cast<int>(-r)) + ")"
+                               : r == 0.5 ? "0.5"
+                               : r == 1.5 ? "1.5"
+                                          : std::to_string(static_cast<int>(r));
         const std::string rule = (a == 1 ? "" : std::to_string(a) + " \u00d7 ") + rt + "\u207f\u207b\u00b9" +
                                  (a == r ? " = " + rt + "\u207f" : "");
         return e.answer[0] == "nth term = " + rule ? "" : "the rule is not " + rule;
@@ -35,7 +37,8 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
     if (kind == "fill-gaps" && terms[0].whole() == 1)
         return "a first term of 1 in the gaps";
     const std::size_t first = kind == "fill-gaps" ? 1 : 4;
-    return reliability::readNs(e.answer[0], " and ") == std::vector{terms[first].whole(), terms[first + 1].whole()}
+    return reliability::readNs(e.answer[0], " and ") ==
+                   std::vector{terms[first].whole(), terms[first + 1].whole()}
                ? ""
                : "the answer is not the missing terms";
 }

@@ -18,10 +18,13 @@ std::string invariants(const shell::Activity&, int mode, const shell::Exercise& 
         std::snprintf(digits, sizeof digits, decimal ? "%lld" : "%llX", n);
         return digits + std::string(decimal ? "\u2081\u2080" : "\u2081\u2086");
     };
-    const std::string asked = mode < 2 ? inBase(a, mode == 1)
-                                       : inBase(a, false) + (mode == 2 ? " + " : " \u2212 ") + inBase(b, false);
+    const std::string asked = mode < 2
+                                  ? inBase(a, mode == 1)
+                                  : inBase(a, false) + (mode == 2 ? " + " : " \u2212 ") + inBase(b, false);
     const std::string answer = asked + " = " + inBase(result, mode == 0);
-    return e.question[0].text == asked && e.answer[0] == answer ? "" : "the question or the answer is not " + answer;
+    return e.question[0].text == asked && e.answer[0] == answer
+               ? ""
+               : "the question or the answer is not " + answer;
 }
 
 } // namespace hexadecimal::checks

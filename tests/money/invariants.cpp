@@ -30,7 +30,8 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         const long long note = data["note"].whole();
         const std::vector<std::string> parts = reliability::split(e.answer[0], ", change ");
         return total < 2000 && total < note && parts.size() == 2 &&
-                       hundredths(parts[0].substr(parts[0].find(' ') + 1)) == total && hundredths(parts[1]) == note - total
+                       hundredths(parts[0].substr(parts[0].find(' ') + 1)) == total &&
+                       hundredths(parts[1]) == note - total
                    ? ""
                    : "the total is £20 or more, the note not above it, or the answer is wrong";
     }
@@ -39,14 +40,16 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         const long long perA = data["price_a"].whole() * data["base"].whole() / sizeA,
                         perB = data["price_b"].whole() * data["base"].whole() / sizeB;
         return sizeA != sizeB && (sizeA > sizeB) == (data["price_a"].whole() > data["price_b"].whole()) &&
-                       perA != perB && e.answer[0] == std::string("Pack ") + (perA < perB ? "A" : "B") + " is the better buy"
+                       perA != perB &&
+                       e.answer[0] == std::string("Pack ") + (perA < perB ? "A" : "B") + " is the better buy"
                    ? ""
                    : "the larger pack is the cheaper, or the answer is not the better buy";
     }
     const long long rate = data["rate"].whole(), pounds = data["pounds"].whole();
     const std::string symbol = data["symbol"].text();
     const std::string& answer = e.answer[0];
-    if (pounds < 10 || pounds > 200 || pounds % 10 != 0 || (symbol == "\u00a5" ? rate < 18000 || rate > 20000 : rate < 100 || rate > 200))
+    if (pounds < 10 || pounds > 200 || pounds % 10 != 0 ||
+        (symbol == "\u00a5" ? rate < 18000 || rate > 20000 : rate < 100 || rate > 200))
         return "the pounds or the rate are out of range";
     const bool toCurrency = data["direction"].text() == "to-currency";
     const std::vector<std::string> sides = reliability::split(answer, " = ");

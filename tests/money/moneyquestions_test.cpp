@@ -3,7 +3,8 @@
 
 namespace {
 
-using testing_support::drawAt, testing_support::drawFor, testing_support::kTop, testing_support::WorkedExample;
+using testing_support::drawAt, testing_support::drawFor, testing_support::kTop,
+    testing_support::WorkedExample;
 
 // Pence off a round price: 0, 1 or 5.
 constexpr float kOff0 = drawAt(0, 3);

@@ -6,7 +6,8 @@
 
 namespace {
 
-using testing_support::drawFor, testing_support::kTop, testing_support::operator+, testing_support::WorkedExample;
+using testing_support::drawFor, testing_support::kTop, testing_support::operator+,
+    testing_support::WorkedExample;
 
 enum Mode { Pairs, Negatives, Triples, Pythagoras };
 

@@ -29,7 +29,9 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         const long long T = data["target"].whole();
         for (int first = 1; first <= 6; ++first) {
             for (int second = 1; second <= 6; ++second, ++outcomes)
-                found += event == "total" ? first + second == T : event == "total-more" ? first + second > T : first * second == T;
+                found += event == "total"        ? first + second == T
+                         : event == "total-more" ? first + second > T
+                                                 : first * second == T;
         }
         marked = static_cast<std::size_t>(found);
         if (found < 2 || data["outcomes"].whole() != found)
@@ -54,8 +56,9 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
                 if (pairs && i == j && !data["replacement"].boolean())
                     continue;
                 ++outcomes;
-                found += pairs ? bag[i] == X && bag[j] == (event == "both" ? X : Y)
-                               : event == "not" ? bag[i] != X : bag[i] == X || bag[i] == Y;
+                found += pairs            ? bag[i] == X && bag[j] == (event == "both" ? X : Y)
+                         : event == "not" ? bag[i] != X
+                                          : bag[i] == X || bag[i] == Y;
             }
         }
     }

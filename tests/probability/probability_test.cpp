@@ -5,8 +5,9 @@
 
 namespace {
 
-using testing_support::drawFor, testing_support::kTop, testing_support::operator+, testing_support::WorkedExample;
 using shell::FigureState;
+using testing_support::drawFor, testing_support::kTop, testing_support::operator+,
+    testing_support::WorkedExample;
 
 enum { kOneEvent, kNotOr, kTwoPicks, kDice };
 
@@ -106,8 +107,10 @@ TEST(Probability, TheFiguresMarkWhatCounts)
     std::vector<shell::TwipRect> marked;
     for (const auto& box : marksOf<shell::BoxMark>(kDice, twelve, FigureState::Solution))
         marked.push_back(box.rect);
-    EXPECT_EQ(marked, (std::vector<shell::TwipRect>{
-                          {1680, 5240, 540, 540}, {2220, 4160, 540, 540}, {2760, 3620, 540, 540}, {3840, 3080, 540, 540}}));
+    EXPECT_EQ(
+        marked,
+        (std::vector<shell::TwipRect>{
+            {1680, 5240, 540, 540}, {2220, 4160, 540, 540}, {2760, 3620, 540, 540}, {3840, 3080, 540, 540}}));
 }
 
 } // namespace

@@ -39,10 +39,13 @@ std::string pyramid(const shell::Exercise& e, const shell::Json& data)
     // The top is the bottom row's 1, 3, 3, 1 sum.
     const long long top = bottom[0] + 3 * bottom[1] + 3 * bottom[2] + bottom[3];
     if (std::any_of(bottom.begin(), bottom.end(), [](long long b) { return b < 1 || b > 12; }) || top > 96 ||
-        shown.size() != 4 || std::any_of(shown.begin(), shown.end(), [](long long b) { return b < 1 || b > 10; }) ||
+        shown.size() != 4 ||
+        std::any_of(shown.begin(), shown.end(), [](long long b) { return b < 1 || b > 10; }) ||
         *std::max_element(shown.begin(), shown.end()) <= 4 || !completes(shown))
-        return "a bottom brick out of 1 to 12, or shown bricks that leave a bottom brick hidden or cannot be completed";
-    return reliability::readNs(e.answer[0].substr(12), ", ") == bottom && e.answer[0].starts_with("Bottom row: ")
+        return "a bottom brick out of 1 to 12, or shown bricks that leave a bottom brick hidden or cannot be "
+               "completed";
+    return reliability::readNs(e.answer[0].substr(12), ", ") == bottom &&
+                   e.answer[0].starts_with("Bottom row: ")
                ? ""
                : "the answer is not the bottom row";
 }
@@ -59,7 +62,8 @@ std::string arithmagon(const shell::Exercise& e, const shell::Json& data, bool n
         return "circles that repeat or are out of range, or no negative circle";
     const std::vector<std::string> parts = reliability::split(e.answer[0], ", ");
     return parts.size() == 3 && parts[0].starts_with("Top ") &&
-                   reliability::readN(parts[0].substr(4)) == top && reliability::readN(parts[1].substr(5)) == left &&
+                   reliability::readN(parts[0].substr(4)) == top &&
+                   reliability::readN(parts[1].substr(5)) == left &&
                    reliability::readN(parts[2].substr(6)) == right
                ? ""
                : "the answer is not the circles";

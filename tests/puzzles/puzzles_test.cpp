@@ -5,8 +5,9 @@
 
 namespace {
 
-using testing_support::drawAt, testing_support::drawFor, testing_support::inMixed, testing_support::kTop, testing_support::operator+, testing_support::WorkedExample;
 using shell::FigureState;
+using testing_support::drawAt, testing_support::drawFor, testing_support::inMixed, testing_support::kTop,
+    testing_support::operator+, testing_support::WorkedExample;
 
 enum { kArithmagon, kNegative, kPyramid, kMixed };
 

@@ -7,7 +7,8 @@
 
 namespace {
 
-using testing_support::drawFor, testing_support::inMixed, testing_support::kTop, testing_support::operator+, testing_support::WorkedExample;
+using testing_support::drawFor, testing_support::inMixed, testing_support::kTop, testing_support::operator+,
+    testing_support::WorkedExample;
 
 enum { kFactorise, kFactoriseA, kFormula, kMixed };
 

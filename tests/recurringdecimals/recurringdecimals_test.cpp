@@ -106,7 +106,8 @@ TEST(RecurringDecimals, ShortDivisionCells)
         }
     }
     EXPECT_EQ(quotient, (std::vector<std::string>{"0", ".", "9", "6", "1", "5", "3", "8", "4", "6"}));
-    EXPECT_EQ(dividend, (std::vector<std::string>{"26", "2", "5", ".", "0", "0", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(dividend,
+              (std::vector<std::string>{"26", "2", "5", ".", "0", "0", "0", "0", "0", "0", "0", "0"}));
     EXPECT_EQ(carries, (std::vector<std::string>{"25", "16", "4", "14", "10", "22", "12", "16"}));
     EXPECT_EQ(lefts[0], x0);
     EXPECT_EQ(lefts[1], x0 + 540);

@@ -34,11 +34,18 @@ protected:
 } // namespace testing_support
 
 // The screen tests of an activity folder whose one activity is on the standard frame: every
-// mode's states, and every text of 2,000 questions per mode fitting its place.
-#define STANDARD_ACTIVITY_SCREEN_TESTS(Suite, folder)                                                      \
-    class Suite : public testing_support::StandardActivityTest {                                           \
-    protected:                                                                                             \
-        Suite() { folder::defineScreens(screens); }                                                        \
-    };                                                                                                     \
-    TEST_F(Suite, ShowsEachModesQuestionThenItsSolution) { walkEveryMode(folder::activities()[0]); }       \
-    TEST_F(Suite, EveryTextFitsItsPlace) { expectEveryTextFits(folder::activities()[0], 2000); }
+// mode's states, with the activity's own checks of each state if it gives them (a StateCheck),
+// and every text of 2,000 questions per mode fitting its place.
+#define STANDARD_ACTIVITY_SCREEN_TESTS(Suite, folder, ...)                                                   \
+    class Suite : public testing_support::StandardActivityTest {                                             \
+    protected:                                                                                               \
+        Suite() { folder::defineScreens(screens); }                                                          \
+    };                                                                                                       \
+    TEST_F(Suite, ShowsEachModesQuestionThenItsSolution)                                                     \
+    {                                                                                                        \
+        walkEveryMode(folder::activities()[0] __VA_OPT__(, ) __VA_ARGS__);                                   \
+    }                                                                                                        \
+    TEST_F(Suite, EveryTextFitsItsPlace)                                                                     \
+    {                                                                                                        \
+        expectEveryTextFits(folder::activities()[0], 2000);                                                  \
+    }

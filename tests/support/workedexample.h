@@ -122,7 +122,8 @@ inline shell::Exercise checkWorkedExample(const shell::Activity& activity, const
 // they must fail once its first answer line is changed; returns the questions made.
 using Invariants = std::string (*)(const shell::Activity&, int mode, const shell::Exercise&);
 inline std::vector<shell::Exercise> checkWorkedExamples(const shell::Activity& activity,
-                                                        std::span<const WorkedExample> examples, Invariants invariants)
+                                                        std::span<const WorkedExample> examples,
+                                                        Invariants invariants)
 {
     std::vector<shell::Exercise> made;
     for (const WorkedExample& example : examples) {
@@ -144,13 +145,14 @@ struct FixedMeasure final : shell::TextMeasure {
 
 // The worked examples of a folder's first activity, checked with the volume run's invariants,
 // which tests/<folder>/invariants.cpp states and the folder's test compiles.
-#define CHALKFACE_INVARIANTS(folder)                                                                   \
-    namespace folder::checks {                                                                          \
-    std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& exercise); \
+#define CHALKFACE_INVARIANTS(folder)                                                                         \
+    namespace folder::checks {                                                                               \
+    std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& exercise);      \
     }
-#define WORKED_EXAMPLES_TEST(Suite, folder, examples)                                                   \
-    CHALKFACE_INVARIANTS(folder)                                                                        \
-    TEST(Suite, WorkedExamples)                                                                         \
-    {                                                                                                   \
-        testing_support::checkWorkedExamples(folder::activities()[0], examples, &folder::checks::invariants); \
+#define WORKED_EXAMPLES_TEST(Suite, folder, examples)                                                        \
+    CHALKFACE_INVARIANTS(folder)                                                                             \
+    TEST(Suite, WorkedExamples)                                                                              \
+    {                                                                                                        \
+        testing_support::checkWorkedExamples(folder::activities()[0], examples,                              \
+                                             &folder::checks::invariants);                                   \
     }

@@ -33,10 +33,13 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         (start >= 1200 && end <= 1440))
         return "the start or the length is out of range, or crosses midnight from the wrong start";
     if (data["form"].text() == "finish")
-        return e.answer[0] == "Finishes at " + t24(end) + (end >= 1440 ? " next day" : "") ? "" : "not the finish";
-    const std::string hours = length < 60 ? "" : std::to_string(length / 60) + (length < 120 ? " hour" : " hours");
+        return e.answer[0] == "Finishes at " + t24(end) + (end >= 1440 ? " next day" : "") ? ""
+                                                                                           : "not the finish";
+    const std::string hours =
+        length < 60 ? "" : std::to_string(length / 60) + (length < 120 ? " hour" : " hours");
     const std::string minutes = length % 60 ? std::to_string(length % 60) + " minutes" : "";
-    return e.answer[0] == hours + (hours.empty() || minutes.empty() ? "" : " ") + minutes ? "" : "not the length";
+    return e.answer[0] == hours + (hours.empty() || minutes.empty() ? "" : " ") + minutes ? ""
+                                                                                          : "not the length";
 }
 
 } // namespace timeofday::checks

@@ -3,7 +3,8 @@
 
 namespace {
 
-using testing_support::drawAt, testing_support::drawFor, testing_support::kTop, testing_support::WorkedExample;
+using testing_support::drawAt, testing_support::drawFor, testing_support::kTop,
+    testing_support::WorkedExample;
 
 // The first draw of a clock time: 1 in 12 gives noon or midnight.
 constexpr float kAnyTime = drawFor(2, 1, 12);

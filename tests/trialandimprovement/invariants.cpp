@@ -19,8 +19,9 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
     const double step = places == 1 ? 1 : 0.1;
     const double tries = 2 * std::pow(10, places); // values tried lie on steps of 0.05 or 0.005
     const auto f = [&](double x) { return x * x * x + (plus ? a : -a) * x; };
-    if (a < 1 || a > (plus ? 6 : 4) || low < 2 || root < 2 || root > 6 || std::fabs(f(root) - data["k"].number()) > 1e-6 ||
-        root <= low || root >= data["high"].number() || std::fabs(data["high"].number() - low - step) > 1e-9 ||
+    if (a < 1 || a > (plus ? 6 : 4) || low < 2 || root < 2 || root > 6 ||
+        std::fabs(f(root) - data["k"].number()) > 1e-6 || root <= low || root >= data["high"].number() ||
+        std::fabs(data["high"].number() - low - step) > 1e-9 ||
         std::fabs(root * tries - std::round(root * tries)) < 0.1)
         return "the cubic, the interval or the root breaks its range, or the root lies near a value tried";
     char answer[16];

@@ -5,7 +5,8 @@
 
 namespace {
 
-using testing_support::drawFor, testing_support::inMixed, testing_support::kTop, testing_support::operator+, testing_support::WorkedExample;
+using testing_support::drawFor, testing_support::inMixed, testing_support::kTop, testing_support::operator+,
+    testing_support::WorkedExample;
 
 enum { kPlus, kMinus, kTwoPlaces, kMixed };
 

@@ -13,7 +13,8 @@ namespace {
 
 const Word* find(std::string_view term)
 {
-    const auto found = std::find_if(kWords.begin(), kWords.end(), [&](const Word& w) { return w.term == term; });
+    const auto found =
+        std::find_if(kWords.begin(), kWords.end(), [&](const Word& w) { return w.term == term; });
     return found == kWords.end() ? nullptr : &*found;
 }
 
@@ -28,7 +29,8 @@ std::string invariants(const shell::Activity&, int mode, const shell::Exercise& 
         return "the target is not in the list";
     const Family& family = kFamilies[static_cast<std::size_t>(target->family)];
     const std::string strand = kStrands[static_cast<std::size_t>(family.strand)];
-    if (data["kind"].text() != strand || data["family"].text() != family.name || (mode < 3 && mode != static_cast<int>(family.strand)))
+    if (data["kind"].text() != strand || data["family"].text() != family.name ||
+        (mode < 3 && mode != static_cast<int>(family.strand)))
         return "the kind or the family is not the target's, or the strand not the mode's";
     std::set<std::string> offered;
     std::string answer;
@@ -41,7 +43,9 @@ std::string invariants(const shell::Activity&, int mode, const shell::Exercise& 
         if (word == target)
             answer = std::string(1, static_cast<char>('A' + r)) + "  " + term;
     }
-    return offered.size() == 4 && e.answer == std::vector<std::string>{answer} ? "" : "the answer is not the target's row";
+    return offered.size() == 4 && e.answer == std::vector<std::string>{answer}
+               ? ""
+               : "the answer is not the target's row";
 }
 
 } // namespace vocabulary::checks

@@ -88,7 +88,8 @@ TEST(VocabularyWords, TheListKeepsItsRules)
         EXPECT_TRUE(definitions.insert(word.definition).second) << "a definition twice";
         const std::regex own("\\b" + std::string(word.term) + "\\b", std::regex::icase);
         EXPECT_FALSE(std::regex_search(std::string(word.definition), own)) << "the definition names its term";
-        EXPECT_LE(std::count_if(word.definition.begin(), word.definition.end(), [](char c) { return (c & 0xc0) != 0x80; }),
+        EXPECT_LE(std::count_if(word.definition.begin(), word.definition.end(),
+                                [](char c) { return (c & 0xc0) != 0x80; }),
                   60);
         // Each family's terms stand together, so a family belongs to one strand.
         EXPECT_TRUE(word.family == lastFamily || word.family == lastFamily + 1);
@@ -105,7 +106,8 @@ TEST(VocabularyWords, TheListKeepsItsRules)
         for (const std::string_view excluded : word.excluded) {
             const auto found = std::find_if(kWords.begin(), kWords.end(),
                                             [&](const vocabulary::Word& w) { return w.term == excluded; });
-            EXPECT_TRUE(excluded.empty() || (found != kWords.end() && found->family == word.family)) << excluded;
+            EXPECT_TRUE(excluded.empty() || (found != kWords.end() && found->family == word.family))
+                << excluded;
         }
     }
     EXPECT_EQ(kWords.size(), 124u);

@@ -20,7 +20,10 @@ bool fits(const shell::Json& clue, long long n)
             prime &= d == 1 || d == n || n % d != 0;
             square |= d * d == n, cube |= d * d * d == n, triangular |= d * (d + 1) / 2 == n;
         }
-        return special == "prime" ? prime : special == "square" ? square : special == "cube" ? cube : triangular;
+        return special == "prime"    ? prime
+               : special == "square" ? square
+               : special == "cube"   ? cube
+                                     : triangular;
     }
     const long long v = clue["value"].whole();
     return type == "multiple"    ? n % v == 0
@@ -54,7 +57,8 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
             if (missed.size() == 1)
                 needed[missed[0]] = true;
         }
-        if (answers != 1 || std::count(needed.begin(), needed.end(), false) > 0 || e.answer[0] != "I am " + std::to_string(answer))
+        if (answers != 1 || std::count(needed.begin(), needed.end(), false) > 0 ||
+            e.answer[0] != "I am " + std::to_string(answer))
             return "not one number fits the clues, a clue is not needed, or the answer is not it";
         return {};
     }
@@ -70,7 +74,9 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
     }
     if (value < 1 || value > (steps.size() == 2 ? 20 : 144) || value != std::floor(value))
         return "the number is not whole and in range";
-    return e.answer[0] == "My number is " + std::to_string(static_cast<long long>(value)) ? "" : "the answer is not the number";
+    return e.answer[0] == "My number is " + std::to_string(static_cast<long long>(value))
+               ? ""
+               : "the answer is not the number";
 }
 
 } // namespace whatnumber::checks

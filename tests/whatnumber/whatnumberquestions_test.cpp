@@ -5,7 +5,8 @@
 
 namespace {
 
-using testing_support::drawAt, testing_support::drawFor, testing_support::kTop, testing_support::WorkedExample;
+using testing_support::drawAt, testing_support::drawFor, testing_support::kTop,
+    testing_support::WorkedExample;
 
 const std::string kThink = "I think of a number. What is my number?";
 const std::string kWhoAmI = "I am a two-digit number. Who am I?";
