@@ -2,6 +2,8 @@
 
 #include "angles/anglesscreen.h"
 
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QTest>
 
 #include <map>
@@ -37,6 +39,30 @@ void expectVisible(const Widgets& controls, bool visible)
 {
     for (const QWidget* control : controls)
         EXPECT_EQ(control->isVisible(), visible) << control->objectName().toStdString();
+}
+
+// The outline of a caption as its label draws it, in the screen's pixels: one line, centred,
+// from the top.
+QPainterPath inkOf(const shell::Label* label)
+{
+    const QFontMetricsF metrics(label->font());
+    const QRectF contents = label->contentsRect().translated(label->pos());
+    QPainterPath ink;
+    ink.addText(contents.center().x() - metrics.horizontalAdvance(label->text()) / 2,
+                contents.top() + metrics.ascent(), label->font(), label->text());
+    return ink;
+}
+
+// The area a line covers, widened by a pixel on either side for its smoothing and for text
+// drawn heavier than its outline.
+QPainterPath strokeOf(const shell::Segment& line)
+{
+    QPainterPath path(shell::toPixelPoint(line.from));
+    path.lineTo(shell::toPixelPoint(line.to));
+    QPainterPathStroker stroker;
+    stroker.setWidth(line.widthPixels + 2);
+    stroker.setCapStyle(Qt::RoundCap);
+    return stroker.createStroke(path);
 }
 
 class AnglesScreenTest : public testing_support::ScreenTest {
@@ -153,6 +179,39 @@ TEST_F(AnglesScreenTest, NextQuestionHidesTheOldAtOnceAndKeepsTheArrowheads)
     expectVisible(arrowheads(s), true);
     QTest::keyClick(&s, Qt::Key_PageDown);
     EXPECT_EQ(s.Label9->caption(), "e = 174°, f = 6°, g = 6°, h = 174°.");
+}
+
+TEST_F(AnglesScreenTest, GivenAnglesStandClearOfTheLines)
+{
+    // Every position with the shortest and the longest size it is given, one question after
+    // another, so that a label moved for one question must come back for the next.
+    std::vector<std::pair<int, int>> questions;
+    std::vector<float> draws;
+    for (int given = 0; given < angles::kAngleCount; ++given) {
+        const bool obtuse = angles::kAngleLabels[given].group == angles::SizeGroup::Obtuse;
+        for (int size : obtuse ? std::vector{95, 174} : std::vector{10, 77}) {
+            questions.emplace_back(given, size);
+            draws = parallelDraws(given, size, draws);
+        }
+    }
+    script(draws);
+    AnglesScreen& s = open(AnglesTopic::ParallelLines);
+    for (const auto& [given, size] : questions) {
+        const QString letter = QString::fromStdString(angles::angleLetter(given));
+        SCOPED_TRACE(QStringLiteral("%1 = %2").arg(letter).arg(size).toStdString());
+        ASSERT_TRUE(waitForQuestion(s));
+        const shell::Label* label = s.Label7[given];
+        ASSERT_EQ(label->caption(), QStringLiteral(" %1°").arg(size));
+        for (int line = 0; line < 3; ++line)
+            EXPECT_FALSE(inkOf(label).intersects(strokeOf(angles::kParallelLines[line])))
+                << "Line" << line + 1;
+        for (int i = 0; i < angles::kAngleCount; ++i) {
+            if (i != given) {
+                EXPECT_EQ(s.Label7[i]->leftTwips(), angles::kAngleLabels[i].left) << angles::angleLetter(i);
+            }
+        }
+        click(s.cmdgo);
+    }
 }
 
 // Exit after the first tick is the program test's, for both topics.

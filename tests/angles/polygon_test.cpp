@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <string>
 
 namespace angles::checks {
@@ -33,6 +35,23 @@ TEST(PolygonQuestion, DrawsEverySideCount)
         EXPECT_EQ(q.polygon.sides, c.sides);
         EXPECT_EQ(q.polygon.vertices.size(), static_cast<std::size_t>(c.sides));
         EXPECT_EQ(q.question, "What are the interior angles of " + std::string(c.polygon) + "?");
+    }
+}
+
+// Every corner on the circle about the figure's centre, every side as long as a regular polygon's.
+TEST(PolygonQuestion, EveryPolygonIsRegular)
+{
+    for (int n = angles::kFewestSides; n <= angles::kMostSides; ++n) {
+        const angles::Polygon polygon = angles::makePolygon(n);
+        ASSERT_EQ(polygon.vertices.size(), static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            const shell::PointTwips p = polygon.vertices[static_cast<std::size_t>(i)];
+            const shell::PointTwips q = polygon.vertices[static_cast<std::size_t>((i + 1) % n)];
+            EXPECT_NEAR(std::hypot(p.x - angles::kPolygonCentre.x, p.y - angles::kPolygonCentre.y),
+                        angles::kPolygonRadius, 0.5) << n << " sides, corner " << i;
+            EXPECT_NEAR(std::hypot(q.x - p.x, q.y - p.y), 2 * angles::kPolygonRadius * std::sin(std::numbers::pi / n), 0.5)
+                << n << " sides, side " << i;
+        }
     }
 }
 
