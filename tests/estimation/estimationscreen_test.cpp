@@ -86,39 +86,4 @@ TEST_F(EstimationScreenTest, TheLongestAnswerFitsItsFrame)
     screenshot(screen, QStringLiteral("sigfig-kind1-solved.png"));
 }
 
-TEST_F(EstimationScreenTest, PresenterKeysShowAndHideTheAnswer)
-{
-    auto& screen = open();
-    QTest::keyClick(&screen, Qt::Key_PageDown);
-    EXPECT_TRUE(screen.Frame1->isVisible());
-    QTest::keyClick(&screen, Qt::Key_PageUp);
-    EXPECT_FALSE(screen.Frame1->isVisible());
-    EXPECT_FALSE(screen.Label3->isVisible());
-}
-
-TEST_F(EstimationScreenTest, ScreenshotsOfEveryKind)
-{
-    // One question of each kind, solved: kinds 1 and 2 in Decimal Places, 3 and 4 in Significant
-    // Figures, 5 in Estimation.
-    auto& screen = open({0.0f, 0.25f, 0.5f,           // kind 1
-                         kTop, 0.5f, 0.01234567f / 2, // kind 2, exponent form
-                         0.0f, 0.62f, 0.6f,           // kind 3
-                         kTop, 0.3f, 0.0f, 0.9f});    // kind 4
-    click(screen.cmdsoln);
-    screenshot(screen, QStringLiteral("sigfig-kind1.png"));
-    click(screen.cmdgo);
-    EXPECT_EQ(screen.kind(), 2);
-    EXPECT_EQ(screen.Label2->caption(), "0.01235");
-    click(screen.cmdsoln);
-    screenshot(screen, QStringLiteral("sigfig-kind2.png"));
-    click(screen.Option2);
-    EXPECT_EQ(screen.kind(), 3);
-    click(screen.cmdsoln);
-    screenshot(screen, QStringLiteral("sigfig-kind3.png"));
-    click(screen.cmdgo);
-    EXPECT_EQ(screen.kind(), 4);
-    click(screen.cmdsoln);
-    screenshot(screen, QStringLiteral("sigfig-kind4.png"));
-}
-
 } // namespace

@@ -21,20 +21,6 @@
 #include <algorithm>
 #include <initializer_list>
 
-// The activities' invariants, which their tests folders state for the volume run.
-namespace estimation::checks {
-std::string invariants(const shell::Activity&, int, const shell::Exercise&);
-}
-namespace mappings::checks {
-std::string invariants(const shell::Activity&, int, const shell::Exercise&);
-}
-namespace units::checks {
-std::string invariants(const shell::Activity&, int, const shell::Exercise&);
-}
-namespace angles::checks {
-std::string invariants(const shell::Activity&, int, const shell::Exercise&);
-}
-
 namespace reliability {
 namespace {
 
@@ -74,40 +60,24 @@ std::string questionShown(const shell::Label* label, const char* what)
     return {};
 }
 
-// The texts on show as the fields of a question, for the activity's volume-run invariants.
-std::string checkTexts(const shell::Activity& activity, int mode, std::string instruction,
-                       shell::Json::Object fields,
-                       std::string (*invariants)(const shell::Activity&, int, const shell::Exercise&))
+// The first failing check's problem, or empty.
+std::string firstOf(std::initializer_list<std::string> problems)
 {
-    shell::Exercise e;
-    e.instruction = std::move(instruction);
-    e.fields = std::move(fields);
-    return invariants(activity, mode, e);
+    for (const std::string& problem : problems) {
+        if (!problem.empty())
+            return problem;
+    }
+    return {};
 }
 
 std::string checkEstimationScreen(const estimation::EstimationScreen& s)
 {
-    const int mode = chosenMode({s.Option1, s.Option2, s.Option3, s.Option4});
-    if (mode == 0)
+    if (chosenMode({s.Option1, s.Option2, s.Option3, s.Option4}) == 0)
         return "not exactly one mode is chosen";
-    for (const auto& problem :
-         {questionShown(s.Label1, "the instruction"), questionShown(s.Label2, "the question")}) {
-        if (!problem.empty())
-            return problem;
-    }
     const bool estimate = text(s.Label1).starts_with("Estimate");
-    if (shows(s.Frame1)) {
-        if (!shows(s.Label3))
-            return "the answer frame shows without its answer";
-        if (shows(s.Label4) != estimate)
-            return estimate ? "an estimate is solved without its result line"
-                            : "a result line shows under a rounding";
-    }
-    return checkTexts(estimation::activities()[0], mode - 1, text(s.Label1),
-                      {{"question", text(s.Label2)},
-                       {"answer", text(s.Label3)},
-                       {"result", estimate ? shell::Json(text(s.Label4)) : shell::Json()}},
-                      estimation::checks::invariants);
+    if (shows(s.Frame1) && (!shows(s.Label3) || shows(s.Label4) != estimate))
+        return "the answer frame shows without its answer, or a result line out of place";
+    return firstOf({questionShown(s.Label1, "the instruction"), questionShown(s.Label2, "the question")});
 }
 
 std::string checkMappingsScreen(const mappings::MappingsScreen& s)
@@ -115,30 +85,17 @@ std::string checkMappingsScreen(const mappings::MappingsScreen& s)
     const int mode = chosenMode({s.Option1, s.Option2, s.Option3});
     if (mode == 0)
         return "not exactly one mode is chosen";
-    if (auto problem = questionShown(s.Label3, "the rule"); !problem.empty())
-        return problem;
-    std::vector<std::string> domain, range;
     int domainShown = 0;
     int rangeShown = 0;
     for (int i = 0; i < 5; ++i) {
-        domain.push_back(text(s.Label4[i]));
-        range.push_back(text(s.Label5[i]));
-        domainShown += shows(s.Label4[i]) ? 1 : 0;
-        rangeShown += shows(s.Label5[i]) ? 1 : 0;
+        domainShown += shows(s.Label4[i]) && !s.Label4[i]->caption().isEmpty() ? 1 : 0;
+        rangeShown += shows(s.Label5[i]) && !s.Label5[i]->caption().isEmpty() ? 1 : 0;
     }
-    if (domainShown % 5 != 0 || rangeShown % 5 != 0)
-        return "a column is partly shown";
-    if (domainShown == 0 && rangeShown == 0)
-        return "neither column shows";
+    if (domainShown % 5 != 0 || rangeShown % 5 != 0 || domainShown + rangeShown == 0)
+        return "a column is partly shown, or neither shows";
     if ((mode == 1 && domainShown == 0) || (mode == 2 && rangeShown == 0))
         return "the column the mode shows is hidden";
-    const bool domainHidden = mode == 2 || (mode == 3 && domainShown == 0);
-    return checkTexts(mappings::activities()[0], mode - 1, {},
-                      {{"rule", text(s.Label3)},
-                       {"hidden", domainHidden ? "domain" : "range"},
-                       {"domain", shell::Json::list(domain)},
-                       {"range", shell::Json::list(range)}},
-                      mappings::checks::invariants);
+    return questionShown(s.Label3, "the rule");
 }
 
 std::string checkUnitsScreen(const units::UnitsScreen& s)
@@ -146,62 +103,39 @@ std::string checkUnitsScreen(const units::UnitsScreen& s)
     const int mode = chosenMode({s.Option1, s.Option2, s.Option3, s.Option4});
     if (mode == 0)
         return "not exactly one mode is chosen";
-    if (auto problem = questionShown(s.Label2, "the question"); !problem.empty())
-        return problem;
     const bool solved = shows(s.Frame1);
     const bool imperial = shows(s.Frame2);
     const bool approximate = shows(s.Frame3);
-    if (solved && (imperial || approximate))
-        return "a reference frame shows beside the answer";
-    if (!solved && (imperial != (mode == 2) || approximate != (mode == 4)))
-        return "the reference frame does not match the mode";
-    const shell::Activity& activity = units::activities()[0];
-    const std::string heading = activity.intro(mode - 1).factsHeading;
-    return checkTexts(activity, mode - 1, {},
-                      {{"question", text(s.Label2)},
-                       {"answer", text(s.Label4)},
-                       {"reference", heading.empty() ? shell::Json() : shell::Json(heading)}},
-                      units::checks::invariants);
+    if (solved ? imperial || approximate : imperial != (mode == 2) || approximate != (mode == 4))
+        return "the reference frame does not match the mode and the answer";
+    return firstOf({questionShown(s.Label2, "the question"), solved ? questionShown(s.Label4, "the answer") : ""});
 }
 
 std::string checkParallelScreen(const angles::AnglesScreen& s)
 {
-    std::array<std::string, angles::kAngleCount> captions;
-    for (int i = 0; i < 8; ++i)
-        captions[static_cast<std::size_t>(i)] = text(s.Label7[i]);
     for (const shell::Label* polygonLabel : {s.Label2, s.Label3, s.Label4, s.Label5, s.Label8}) {
         if (shows(polygonLabel))
             return "a polygon label shows on the parallel lines";
     }
     // The question is built on a timer tick; until then its controls stay hidden.
-    if (s.Timer1->isEnabled()) {
-        if (shows(s.Label1))
-            return "the question shows while the next one is on its way";
-        for (int i = 0; i < 8; ++i) {
-            if (shows(s.Label7[i]))
-                return "an angle label shows while the next question is on its way";
-        }
-        return {};
-    }
-    if (auto problem = questionShown(s.Label1, "the question"); !problem.empty())
-        return problem;
+    const bool waiting = s.Timer1->isEnabled();
+    std::array<std::string, angles::kAngleCount> captions;
     for (int i = 0; i < 8; ++i) {
-        if (!shows(s.Label7[i]))
-            return "an angle label is hidden";
+        captions[static_cast<std::size_t>(i)] = text(s.Label7[i]);
+        if (shows(s.Label7[i]) == waiting)
+            return "an angle label shows while the next question is on its way, or hides after";
     }
+    if (waiting)
+        return shows(s.Label1) ? "the question shows while the next one is on its way" : "";
     for (const shell::LineControl* line : {s.Line1, s.Line2, s.Line3, s.Line4, s.Line5, s.Line6, s.Line7}) {
         if (!shows(line))
             return "a line of the figure is hidden";
     }
-    // Unsolved, the answer lines are the solver's; solved, those on show.
+    // A revealed solution is the solution of the captions on show.
     const auto solved = angles::solveParallelLines(captions);
-    const bool shown = shows(s.Frame1);
-    return checkTexts(angles::activities()[0], 0, {},
-                      {{"labels", shell::Json::list(captions)},
-                       {"question", text(s.Label1)},
-                       {"answer", shell::Json::array({shown || !solved ? text(s.Label6) : solved->firstLine,
-                                                      shown || !solved ? text(s.Label9) : solved->secondLine})}},
-                      angles::checks::invariants);
+    if (shows(s.Frame1) && (!solved || text(s.Label6) != solved->firstLine || text(s.Label9) != solved->secondLine))
+        return "the solution on show is not the question's";
+    return questionShown(s.Label1, "the question");
 }
 
 std::string checkPolygonsScreen(const angles::AnglesScreen& s)
@@ -209,8 +143,6 @@ std::string checkPolygonsScreen(const angles::AnglesScreen& s)
     const int kind = chosenMode({s.Option1, s.Option2});
     if (kind == 0)
         return "not exactly one kind is chosen";
-    if (auto problem = questionShown(s.Label1, "the question"); !problem.empty())
-        return problem;
     for (int i = 0; i < 8; ++i) {
         if (shows(s.Label7[i]))
             return "an angle label of the parallel lines shows";
@@ -232,15 +164,9 @@ std::string checkPolygonsScreen(const angles::AnglesScreen& s)
                   : shows(s.Label2) == solved || shows(s.Label3) != solved || shows(s.Label4) != solved ||
                         shows(s.Label5) != solved)
         return "the labels do not match the kind and whether the solution shows";
-    // Unsolved, the solution texts are the generator's; solved, those on show.
-    const angles::TrianglesSolution triangles = angles::trianglesSolution(sides);
-    shell::Json solution = kind == 2 ? shell::Json::array({solved ? text(s.Label6) : angles::centreAngleSolution(sides)})
-                           : sides == 3 ? shell::Json::array({solved ? text(s.Label6) : triangles.text})
-                                        : shell::Json::array({solved ? text(s.Label6) : triangles.text,
-                                                              solved ? text(s.Label8) : triangles.explanation});
-    return checkTexts(angles::activities()[1], kind - 1, {},
-                      {{"question", text(s.Label1)}, {"sides", sides}, {"solution", std::move(solution)}},
-                      angles::checks::invariants);
+    if (solved && text(s.Label6) != (kind == 1 ? angles::trianglesSolution(sides).text : angles::centreAngleSolution(sides)))
+        return "the solution on show is not the polygon's";
+    return questionShown(s.Label1, "the question");
 }
 
 // A screen laid out from its questions: the instruction and every question line show; the

@@ -77,11 +77,6 @@ Preparation withEnvironment(const std::vector<std::pair<const char*, const char*
     };
 }
 
-QString qs(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 std::vector<QJsonObject> jsonLines(const QByteArray& out)
 {
     std::vector<QJsonObject> objects;
@@ -118,9 +113,9 @@ std::vector<ActivityCase> everyActivityAndMode(bool defaultsToo = true)
 
 QStringList arguments(const ActivityCase& c, const QStringList& more)
 {
-    QStringList list{qs(std::string(c.activity->sheet))};
+    QStringList list{QString::fromUtf8(c.activity->sheet)};
     if (c.named)
-        list << "--mode" << qs(std::string(c.activity->modes[static_cast<std::size_t>(c.mode)].sheetName));
+        list << "--mode" << QString::fromUtf8(c.activity->modes[static_cast<std::size_t>(c.mode)].sheetName);
     return list + more;
 }
 
@@ -158,56 +153,32 @@ TEST(SheetProgram, JsonIsTheDescriptorsQuestionsFieldByField)
     }
 }
 
-TEST(SheetProgram, JsonKeepsTheScreensCharacters)
-{
-    // Degree signs, superscripts and plus-minus signs arrive as themselves, not as escapes.
-    const Outcome parallel = sheet({"parallel-lines", "--seed", "3", "--count", "5", "--format", "json"});
-    EXPECT_TRUE(parallel.out.contains("°"));
-    const Outcome squares =
-        sheet({"mappings", "--mode", "domain", "--seed", "3", "--count", "200", "--format", "json"});
-    EXPECT_TRUE(squares.out.contains("x² + ") && squares.out.contains("±") && squares.out.contains("x³ + "));
-    EXPECT_FALSE(squares.out.contains("\\u"));
-}
-
-TEST(SheetProgram, SameSeedSameBytesInEveryFormat)
+// The same seed gives the same bytes in every format, in two time zones too (as one classroom's
+// clock goes over to summer time); other seeds, and the clock, give other questions.
+TEST(SheetProgram, SeedsDecideTheQuestionsInEveryFormat)
 {
     QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    for (const ActivityCase& c : everyActivityAndMode(false)) {
-        for (const char* format : {"text", "json", "pdf"}) {
-            SCOPED_TRACE(caseName(c) + " as " + format);
-            // In two time zones too, as one classroom's clock goes over to summer time.
-            QByteArray outputs[2];
-            const char* zones[2] = {"UTC0", "XYZ-3"};
-            for (int run = 0; run < 2; ++run) {
-                QByteArray& output = outputs[run];
-                const QString file = folder.filePath("sheet");
-                const Outcome result = sheet(
-                    arguments(c, {"--seed", "77", "--count", "6", "--format", format, "--output", file}), {},
-                    withEnvironment({{"TZ", zones[run]}}));
-                ASSERT_EQ(result.status, 0) << result.err.toStdString();
-                QFile written(file);
-                ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-                output = written.readAll();
-                ASSERT_FALSE(output.isEmpty());
-            }
-            EXPECT_TRUE(outputs[0] == outputs[1]);
-        }
-    }
-}
-
-TEST(SheetProgram, DifferentSeedsAndTheClockGiveDifferentQuestions)
-{
+    const auto written = [&](const ActivityCase& c, const char* format, const char* zone) {
+        const QString file = folder.filePath("sheet");
+        const Outcome result = sheet(arguments(c, {"--seed", "77", "--count", "6", "--format", format, "--output", file}),
+                                     {}, withEnvironment({{"TZ", zone}}));
+        EXPECT_EQ(result.status, 0) << result.err.toStdString();
+        QFile out(file);
+        return out.open(QIODevice::ReadOnly) ? out.readAll() : QByteArray();
+    };
     for (const ActivityCase& c : everyActivityAndMode(false)) {
         SCOPED_TRACE(caseName(c));
+        for (const char* format : {"text", "json", "pdf"}) {
+            const QByteArray first = written(c, format, "UTC0");
+            EXPECT_FALSE(first.isEmpty()) << format;
+            EXPECT_TRUE(first == written(c, format, "XYZ-3")) << format;
+        }
         const QStringList common{"--count", "20", "--format", "json"};
-        const Outcome one = sheet(arguments(c, common + QStringList{"--seed", "1"}));
-        const Outcome two = sheet(arguments(c, common + QStringList{"--seed", "2"}));
-        const Outcome clock1 = sheet(arguments(c, common));
-        const Outcome clock2 = sheet(arguments(c, common));
-        EXPECT_NE(one.out, two.out);
-        EXPECT_NE(clock1.out, clock2.out);
-        EXPECT_EQ(jsonLines(clock1.out).size(), 20u);
+        EXPECT_NE(sheet(arguments(c, common + QStringList{"--seed", "1"})).out,
+                  sheet(arguments(c, common + QStringList{"--seed", "2"})).out);
+        const Outcome clock = sheet(arguments(c, common));
+        EXPECT_NE(clock.out, sheet(arguments(c, common)).out);
+        EXPECT_EQ(jsonLines(clock.out).size(), 20u);
     }
 }
 
@@ -492,15 +463,9 @@ QString poppler(const char* tool)
     return QStandardPaths::findExecutable(QString::fromLatin1(tool));
 }
 
-QString pageText(const QString& pdf, int page)
-{
-    const QString number = QString::number(page);
-    return QString::fromUtf8(run(poppler("pdftotext"), {"-f", number, "-l", number, pdf, "-"}).out);
-}
-
 TEST(SheetProgram, PdfOpensAndKeepsTheAnswerKeyOnItsOwnPages)
 {
-    if (poppler("pdftoppm").isEmpty() || poppler("pdftotext").isEmpty() || poppler("pdfinfo").isEmpty())
+    if (poppler("pdftotext").isEmpty() || poppler("pdfinfo").isEmpty())
         FAIL() << "poppler-utils is missing: run scripts/setup.sh";
 
     struct Case {
@@ -532,38 +497,23 @@ TEST(SheetProgram, PdfOpensAndKeepsTheAnswerKeyOnItsOwnPages)
         EXPECT_TRUE(info.contains(QRegularExpression("Page size:.*\\(A4\\)"))) << info.toStdString();
         // A seeded sheet records a fixed date, so that it is the same file whenever it is made.
         EXPECT_TRUE(info.contains(QRegularExpression("CreationDate:.* 1970"))) << info.toStdString();
-        const QRegularExpressionMatch pages = QRegularExpression("Pages:\\s+(\\d+)").match(info);
-        ASSERT_TRUE(pages.hasMatch());
-        const int pageCount = pages.captured(1).toInt();
-        ASSERT_GE(pageCount, 2);
-
-        const Outcome rendered = run(poppler("pdftoppm"), {"-r", "20", "-png", pdf, folder.filePath("page")});
-        EXPECT_EQ(rendered.status, 0) << rendered.err.toStdString();
-        EXPECT_EQ(QDir(folder.path()).entryList({"page-*.png"}).size(), pageCount);
-        for (const QString& png : QDir(folder.path()).entryList({"page-*.png"}))
-            QFile::remove(folder.filePath(png));
-
-        // The key starts on the page headed "Answers"; every page from there on is the key's.
-        int firstAnswerPage = 0;
-        for (int page = 1; page <= pageCount; ++page) {
-            SCOPED_TRACE("page " + std::to_string(page));
-            const QString text = pageText(pdf, page);
-            if (firstAnswerPage == 0 && text.contains("Answers"))
-                firstAnswerPage = page;
-            if (firstAnswerPage == 0) {
-                if (c.onAnswerPages) {
-                    EXPECT_FALSE(text.contains(c.onAnswerPages)) << text.toStdString();
-                }
-            } else {
-                EXPECT_FALSE(text.contains(c.onQuestionPages)) << text.toStdString();
-                EXPECT_FALSE(text.contains("Name")) << text.toStdString();
-            }
-        }
-        ASSERT_GT(firstAnswerPage, 1);
-        EXPECT_TRUE(pageText(pdf, 1).contains(c.onQuestionPages));
-        EXPECT_TRUE(pageText(pdf, 1).contains("Name"));
-        if (c.onAnswerPages) {
-            EXPECT_TRUE(pageText(pdf, firstAnswerPage).contains(c.onAnswerPages));
+        // pdftotext ends each page with a form feed. The key starts on the page headed "Answers".
+        QStringList pages = QString::fromUtf8(run(poppler("pdftotext"), {pdf, "-"}).out).split(QLatin1Char('\f'));
+        pages.removeLast();
+        qsizetype key = 0;
+        while (key < pages.size() && !pages[key].contains("Answers"))
+            ++key;
+        ASSERT_GT(key, 0);
+        ASSERT_LT(key, pages.size());
+        EXPECT_TRUE(pages[0].contains(c.onQuestionPages) && pages[0].contains("Name"));
+        EXPECT_TRUE(!c.onAnswerPages || pages[key].contains(c.onAnswerPages));
+        for (qsizetype page = 0; page < pages.size(); ++page) {
+            SCOPED_TRACE("page " + std::to_string(page + 1));
+            const QString& text = pages[page];
+            if (page >= key)
+                EXPECT_FALSE(text.contains(c.onQuestionPages) || text.contains("Name")) << text.toStdString();
+            else if (c.onAnswerPages)
+                EXPECT_FALSE(text.contains(c.onAnswerPages)) << text.toStdString();
         }
     }
 }

@@ -53,7 +53,6 @@ TEST_F(UnitsScreenTest, OpensInMetricModeWithTheQuestionAlone)
     script(UnitsScreen::kName, {drawFor(1, 12, 1), drawFor(57, 100, 1)});
     auto& units = open();
     EXPECT_EQ(units.windowTitle(), "Units");
-    EXPECT_EQ(units.Framestatus->objectName(), "framestatus");
     EXPECT_TRUE(units.Option1->isChecked());
     EXPECT_FALSE(units.Option2->isChecked() || units.Option3->isChecked() || units.Option4->isChecked());
     EXPECT_EQ(units.mode(), Mode::Metric);
@@ -153,7 +152,6 @@ TEST_F(UnitsScreenTest, ShowsTheGeneratorsTextsInEveryMode)
         click(std::array{units.Option1, units.Option2, units.Option3, units.Option4}[c.option - 1]);
         EXPECT_EQ(units.Label2->text(), c.question);
         EXPECT_EQ(units.Label4->text(), c.answer);
-        screenshot(units, QStringLiteral("units-%1-question.png").arg(QLatin1String(c.name)));
         click(units.cmdsoln);
         EXPECT_TRUE(units.Label4->isVisible());
         screenshot(units, QStringLiteral("units-%1-answer.png").arg(QLatin1String(c.name)));
