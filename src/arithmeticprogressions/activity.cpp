@@ -156,7 +156,7 @@ void whichTermWorking(const Sequence& s, long long position, shell::Exercise& e)
 
 shell::Exercise exercise(int mode, RandomSource& draws)
 {
-    const int kind = mode == kMixed ? shell::drawWhole(draws, 3, 0) : mode;
+    const int kind = shell::kindOfMode(mode, kMixed, draws);
     const Sequence s = drawSequence(draws);
     const bool asksWhich = kind == WhichTerm;
     const long long position = asksWhich ? shell::drawWhole(draws, 23, 8) : 0;

@@ -292,7 +292,7 @@ shell::Exercise inOrOut(shell::RandomSource& draws)
 
 shell::Exercise exercise(int mode, shell::RandomSource& draws)
 {
-    const int kind = mode == kMixed ? drawWhole(draws, 3, 0) : mode;
+    const int kind = shell::kindOfMode(mode, kMixed, draws);
     return kind == kInOrOut ? inOrOut(draws) : rightTriangle(kind, draws);
 }
 

@@ -172,7 +172,7 @@ shell::Line columnLine(std::string text, double top)
 
 shell::Exercise exercise(int mode, shell::RandomSource& draws)
 {
-    const int kind = mode == kMixed ? drawWhole(draws, 3, 0) : mode;
+    const int kind = shell::kindOfMode(mode, kMixed, draws);
     const GridQuestion q = kind == Gradient   ? gradientQuestion(draws)
                            : kind == Equation ? equationQuestion(draws)
                                               : midpointQuestion(draws);

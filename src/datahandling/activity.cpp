@@ -309,7 +309,7 @@ shell::Exercise chartExercise(const DataQuestion& q, const Summary& s)
 
 shell::Exercise exercise(int mode, shell::RandomSource& draws)
 {
-    const Kind kind = static_cast<Kind>(mode == kMixed ? shell::drawWhole(draws, 3, 0) : mode);
+    const Kind kind = static_cast<Kind>(shell::kindOfMode(mode, kMixed, draws));
     const DataQuestion q = kind == Kind::List ? drawList(draws) : drawFrequencies(kind, draws);
     const Summary s = summarise(q);
     shell::Exercise e = kind == Kind::List    ? listExercise(q, s)

@@ -82,7 +82,7 @@ Sequence drawSequence(RandomSource& draws, bool firstAboveOne)
 
 shell::Exercise exercise(int mode, RandomSource& draws)
 {
-    const int kind = mode == kMixed ? shell::drawWhole(draws, 3, 0) : mode;
+    const int kind = shell::kindOfMode(mode, kMixed, draws);
     const Sequence s = drawSequence(draws, kind == FillGaps);
     const auto& t = s.terms;
     const Ratio& ratio = s.ratio;

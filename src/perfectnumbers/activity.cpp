@@ -153,7 +153,7 @@ std::string_view classifyWorking(long long n, const std::vector<long long>& fact
 
 shell::Exercise exercise(int mode, RandomSource& draws)
 {
-    const int kind = mode == kMixed ? shell::drawWhole(draws, 2, 0) : mode;
+    const int kind = shell::kindOfMode(mode, kMixed, draws);
     const long long n = kind == Factors ? drawToFactorise(draws) : drawToClassify(draws);
     const std::vector<long long> factors = factorsOf(n);
 

@@ -186,7 +186,7 @@ shell::Exercise pyramidExercise(const Pyramid& p)
 
 shell::Exercise exercise(int mode, shell::RandomSource& draws)
 {
-    const int kind = mode == kMixed ? shell::drawWhole(draws, 3, 0) : mode;
+    const int kind = shell::kindOfMode(mode, kMixed, draws);
     shell::Exercise e;
     shell::Json data = shell::Json::object({{"kind", kKindNames[static_cast<std::size_t>(kind)]}});
     if (kind == kPyramid) {

@@ -200,7 +200,7 @@ Solved formula(shell::RandomSource& draws)
 
 shell::Exercise exercise(int mode, shell::RandomSource& draws)
 {
-    const int kind = mode == kMixed ? drawWhole(draws, 3, 0) : mode;
+    const int kind = shell::kindOfMode(mode, kMixed, draws);
     Solved s = kind == kFactorise ? factorise(draws) : kind == kFactoriseA ? factoriseWithA(draws) : formula(draws);
     shell::Exercise& e = s.exercise;
     e.instruction = kind == kFormula ? kByFormula : kByFactorising;

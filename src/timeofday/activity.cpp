@@ -17,7 +17,7 @@ constexpr int kMixed = 3;
 
 shell::Exercise exercise(int mode, shell::RandomSource& draws)
 {
-    const int kind = mode == kMixed ? shell::drawWhole(draws, kMixed, 0) : mode;
+    const int kind = shell::kindOfMode(mode, kMixed, draws);
     return makeQuestion(static_cast<Kind>(kind), draws);
 }
 

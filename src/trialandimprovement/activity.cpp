@@ -222,7 +222,7 @@ shell::Exercise make(int kind, shell::RandomSource& draws)
 
 shell::Exercise exercise(int mode, shell::RandomSource& draws)
 {
-    return make(mode == kMixed ? drawWhole(draws, 3, 0) : mode, draws);
+    return make(shell::kindOfMode(mode, kMixed, draws), draws);
 }
 
 shell::SheetIntro intro(int mode)

@@ -55,6 +55,13 @@ std::unique_ptr<QuestionMaker> freshQuestions()
     return std::make_unique<Fresh>();
 }
 
+// The kind of question a mode asks for, where the last mode (Mixed, numbered `mixed`) mixes the
+// others: the mode itself, or in Mixed one of the others, each equally likely.
+inline int kindOfMode(int mode, int mixed, RandomSource& draws)
+{
+    return mode == mixed ? drawWhole(draws, mixed, 0) : mode;
+}
+
 // What a worksheet prints once for an activity whose questions of one mode all share their
 // instruction: instructions[mode], and nothing for a mode past the list's end (Mixed), whose
 // questions each print their own.
