@@ -11,16 +11,16 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
+#include <tuple>
 
 namespace {
 
-using shell::Label;
-
-QStringList elements(const QString& array, int count)
+QStringList elements(const char* array, int count)
 {
     QStringList names;
     for (int i = 0; i < count; ++i)
-        names << QStringLiteral("%1(%2)").arg(array).arg(i);
+        names << QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(i);
     return names;
 }
 
@@ -34,70 +34,45 @@ struct Menu {
 
 std::vector<Menu> everyMenu()
 {
-    const QStringList sideMenu = elements(QStringLiteral("Label2"), 6);
-    std::vector<Menu> menus{
-        {QStringLiteral("intro0"),
-         sideMenu + QStringList{QStringLiteral("Label4")},
-         {},
-         {QStringLiteral("Label4")},
-         {}},
-        {QStringLiteral("links"),
-         elements(QStringLiteral("Label3"), 6) + QStringList{QStringLiteral("Label5")},
-         elements(QStringLiteral("Label4"), 6),
-         elements(QStringLiteral("Label3"), 6) + elements(QStringLiteral("Label4"), 6) +
-             QStringList{QStringLiteral("Label5")},
-         {}},
-    };
+    const QStringList side = elements("Label2", 6);
+    const QStringList links = elements("Label3", 6) + QStringList{QStringLiteral("Label5")};
+    std::vector<Menu> menus{{QStringLiteral("intro0"), side + QStringList{QStringLiteral("Label4")}, {},
+                             {QStringLiteral("Label4")}, {}},
+                            {QStringLiteral("links"), links, elements("Label4", 6), links + elements("Label4", 6), {}}};
     for (int number = 1; number <= 5; ++number)
-        menus.push_back({QStringLiteral("menu%1").arg(number),
-                         elements(QStringLiteral("Label3"), 5) + sideMenu,
-                         {},
-                         {},
-                         sideMenu[number - 1]});
+        menus.push_back({QStringLiteral("menu%1").arg(number), elements("Label3", 5) + side, {}, {}, side[number - 1]});
     return menus;
 }
 
 QAccessibleInterface* accessible(QObject* object)
 {
-    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(object);
-    EXPECT_NE(interface, nullptr);
-    return interface;
+    return QAccessible::queryAccessibleInterface(object);
 }
 
 class Accessibility : public testing_support::ScreenTest {
 protected:
-    // Shows the screen afresh and alone, with no web address opened yet; the keys need it to be
-    // the active window.
-    shell::Screen& openAlone(const QString& name, bool forKeys = true)
+    // Shows the screen afresh and alone, active for the keys, with no web address opened yet.
+    shell::Screen& openAlone(const QString& name)
     {
         for (const QString& loaded : screens.loadedNames())
             screens.unload(loaded);
         settle();
         urls.opened.clear();
         shell::Screen& screen = screens.show(name);
-        if (forKeys)
-            activate(screen);
+        activate(screen);
         return screen;
     }
 
-    // Where the program stands: the screens shown and loaded, and the web addresses opened.
-    QString outcome() const
+    // Where the program stands after an action: the screens shown and loaded, the addresses opened.
+    QString outcome(const std::function<void()>& action)
     {
+        action();
+        settle();
         QStringList opened;
         for (const QUrl& url : urls.opened)
             opened << url.toString();
-        return QStringLiteral("shown %1; loaded %2; opened %3")
-            .arg(shownScreens().join(u','), screens.loadedNames().join(u','), opened.join(u','));
-    }
-
-    static QString focused()
-    {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
-
-    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        return shownScreens().join(u',') + QLatin1Char(';') + screens.loadedNames().join(u',') + QLatin1Char(';') +
+               opened.join(u',');
     }
 
     // The names of the controls the key moves the focus onto, one press after another.
@@ -105,8 +80,8 @@ protected:
     {
         QStringList names;
         for (qsizetype i = 0; i < presses; ++i) {
-            press(key, modifiers);
-            names << focused();
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            names << QApplication::focusWidget()->objectName();
         }
         return names;
     }
@@ -118,121 +93,71 @@ TEST_F(Accessibility, TabAndTheArrowKeysWalkEachMenuInScreenOrder)
         SCOPED_TRACE(menu.screen.toStdString());
         QStringList backwards = menu.entries;
         std::reverse(backwards.begin(), backwards.end());
-        const struct {
-            Qt::Key key;
-            Qt::KeyboardModifiers modifiers;
-            QStringList order;
-        } walks[] = {
-            {Qt::Key_Tab, {}, menu.entries},   {Qt::Key_Down, {}, menu.entries},
-            {Qt::Key_Right, {}, menu.entries}, {Qt::Key_Tab, Qt::ShiftModifier, backwards},
-            {Qt::Key_Up, {}, backwards},       {Qt::Key_Left, {}, backwards},
-        };
-        for (const auto& w : walks) {
-            SCOPED_TRACE(QKeySequence(w.key | w.modifiers).toString().toStdString());
+        const std::tuple<Qt::Key, Qt::KeyboardModifiers, QStringList> walks[] = {
+            {Qt::Key_Tab, {}, menu.entries}, {Qt::Key_Down, {}, menu.entries}, {Qt::Key_Right, {}, menu.entries},
+            {Qt::Key_Tab, Qt::ShiftModifier, backwards}, {Qt::Key_Up, {}, backwards}, {Qt::Key_Left, {}, backwards}};
+        for (const auto& [key, modifiers, order] : walks) {
+            SCOPED_TRACE(QKeySequence(key | modifiers).toString().toStdString());
             shell::Screen& screen = openAlone(menu.screen);
             EXPECT_EQ(QApplication::focusWidget(), &screen) << "no entry is marked when the screen opens";
             // Round once, and on to the first entry again.
-            EXPECT_EQ(walk(w.key, w.modifiers, w.order.size() + 1), w.order + w.order.mid(0, 1));
-            if (w.key == Qt::Key_Tab || w.key == Qt::Key_Up)
-                screenshot(screen, QStringLiteral("%1-focus-%2.png").arg(menu.screen, w.order.first()));
+            EXPECT_EQ(walk(key, modifiers, order.size() + 1), order + order.mid(0, 1));
+            screenshot(screen, QStringLiteral("%1-focus-%2.png").arg(menu.screen, order.first()));
         }
     }
 }
 
-TEST_F(Accessibility, EveryClickableLabelHasAPressActionThatDoesWhatItsClickDoes)
+TEST_F(Accessibility, EveryClickableLabelsPressActionEnterAndSpaceDoWhatItsClickDoes)
 {
     for (const Menu& menu : everyMenu()) {
+        const auto label = [&](const QString& name) { return screen(menu.screen).control(name, Qt::CaseSensitive); };
         for (const QString& name : menu.entries + menu.untabbed) {
             SCOPED_TRACE((menu.screen + QLatin1Char(' ') + name).toStdString());
-            const auto label = [&] { return screen(menu.screen).control<Label>(name, Qt::CaseSensitive); };
-
-            openAlone(menu.screen, false);
-            const QString before = outcome();
-            QAccessibleInterface* interface = accessible(label());
-            EXPECT_EQ(interface->role(), menu.links.contains(name) ? QAccessible::Link : QAccessible::Button);
-            click(label());
-            settle();
-            const QString clicked = outcome();
-            EXPECT_EQ(clicked == before, name == menu.ownEntry)
-                << "a click does something, but on the menu's own entry";
-
-            openAlone(menu.screen, false);
-            accessible(label())->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-            settle();
-            EXPECT_EQ(outcome(), clicked);
-        }
-    }
-}
-
-TEST_F(Accessibility, EnterAndSpaceOnAnEntryDoWhatItsClickDoes)
-{
-    for (const Menu& menu : everyMenu()) {
-        const struct {
-            const char* how;
-            QString entry;
-            Qt::Key move;
-            Qt::KeyboardModifiers modifiers;
-            int moves;
-            Qt::Key key;
-        } cases[] = {
-            {"Tab, Enter", menu.entries.first(), Qt::Key_Tab, {}, 1, Qt::Key_Return},
-            {"Shift+Tab, Enter on the keypad", menu.entries.last(), Qt::Key_Tab, Qt::ShiftModifier, 1,
-             Qt::Key_Enter},
-            {"Down, Down, Space", menu.entries[1], Qt::Key_Down, {}, 2, Qt::Key_Space},
-        };
-        for (const auto& c : cases) {
-            SCOPED_TRACE((menu.screen + QLatin1Char(' ') + QLatin1String(c.how)).toStdString());
-            openAlone(menu.screen, false);
-            click(screen(menu.screen).control(c.entry, Qt::CaseSensitive));
-            settle();
-            const QString clicked = outcome();
-
+            const QString before = outcome([&] { openAlone(menu.screen); });
+            EXPECT_EQ(accessible(label(name))->role(), menu.links.contains(name) ? QAccessible::Link : QAccessible::Button);
+            const QString clicked = outcome([&] { click(label(name)); });
+            EXPECT_EQ(clicked == before, name == menu.ownEntry) << "a click does something, but on the menu's own entry";
             openAlone(menu.screen);
-            ASSERT_EQ(walk(c.move, c.modifiers, c.moves).last(), c.entry);
-            press(c.key);
-            settle();
-            EXPECT_EQ(outcome(), clicked);
+            EXPECT_EQ(outcome([&] {
+                          accessible(label(name))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                      }),
+                      clicked);
+            // The keys on an entry the keys reach: Enter from the first, the keypad's from the last,
+            // Space from any other.
+            const qsizetype at = menu.entries.indexOf(name);
+            if (at < 0)
+                continue;
+            openAlone(menu.screen);
+            ASSERT_EQ(walk(Qt::Key_Tab, {}, at + 1).last(), name);
+            const Qt::Key key = at == 0 ? Qt::Key_Return : at == menu.entries.size() - 1 ? Qt::Key_Enter : Qt::Key_Space;
+            EXPECT_EQ(outcome([&] { QTest::keyClick(QApplication::focusWidget(), key); }), clicked);
         }
     }
 }
 
-TEST_F(Accessibility, OtherLabelsAreTextWithoutActions)
+TEST_F(Accessibility, OtherLabelsAreTextWithoutActionsAndEscapeAndBackspaceLeaveAsTheExitButtonDoes)
 {
     for (const Menu& menu : everyMenu()) {
         SCOPED_TRACE(menu.screen.toStdString());
         shell::Screen& shown = openAlone(menu.screen);
-        for (Label* label : shown.findChildren<Label*>()) {
+        for (shell::Label* label : shown.findChildren<shell::Label*>()) {
             if ((menu.entries + menu.untabbed).contains(label->objectName()))
                 continue;
             SCOPED_TRACE(label->objectName().toStdString());
-            QAccessibleInterface* interface = accessible(label);
-            EXPECT_EQ(interface->role(), QAccessible::StaticText);
-            EXPECT_EQ(interface->text(QAccessible::Name), label->caption());
-            EXPECT_FALSE(interface->actionInterface()->actionNames().contains(
+            EXPECT_EQ(accessible(label)->role(), QAccessible::StaticText);
+            EXPECT_EQ(accessible(label)->text(QAccessible::Name), label->caption());
+            EXPECT_FALSE(accessible(label)->actionInterface()->actionNames().contains(
                 QAccessibleActionInterface::pressAction()));
             EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
         }
-    }
-}
-
-TEST_F(Accessibility, EscapeAndBackspaceLeaveAsTheExitButtonDoes)
-{
-    for (const Menu& menu : everyMenu()) {
-        SCOPED_TRACE(menu.screen.toStdString());
-        openAlone(menu.screen);
-        click(screen(menu.screen).exitButton());
-        settle();
-        const QString left = outcome();
+        const QString left = outcome([&] { click(shown.exitButton()); });
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Backspace}) {
             for (bool fromAnEntry : {false, true}) {
-                SCOPED_TRACE(testing::Message() << QKeySequence(key).toString().toStdString()
-                                                << (fromAnEntry ? " on an entry" : " on the window"));
+                SCOPED_TRACE(testing::Message() << key << (fromAnEntry ? " on an entry" : " on the window"));
                 openAlone(menu.screen);
                 if (fromAnEntry)
-                    press(Qt::Key_Tab);
-                press(key);
-                settle();
-                EXPECT_EQ(outcome(), left);
+                    walk(Qt::Key_Tab, {}, 1);
+                EXPECT_EQ(outcome([&] { QTest::keyClick(QApplication::focusWidget(), key); }), left);
             }
         }
     }
@@ -243,11 +168,9 @@ TEST_F(Accessibility, ScreensAreWindowsNamedByTheirCaption)
     for (const QString& name : testing_support::everyScreenName()) {
         SCOPED_TRACE(name.toStdString());
         shell::Screen& shown = screens.show(name);
-        QAccessibleInterface* window = accessible(&shown);
-        EXPECT_EQ(window->role(), QAccessible::Window);
-        const QString caption =
-            name == shell::TitleScreen::kName ? shell::product::title : shown.windowTitle();
-        EXPECT_EQ(window->text(QAccessible::Name), caption);
+        EXPECT_EQ(accessible(&shown)->role(), QAccessible::Window);
+        EXPECT_EQ(accessible(&shown)->text(QAccessible::Name),
+                  name == shell::TitleScreen::kName ? shell::product::title : shown.windowTitle());
         if (QAbstractButton* exit = shown.exitButton()) {
             EXPECT_EQ(accessible(exit)->text(QAccessible::Name), "Exit");
         }

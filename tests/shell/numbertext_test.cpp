@@ -1,3 +1,4 @@
+#include "shell/core/numberforms.h"
 #include "shell/core/numbertext.h"
 
 #include <gtest/gtest.h>
@@ -6,48 +7,50 @@
 #include <string>
 
 namespace numtext = shell::numtext;
+namespace forms = shell::forms;
 
 namespace {
 
-// A value in single or double precision and its general text.
-struct GeneralCase {
+// A value in single or double precision, the pattern of a fixed text, and the text expected.
+struct Case {
     const char* name;
     double value;
     bool single;
+    const char* pattern;
     const char* expected;
 };
 
 TEST(NumberText, GeneralForm)
 {
-    const GeneralCase cases[] = {
-        {"five decimals between 10 and 100", 57.12345f, true, "57.12345"},
-        {"a 0 before the point below 1", 0.5f, true, "0.5"},
-        {"seven significant digits", 1.234567f, true, "1.234567"},
-        {"short value below 1 stays plain", 0.0123f, true, "0.0123"},
-        {"eight places after the point switch to exponent form", 0.01234567f, true, "1.234567E-02"},
-        {"seven places after the point stay plain", 0.1234567f, true, "0.1234567"},
-        {"one in the seventh place stays plain", 1e-7f, true, "0.0000001"},
-        {"two digits from the seventh place switch", 1.5e-7f, true, "1.5E-07"},
-        {"seven-digit whole number", 1234567.0f, true, "1234567"},
-        {"eight-digit whole number needs the exponent", 1e7f, true, "1E+07"},
-        {"eight digits are rounded to seven", 12345678.0f, true, "1.234568E+07"},
-        {"binary noise is hidden", 0.1f, true, "0.1"},
-        {"1.15 is not 1.149999976", 1.15f, true, "1.15"},
-        {"rounding to seven digits can carry", 100.99999f, true, "101"},
-        {"largest draw doubled reads as 2", 2.0f * 0x1.fffffep-1f, true, "2"},
-        {"negative fraction", -0.25f, true, "-0.25"},
-        {"negative zero", -0.0f, true, "0"},
-        {"whole number without point", 3375.0f, true, "3375"},
-        {"negative whole number", -5.0, false, "-5"},
-        {"a millionth stays plain", 0.000001, false, "0.000001"},
-        {"product with binary noise", 7 * 3.6, false, "25.2"},
-        {"sum with binary noise", 0.1 + 0.2, false, "0.3"},
-        {"two decimals", 57 * 30.48, false, "1737.36"},
-        {"fifteen-digit whole number", 123456789012345.0, false, "123456789012345"},
-        {"sixteen digits need the exponent", 1e15, false, "1E+15"},
-        {"fifteen digits of a third", 1.0 / 3, false, "0.333333333333333"},
-        {"tiny value", 1e-16, false, "1E-16"},
-        {"three exponent digits", 1.5e-100, false, "1.5E-100"},
+    const Case cases[] = {
+        {"five decimals between 10 and 100", 57.12345f, true, nullptr, "57.12345"},
+        {"a 0 before the point below 1", 0.5f, true, nullptr, "0.5"},
+        {"seven significant digits", 1.234567f, true, nullptr, "1.234567"},
+        {"short value below 1 stays plain", 0.0123f, true, nullptr, "0.0123"},
+        {"eight places after the point switch to exponent form", 0.01234567f, true, nullptr, "1.234567E-02"},
+        {"seven places after the point stay plain", 0.1234567f, true, nullptr, "0.1234567"},
+        {"one in the seventh place stays plain", 1e-7f, true, nullptr, "0.0000001"},
+        {"two digits from the seventh place switch", 1.5e-7f, true, nullptr, "1.5E-07"},
+        {"seven-digit whole number", 1234567.0f, true, nullptr, "1234567"},
+        {"eight-digit whole number needs the exponent", 1e7f, true, nullptr, "1E+07"},
+        {"eight digits are rounded to seven", 12345678.0f, true, nullptr, "1.234568E+07"},
+        {"binary noise is hidden", 0.1f, true, nullptr, "0.1"},
+        {"1.15 is not 1.149999976", 1.15f, true, nullptr, "1.15"},
+        {"rounding to seven digits can carry", 100.99999f, true, nullptr, "101"},
+        {"largest draw doubled reads as 2", 2.0f * 0x1.fffffep-1f, true, nullptr, "2"},
+        {"negative fraction", -0.25f, true, nullptr, "-0.25"},
+        {"negative zero", -0.0f, true, nullptr, "0"},
+        {"whole number without point", 3375.0f, true, nullptr, "3375"},
+        {"negative whole number", -5.0, false, nullptr, "-5"},
+        {"a millionth stays plain", 0.000001, false, nullptr, "0.000001"},
+        {"product with binary noise", 7 * 3.6, false, nullptr, "25.2"},
+        {"sum with binary noise", 0.1 + 0.2, false, nullptr, "0.3"},
+        {"two decimals", 57 * 30.48, false, nullptr, "1737.36"},
+        {"fifteen-digit whole number", 123456789012345.0, false, nullptr, "123456789012345"},
+        {"sixteen digits need the exponent", 1e15, false, nullptr, "1E+15"},
+        {"fifteen digits of a third", 1.0 / 3, false, nullptr, "0.333333333333333"},
+        {"tiny value", 1e-16, false, nullptr, "1E-16"},
+        {"three exponent digits", 1.5e-100, false, nullptr, "1.5E-100"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -55,7 +58,7 @@ TEST(NumberText, GeneralForm)
     }
 }
 
-TEST(NumberText, BlankVariantsPrefixOnlyNonNegativeNumbers)
+TEST(NumberText, BlankVariantsPrefixOnlyNonNegativeNumbersAndCharacterCodesRoundTrip)
 {
     EXPECT_EQ(numtext::generalBlank(57.0f), " 57");
     EXPECT_EQ(numtext::generalBlank(-3.5f), "-3.5");
@@ -66,19 +69,24 @@ TEST(NumberText, BlankVariantsPrefixOnlyNonNegativeNumbers)
     EXPECT_EQ(numtext::wholeBlank(-40), "-40");
     EXPECT_EQ(numtext::whole(-40), "-40");
     EXPECT_EQ(numtext::whole(30000), "30000");
+    EXPECT_EQ(numtext::charCode("a"), 97);
+    EXPECT_EQ(numtext::charCode("h = 123"), 104);
+    EXPECT_EQ(numtext::charCode(" 57\xC2\xB0"), 32);
+    EXPECT_EQ(numtext::charCode("\xC2\xB0"), 176);
+    EXPECT_EQ(numtext::charCode("\xC2\xB1" "2"), 177);
+    EXPECT_EQ(numtext::charCode("\xE2\x82\xAC"), 0x20AC);
+    EXPECT_EQ(numtext::charCode(""), -1);
+    for (int code : {32, 97, 104, 176, 177, 178, 179, 0x20AC, 0x1F600}) {
+        SCOPED_TRACE(code);
+        EXPECT_EQ(numtext::charCode(numtext::charText(code)), code);
+    }
+    EXPECT_EQ(numtext::charText(97 + 7), "h");
+    EXPECT_THROW(numtext::charText(-1), std::invalid_argument);
 }
-
-struct FixedCase {
-    const char* name;
-    double value;
-    bool single;
-    const char* pattern;
-    const char* expected;
-};
 
 TEST(NumberText, FixedPatterns)
 {
-    const FixedCase cases[] = {
+    const Case cases[] = {
         {"rounds from the general form's digits", 1.15, true, "0.0", "1.2"},
         {"the same value in double rounds the same", 1.15, false, "0.0", "1.2"},
         {"two places", 57.12345, true, "0.00", "57.12"},
@@ -142,21 +150,26 @@ TEST(NumberText, GeneralFormReadsBackToTheSameValue)
     }
 }
 
-TEST(NumberText, CharacterCodes)
+TEST(NumberForms, EachFormAsTheTextsWriteIt)
 {
-    EXPECT_EQ(numtext::charCode("a"), 97);
-    EXPECT_EQ(numtext::charCode("h = 123"), 104);
-    EXPECT_EQ(numtext::charCode(" 57\xC2\xB0"), 32);
-    EXPECT_EQ(numtext::charCode("\xC2\xB0"), 176);
-    EXPECT_EQ(numtext::charCode("\xC2\xB1" "2"), 177);
-    EXPECT_EQ(numtext::charCode("\xE2\x82\xAC"), 0x20AC);
-    EXPECT_EQ(numtext::charCode(""), -1);
-    for (int code : {32, 97, 104, 176, 177, 178, 179, 0x20AC, 0x1F600}) {
-        SCOPED_TRACE(code);
-        EXPECT_EQ(numtext::charCode(numtext::charText(code)), code);
-    }
-    EXPECT_EQ(numtext::charText(97 + 7), "h");
-    EXPECT_THROW(numtext::charText(-1), std::invalid_argument);
+    // clang-format off
+    const std::pair<std::string, const char*> cases[] = {
+        {forms::N(7), "7"}, {forms::N(-61), "−61"}, {forms::N(9999), "9999"}, {forms::N(12500), "12,500"},
+        {forms::N(-1234567), "−1,234,567"}, {forms::D(2.5), "2.5"}, {forms::D(-1.5), "−1.5"},
+        {forms::D(3.375), "3.375"}, {forms::D(12500.0), "12,500"}, {forms::D(-0.0), "0"},
+        {forms::R(3.0, 1), "3.0"}, {forms::R(0.4, 2), "0.40"}, {forms::R(2.675, 2), "2.68"},
+        {forms::R(-5.315, 2), "−5.32"}, {forms::R(-0.004, 2), "0.00"}, {forms::R(9.96, 1), "10.0"},
+        {forms::Fr(10, 24), "5/12"}, {forms::Fr(7, -2), "−7/2"}, {forms::Fr(12, 4), "3"},
+        {forms::Ord(1), "1st"}, {forms::Ord(12), "12th"}, {forms::Ord(22), "22nd"},
+        {forms::Ord(113), "113th"}, {forms::Br(-3), "(−3)"}, {forms::Br("−0.5"), "(−0.5)"},
+        {forms::Br(3), "3"}, {forms::Sub(5, -3), "5 − (−3)"}, {forms::Sum({2, -6, 6}), "2 − 6 + 6"},
+        {forms::M(65), "65p"}, {forms::M(1000), "£10"}, {forms::M(149), "£1.49"}, {forms::M(450), "£4.50"},
+        {forms::C("€", 8050), "€80.50"}, {forms::C("$", 5200), "$52"}, {forms::C("¥", 1140000), "¥11,400"},
+        {forms::moneyDigits("€", 8050), "80.50"},
+    };
+    // clang-format on
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(text, expected);
 }
 
 } // namespace

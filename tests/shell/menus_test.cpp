@@ -1,0 +1,141 @@
+// The title screen, the main menu, the topic menus' side menu and the links screen: OK, Exit and
+// Cancel, moves between menus, and addresses opened in the browser or shown where they cannot open.
+#include "screentest.h"
+
+#include "shell/guide.h"
+#include "shell/linksscreen.h"
+#include "shell/mainmenu.h"
+#include "shell/producttexts.h"
+#include "shell/titlescreen.h"
+#include "shell/toolkit/links.h"
+#include "shell/topicmenu.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace {
+
+using shell::MainMenu;
+using shell::TitleScreen;
+
+QString menuName(int number)
+{
+    return QStringLiteral("menu%1").arg(number);
+}
+
+class Menus : public testing_support::ScreenTest {
+protected:
+    MainMenu& openMainMenu()
+    {
+        screens.show(TitleScreen::kName);
+        click(screenAs<TitleScreen>(TitleScreen::kName).Command1);
+        settle();
+        return screenAs<MainMenu>(MainMenu::kName);
+    }
+};
+
+TEST_F(Menus, OkThenExitThenCancelRebuildsTheMainMenuEachTimeAndExitEndsTheProgram)
+{
+    screens.show(TitleScreen::kName);
+    EXPECT_EQ(screenAs<TitleScreen>(TitleScreen::kName).Command1->caption(), "OK");
+    for (int visit = 1; visit <= 3; ++visit) {
+        SCOPED_TRACE(visit);
+        auto& menu = openMainMenu();
+        EXPECT_EQ(shownScreens(), QStringList{MainMenu::kName});
+        EXPECT_EQ(screens.loadCount(MainMenu::kName), visit) << "a fresh main menu each time";
+        EXPECT_EQ(menu.windowTitle(), shell::product::publisher);
+        QStringList entries;
+        menu.Label2.forEach([&](int, shell::Label* entry) { entries << entry->caption(); });
+        EXPECT_EQ(entries.join(','), "Menu 1,Menu 2,Menu 3,Menu 4,Menu 5,WWW Links");
+        click(menu.Command1);
+        settle();
+        EXPECT_EQ(shownScreens(), QStringList{TitleScreen::kName});
+        EXPECT_EQ(screenAs<TitleScreen>(TitleScreen::kName).Command1->caption(), "Cancel");
+    }
+    click(screenAs<TitleScreen>(TitleScreen::kName).Command2);
+    EXPECT_TRUE(screens.loadedNames().isEmpty());
+}
+
+TEST_F(Menus, TheSideMenuMovesBetweenEveryPairOfTopicMenusAndExitShowsTheMainMenu)
+{
+    for (int from = 1; from <= 5; ++from) {
+        for (int to = 1; to <= 5; ++to) {
+            SCOPED_TRACE(testing::Message() << "from menu " << from << " to menu " << to);
+            click(openMainMenu().Label2[from - 1]);
+            settle();
+            EXPECT_FALSE(screens.isLoaded(MainMenu::kName)) << "the main menu is unloaded";
+            const int mainMenuLoads = screens.loadCount(MainMenu::kName);
+            click(screenAs<shell::TopicMenu>(menuName(from)).Label2[to - 1]);
+            settle();
+            EXPECT_EQ(shownScreens(), QStringList{menuName(to)});
+            // Another menu's load step read the main menu's picture, creating it hidden.
+            EXPECT_EQ(screens.loadedNames(),
+                      from == to ? QStringList{menuName(from)} : (QStringList{MainMenu::kName, menuName(to)}));
+            // Exit shows the hidden main menu as it is, or builds one.
+            click(screenAs<shell::TopicMenu>(menuName(to)).Command1);
+            settle();
+            EXPECT_EQ(shownScreens(), QStringList{MainMenu::kName});
+            EXPECT_EQ(screens.loadedNames(), QStringList{MainMenu::kName});
+            EXPECT_EQ(screens.loadCount(MainMenu::kName), mainMenuLoads + 1);
+            click(screenAs<MainMenu>(MainMenu::kName).Command1);
+            settle();
+        }
+    }
+}
+
+TEST_F(Menus, TheAddressesOpenInTheBrowserAndTheGuideBesideTheProgram)
+{
+    EXPECT_EQ(shell::addressCaption(QUrl(QStringLiteral("https://maths.example.org/chalkface/"))),
+              "maths.example.org/chalkface");
+    EXPECT_EQ(shell::addressCaption(QUrl(QStringLiteral("http://example.org"))), "example.org");
+    EXPECT_EQ(shell::addressCaption(QUrl::fromLocalFile(QStringLiteral("/usr/share/guide.html"))), "Teacher's guide");
+    auto& menu = openMainMenu();
+    screenshot(menu, QStringLiteral("intro0.png"));
+    if (shell::webAddress().isLocalFile()) {
+        EXPECT_EQ(menu.Label4->caption(), "Teacher's guide");
+        click(menu.Label4);
+        ASSERT_EQ(urls.opened.size(), 1);
+        const QUrl guide = urls.opened.takeFirst();
+        EXPECT_EQ(guide, QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/guide.html")));
+        EXPECT_TRUE(QFileInfo(guide.toLocalFile()).isFile());
+    }
+    click(menu.Label2[5]);
+    auto& links = screenAs<shell::LinksScreen>(shell::LinksScreen::kName);
+    EXPECT_TRUE(links.isVisible() && menu.isVisible()) << "the main menu stays behind";
+    screenshot(links, QStringLiteral("links.png"));
+    click(links.Label3[0]);
+    click(links.Label4[3]);
+    click(links.Label5);
+    EXPECT_EQ(urls.opened, (QList<QUrl>{QUrl(QLatin1String(shell::LinksScreen::kLinks[0].address)),
+                                        QUrl(QLatin1String(shell::LinksScreen::kLinks[3].address)),
+                                        shell::guideAddress()}));
+    click(links.Command1);
+    settle();
+    EXPECT_EQ(shownScreens(), QStringList{MainMenu::kName});
+    EXPECT_EQ(screens.loadCount(MainMenu::kName), 1) << "the same main menu, not a new one";
+}
+
+TEST_F(Menus, ALinkThatCannotOpenShowsItsAddressOnTheScreenUntilClicked)
+{
+    // Without the catcher the offscreen platform itself is asked, and it opens nothing.
+    ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    click(openMainMenu().Label2[5]);
+    auto& links = screenAs<shell::LinksScreen>(shell::LinksScreen::kName);
+    for (int link : {1, 0}) {
+        click(links.Label3[link]);
+        const auto notices = links.findChildren<shell::AddressNotice*>();
+        ASSERT_EQ(notices.size(), 1) << "a newer message replaces the one before";
+        EXPECT_TRUE(notices[0]->isVisible() && links.rect().contains(notices[0]->geometry()));
+        EXPECT_EQ(notices[0]->Label2->caption(), QLatin1String(shell::LinksScreen::kLinks[link].address));
+    }
+    screenshot(links, QStringLiteral("links-failed.png"));
+    click(links.findChild<shell::AddressNotice*>()->Label3);
+    settle();
+    EXPECT_EQ(links.findChild<shell::AddressNotice*>(), nullptr);
+    EXPECT_TRUE(links.isVisible() && fatalMessages.isEmpty());
+}
+
+} // namespace
