@@ -9,11 +9,13 @@
 #include "shell/activityscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/standardscreen.h"
+#include "shell/titlescreen.h"
 #include "shell/toolkit/fittedtext.h"
 #include "shell/toolkit/stage.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -135,6 +137,18 @@ protected:
                 EXPECT_NEAR(look.fontPixels, was.fontPixels * scale, (scale + 1) / 2) << "font scaled";
             }
         }
+    }
+
+    // Chooses the right-click menu's last entry, which must read `text`.
+    static void chooseLastEntry(const QString& text)
+    {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu && !menu->actions().isEmpty()) << "no right-click menu";
+        QAction* last = menu->actions().last();
+        EXPECT_EQ(last->text(), text);
+        menu->hide();
+        last->trigger();
+        settle();
     }
 
     // The display shows the colour in every bar around the stage.
@@ -298,6 +312,55 @@ TEST_F(FullScreen, TheCountdownStandsInTheSideBarWhereItIsAsLargeThereAsInTheCor
         screens.unload(QStringLiteral("arithmeticprogressions"));
         settle();
     }
+}
+
+TEST_F(FullScreen, TheRightClickMenuTogglesItAndTheTitleScreenStaysAWindow)
+{
+    const Display& d = kDisplays[2];
+    for (const char* kind : {"menu4", "sigfig"}) {
+        SCOPED_TRACE(kind);
+        Screen& screen = showOn(QLatin1String(kind), d.name);
+        // On a control that takes the mouse itself, and on a bar, the menu is the same.
+        QTest::mouseClick(screen.windowHandle(), Qt::RightButton, {}, QPoint(745, 500));
+        chooseLastEntry(QStringLiteral("Full screen"));
+        ASSERT_NE(stage(), nullptr);
+        clickAt(QPoint(1, 1), Qt::RightButton);
+        chooseLastEntry(QStringLiteral("Leave full screen"));
+        EXPECT_EQ(stage(), nullptr);
+        EXPECT_TRUE(screen.isWindow() && screen.isVisible());
+        screens.unload(QLatin1String(kind));
+        settle();
+    }
+
+    // What `chalkface --fullscreen` does: the title screen stays a small window without a menu,
+    // and the main menu opens full screen on the title screen's display.
+    screens.setFullScreen(true);
+    auto& title = static_cast<shell::TitleScreen&>(showOn(shell::TitleScreen::kName, d.name));
+    EXPECT_TRUE(title.isWindow());
+    EXPECT_EQ(stage(), nullptr);
+    QTest::mouseClick(title.windowHandle(), Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    click(title.Command1);
+    settle();
+    ASSERT_NE(stage(), nullptr);
+    EXPECT_EQ(stage()->geometry(), displayNamed(d.name)->geometry());
+    EXPECT_EQ(screens.find(QStringLiteral("intro0"))->geometry(), d.stage);
+}
+
+TEST_F(FullScreen, ThePointerHidesWhenStillAndReturnsOnTheFirstMove)
+{
+    screens.stage().setPointerIdleTime(30);
+    showOn(QStringLiteral("menu4"), kDisplays[1].name);
+    press(Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screens.stage().isPointerHidden(); }));
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
+    QTest::mouseMove(stage()->windowHandle(), QPoint(100, 100));
+    EXPECT_FALSE(screens.stage().isPointerHidden());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screens.stage().isPointerHidden(); }));
+    press(Qt::Key_F11);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "a window shows the pointer";
 }
 
 } // namespace

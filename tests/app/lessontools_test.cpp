@@ -4,6 +4,7 @@
 #include "screentest.h"
 
 #include "allscreens.h"
+#include "registry/registry.h"
 #include "shell/activityscreen.h"
 #include "shell/core/json.h"
 #include "shell/standardscreen.h"
@@ -155,6 +156,44 @@ TEST_F(LessonTools, ScreensOfTheirOwnShowTheirQuestionsAgain)
         QTest::keyClick(&screen, Qt::Key_N);
         EXPECT_EQ(shownTexts(screen), second);
         screens.unload(QLatin1String(name));
+        settle();
+    }
+}
+
+// The text a label shows, where it shows it on the screen.
+QRect textArea(const shell::Label& label, const QWidget& screen)
+{
+    const int flags = static_cast<int>(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect inLabel = label.fontMetrics().boundingRect(label.contentsRect(), flags, label.text());
+    return inLabel.translated(label.mapTo(&screen, QPoint(0, 0)));
+}
+
+TEST_F(LessonTools, InAWindowTheCountdownCoversNoTextOfAnyActivity)
+{
+    for (const shell::Activity* activity : registry::activities()) {
+        const QString name = shell::qtext(activity->screen);
+        SCOPED_TRACE(name.toStdString());
+        auto& screen = open(name);
+        QTest::keyClick(&screen, Qt::Key_T);
+        ASSERT_TRUE(screen.countdown()->isVisible());
+        const QRect countdown = screen.countdown()->geometry();
+        // Several questions in each mode, in their question and solution states.
+        const auto options = screen.findChildren<shell::OptionButton*>();
+        for (int round = 0; round < 12; ++round) {
+            click(options.isEmpty() ? static_cast<QWidget*>(screen.cmdgo) : options[round % options.size()]);
+            for (int state = 0; state < 2; ++state) {
+                shownTexts(screen); // lets a question that comes on a timer tick come
+                for (const shell::Label* label : screen.findChildren<shell::Label*>()) {
+                    if (label->isVisibleTo(&screen) && !label->text().isEmpty()) {
+                        EXPECT_FALSE(textArea(*label, screen).intersects(countdown)) << label->text().toStdString();
+                    }
+                }
+                for (const shell::OptionButton* option : options)
+                    EXPECT_FALSE(QRect(option->mapTo(&screen, QPoint()), option->size()).intersects(countdown));
+                click(screen.cmdsoln);
+            }
+        }
+        screens.unload(name);
         settle();
     }
 }

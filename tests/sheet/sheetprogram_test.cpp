@@ -510,10 +510,11 @@ TEST(SheetProgram, PdfOpensAndKeepsTheAnswerKeyOnItsOwnPages)
         for (qsizetype page = 0; page < pages.size(); ++page) {
             SCOPED_TRACE("page " + std::to_string(page + 1));
             const QString& text = pages[page];
-            if (page >= key)
+            if (page >= key) {
                 EXPECT_FALSE(text.contains(c.onQuestionPages) || text.contains("Name")) << text.toStdString();
-            else if (c.onAnswerPages)
+            } else if (c.onAnswerPages) {
                 EXPECT_FALSE(text.contains(c.onAnswerPages)) << text.toStdString();
+            }
         }
     }
 }
