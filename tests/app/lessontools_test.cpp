@@ -11,6 +11,7 @@
 #include "shell/toolkit/fittedtext.h"
 #include "shell/worksheetdialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
@@ -188,8 +189,12 @@ TEST_F(LessonTools, InAWindowTheCountdownCoversNoTextOfAnyActivity)
                         EXPECT_FALSE(textArea(*label, screen).intersects(countdown)) << label->text().toStdString();
                     }
                 }
-                for (const shell::OptionButton* option : options)
-                    EXPECT_FALSE(QRect(option->mapTo(&screen, QPoint()), option->size()).intersects(countdown));
+                for (const QWidget* button : screen.findChildren<QAbstractButton*>()) {
+                    if (button->isVisibleTo(&screen)) {
+                        EXPECT_FALSE(QRect(button->mapTo(&screen, QPoint()), button->size()).intersects(countdown))
+                            << button->objectName().toStdString();
+                    }
+                }
                 click(screen.cmdsoln);
             }
         }
