@@ -12,12 +12,16 @@ constexpr std::string_view kYen = "\u00a5";
 // Digits of a magnitude, with commas between groups of three from 10,000 up.
 std::string grouped(unsigned long long magnitude)
 {
-    std::string digits = std::to_string(magnitude);
+    const std::string digits = std::to_string(magnitude);
     if (magnitude < 10000)
         return digits;
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), ",");
-    return digits;
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            text += ',';
+        text += digits[i];
+    }
+    return text;
 }
 
 unsigned long long magnitudeOf(long long value)
