@@ -1,3 +1,5 @@
+// The Angles screens: the parallel lines' question coming on the timer's tick, its given angle's
+// label kept clear of the lines, and the polygons' two kinds with the figure each draws.
 #include "screentest.h"
 
 #include "angles/anglesscreen.h"
@@ -24,15 +26,10 @@ float drawFor(int index, int count)
 
 std::vector<float> parallelDraws(int given, int size, std::vector<float> before = {})
 {
-    const bool obtuse = given == 0 || given == 3 || given == 4 || given == 7;
+    const bool obtuse = angles::kAngleLabels[given].group == angles::SizeGroup::Obtuse;
     before.push_back(drawFor(given, 8));
     before.push_back(obtuse ? drawFor(size - 95, 80) : drawFor(size - 10, 68));
     return before;
-}
-
-float sidesDraw(int sides)
-{
-    return drawFor(sides - 3, 10);
 }
 
 void expectVisible(const Widgets& controls, bool visible)
@@ -41,8 +38,7 @@ void expectVisible(const Widgets& controls, bool visible)
         EXPECT_EQ(control->isVisible(), visible) << control->objectName().toStdString();
 }
 
-// The outline of a caption as its label draws it, in the screen's pixels: one line, centred,
-// from the top.
+// The outline of a caption as its label draws it, in the screen's pixels: one line, centred, from the top.
 QPainterPath inkOf(const shell::Label* label)
 {
     const QFontMetricsF metrics(label->font());
@@ -53,8 +49,7 @@ QPainterPath inkOf(const shell::Label* label)
     return ink;
 }
 
-// The area a line covers, widened by a pixel on either side for its smoothing and for text
-// drawn heavier than its outline.
+// The area a line covers, widened by a pixel on either side for its smoothing and for heavier text.
 QPainterPath strokeOf(const shell::Segment& line)
 {
     QPainterPath path(shell::toPixelPoint(line.from));
@@ -69,19 +64,14 @@ class AnglesScreenTest : public testing_support::ScreenTest {
 protected:
     AnglesScreenTest() { angles::defineScreens(screens); }
 
-    // Both screens draw from the script; each opening starts it afresh.
-    void script(const std::vector<float>& draws)
-    {
-        ScreenTest::script(AnglesScreen::kParallelName, draws);
-        ScreenTest::script(AnglesScreen::kPolygonsName, draws);
-    }
-
     // As a user does: "Angles and Parallel Lines" on menu1, "Interior Angles of Polygons" on menu5.
-    AnglesScreen& open(AnglesTopic topic)
+    AnglesScreen& open(AnglesTopic topic, const std::vector<float>& draws = {})
     {
         const bool polygons = topic == AnglesTopic::Polygons;
-        return openTopic<AnglesScreen>(polygons ? QStringLiteral("menu5") : QStringLiteral("menu1"), 3,
-                                       polygons ? AnglesScreen::kPolygonsName : AnglesScreen::kParallelName);
+        const QString name = polygons ? AnglesScreen::kPolygonsName : AnglesScreen::kParallelName;
+        if (!draws.empty())
+            script(name, draws);
+        return openTopic<AnglesScreen>(polygons ? QStringLiteral("menu5") : QStringLiteral("menu1"), 3, name);
     }
 
     static bool waitForQuestion(const AnglesScreen& screen)
@@ -97,10 +87,6 @@ protected:
         return controls;
     }
     static Widgets arrowheads(const AnglesScreen& s) { return {s.Line4, s.Line5, s.Line6, s.Line7}; }
-    static Widgets polygonControls(const AnglesScreen& s)
-    {
-        return {s.Label2, s.Label3, s.Label4, s.Label5, s.Frame1, s.Label8};
-    }
 
     // How many lines of each colour and width are drawn: {red, green, blue, pixels} -> count.
     using Counts = std::map<std::tuple<int, int, int, int>, int>;
@@ -113,70 +99,43 @@ protected:
     }
 };
 
-TEST_F(AnglesScreenTest, FirstParallelQuestionComesOnTheTickWithoutAPress)
+// The question comes on the tick without a press; Next hides it at once, and until the next tick
+// the solution is still the old question's.
+TEST_F(AnglesScreenTest, ParallelQuestionsComeOnTheTick)
 {
-    script(parallelDraws(1, 57));
-    AnglesScreen& s = open(AnglesTopic::ParallelLines);
-    EXPECT_EQ(s.windowTitle(), "Angles and Parallel Lines");
+    AnglesScreen& s = open(AnglesTopic::ParallelLines, parallelDraws(0, 174, parallelDraws(6, 40)));
     EXPECT_TRUE(s.Timer1->isEnabled()) << "the load step ends by starting the timer";
-    EXPECT_FALSE(s.Label1->isVisible());
+    expectVisible({s.Label1}, false);
     expectVisible(arrowheads(s), true);
-
     ASSERT_TRUE(waitForQuestion(s));
     EXPECT_FALSE(s.Timer1->isEnabled()) << "one question per start";
-    EXPECT_EQ(s.Label1->caption(), "If the given angle = 57°, what are angles a, c, d, e, f, g and h?");
     expectVisible(questionControls(s), true);
-    expectVisible(polygonControls(s), false);
+    expectVisible({s.Label2, s.Label3, s.Label4, s.Label5, s.Frame1, s.Label8}, false);
     EXPECT_TRUE(s.drawing().empty());
-
-    const QStringList captions{"a", " 57°", "c", "d", "e", "f", "g", "h"};
-    for (int i = 0; i < angles::kAngleCount; ++i)
-        EXPECT_EQ(s.Label7[i]->caption(), captions[i]);
-}
-
-TEST_F(AnglesScreenTest, SolutionBeforeAnyNextQuestionSolvesTheFirstQuestion)
-{
-    script(parallelDraws(6, 40));
-    AnglesScreen& s = open(AnglesTopic::ParallelLines);
-    ASSERT_TRUE(waitForQuestion(s));
+    EXPECT_EQ(s.Label7[6]->caption(), " 40°");
     for (const char* press : {"first press", "second press"}) {
         SCOPED_TRACE(press);
         click(s.cmdsoln);
-        EXPECT_TRUE(s.Frame1->isVisible());
         EXPECT_EQ(s.Label6->caption(), "Given angle = 40°, a = 140°, b = 40°, c = 40°, d = 140°, ");
         EXPECT_EQ(s.Label9->caption(), "e = 140°, f = 40°, h = 140°.");
-        EXPECT_TRUE(s.Label1->isVisible()) << "the question stays";
+        expectVisible({s.Frame1, s.Label1}, true);
     }
     screenshot(s, QStringLiteral("parallel-solved.png"));
-}
-
-TEST_F(AnglesScreenTest, NextQuestionHidesTheOldAtOnceAndKeepsTheArrowheads)
-{
-    script(parallelDraws(0, 174, parallelDraws(1, 57)));
-    AnglesScreen& s = open(AnglesTopic::ParallelLines);
-    ASSERT_TRUE(waitForQuestion(s));
-    click(s.cmdsoln);
-    ASSERT_TRUE(s.Frame1->isVisible());
 
     click(s.cmdgo);
     ASSERT_TRUE(s.Timer1->isEnabled()) << "the new question waits for the tick";
     expectVisible(questionControls(s), false);
-    expectVisible(polygonControls(s), false);
+    expectVisible({s.Frame1}, false);
     expectVisible(arrowheads(s), true);
-
-    // Until the tick the captions are still the old question's.
     click(s.cmdsoln);
-    EXPECT_EQ(s.Label6->caption(), "Given angle = 57°, a = 123°, c = 57°, d = 123°, ");
+    EXPECT_EQ(s.Label6->caption(), "Given angle = 40°, a = 140°, b = 40°, c = 40°, d = 140°, ");
     QTest::keyClick(&s, Qt::Key_Up);
     EXPECT_FALSE(s.Frame1->isVisible()) << "the presenter's back key hides the answer";
     click(s.cmdsoln);
-
     ASSERT_TRUE(waitForQuestion(s));
     EXPECT_FALSE(s.Frame1->isVisible()) << "the old question's answer goes when the new question comes";
-    EXPECT_EQ(s.Label1->caption(), "If the given angle = 174°, what are angles b, c, d, e, f, g and h?");
     EXPECT_EQ(s.Label7[0]->caption(), " 174°");
-    EXPECT_EQ(s.Label7[1]->caption(), "b");
-    expectVisible(arrowheads(s), true);
+    EXPECT_EQ(s.Label7[6]->caption(), "g");
     QTest::keyClick(&s, Qt::Key_PageDown);
     EXPECT_EQ(s.Label9->caption(), "e = 174°, f = 6°, g = 6°, h = 174°.");
 }
@@ -194,17 +153,14 @@ TEST_F(AnglesScreenTest, GivenAnglesStandClearOfTheLines)
             draws = parallelDraws(given, size, draws);
         }
     }
-    script(draws);
-    AnglesScreen& s = open(AnglesTopic::ParallelLines);
+    AnglesScreen& s = open(AnglesTopic::ParallelLines, draws);
     for (const auto& [given, size] : questions) {
-        const QString letter = QString::fromStdString(angles::angleLetter(given));
-        SCOPED_TRACE(QStringLiteral("%1 = %2").arg(letter).arg(size).toStdString());
+        SCOPED_TRACE(angles::angleLetter(given) + " = " + std::to_string(size));
         ASSERT_TRUE(waitForQuestion(s));
         const shell::Label* label = s.Label7[given];
         ASSERT_EQ(label->caption(), QStringLiteral(" %1°").arg(size));
         for (int line = 0; line < 3; ++line)
-            EXPECT_FALSE(inkOf(label).intersects(strokeOf(angles::kParallelLines[line])))
-                << "Line" << line + 1;
+            EXPECT_FALSE(inkOf(label).intersects(strokeOf(angles::kParallelLines[line]))) << "Line" << line + 1;
         for (int i = 0; i < angles::kAngleCount; ++i) {
             if (i != given) {
                 EXPECT_EQ(s.Label7[i]->leftTwips(), angles::kAngleLabels[i].left) << angles::angleLetter(i);
@@ -227,61 +183,33 @@ TEST_F(AnglesScreenTest, ExitBeforeTheFirstTickReturnsToMenu1)
     EXPECT_TRUE(fatalMessages.isEmpty());
 }
 
-TEST_F(AnglesScreenTest, PolygonTopicKeepsTheChosenKind)
+// The chosen kind decides the figure, the labels and the solution; the next question keeps it.
+TEST_F(AnglesScreenTest, PolygonKindsAndTheirFigures)
 {
-    script({sidesDraw(4), sidesDraw(5), sidesDraw(6), sidesDraw(7), sidesDraw(8)});
-    AnglesScreen& s = open(AnglesTopic::Polygons);
-    ASSERT_NE(s.Option2, nullptr);
+    const std::tuple black3{0, 0, 0, 3}, black2{0, 0, 0, 2}, yellow5{255, 255, 0, 5}, green5{0, 128, 0, 5},
+        red5{255, 0, 0, 5};
+    AnglesScreen& s = open(AnglesTopic::Polygons, {drawFor(5, 10), drawFor(0, 10), drawFor(2, 10), drawFor(9, 10)});
     EXPECT_EQ(s.Option1->text(), "Split into triangles");
     EXPECT_EQ(s.Option2->text(), "Angle at the centre");
     EXPECT_TRUE(s.Option1->isChecked());
     EXPECT_EQ(s.problemKind(), AnglesScreen::Triangles);
     EXPECT_TRUE(s.Label1->isVisible()) << "polygon questions need no tick";
-    EXPECT_EQ(s.Label1->caption(), "What are the interior angles of a square?");
     expectVisible(arrowheads(s), false);
-
-    click(s.Option2);
-    EXPECT_EQ(s.Label1->caption(), "What are the interior angles of a regular pentagon?");
-    EXPECT_TRUE(s.Label2->isVisible());
-    click(s.cmdgo);
-    EXPECT_EQ(s.problemKind(), AnglesScreen::CentreAngle) << "the next question keeps the kind";
-    EXPECT_EQ(s.Label1->caption(), "What are the interior angles of a regular hexagon?");
-    click(s.cmdsoln);
-    EXPECT_TRUE(s.Frame1->isVisible());
-    EXPECT_EQ(s.Label6->caption().toStdString(), angles::centreAngleSolution(6));
-    expectVisible({s.Label6, s.Label3, s.Label4, s.Label5}, true);
-    expectVisible({s.Label9, s.Label2}, false);
-
-    click(s.Option1);
-    EXPECT_FALSE(s.Frame1->isVisible());
-    click(s.cmdgo);
-    EXPECT_EQ(s.problemKind(), AnglesScreen::Triangles);
     EXPECT_EQ(s.Label1->caption(), "What are the interior angles of a regular octagon?");
-    click(s.cmdsoln);
-    EXPECT_TRUE(s.Frame1->isVisible());
-    EXPECT_EQ(s.Label6->caption().toStdString(), angles::trianglesSolution(8).text);
-    EXPECT_EQ(s.Label8->caption(),
-              "As 6 times 180° equals 8 times the interior angle, the interior angle is 135°.");
-    EXPECT_TRUE(s.Label8->isVisible());
-}
-
-TEST_F(AnglesScreenTest, PolygonFiguresAsDrawn)
-{
-    const std::tuple black3{0, 0, 0, 3}, black2{0, 0, 0, 2}, yellow5{255, 255, 0, 5}, green5{0, 128, 0, 5},
-        red5{255, 0, 0, 5};
-    script({sidesDraw(5), sidesDraw(3), sidesDraw(5), sidesDraw(12)});
-    AnglesScreen& s = open(AnglesTopic::Polygons);
-    EXPECT_EQ(lineCounts(s), (Counts{{black3, 2}, {yellow5, 5}})) << "pentagon in triangles";
+    EXPECT_EQ(lineCounts(s), (Counts{{black3, 5}, {yellow5, 8}})) << "octagon in triangles";
     const shell::Figure triangles = s.drawing();
     click(s.cmdsoln);
     EXPECT_EQ(s.drawing(), triangles) << "the solution shows the same triangles";
-    QTest::keyClick(&s, Qt::Key_Up);
-    expectVisible({s.Frame1, s.Label8}, false);
-
+    EXPECT_EQ(s.Label6->caption().toStdString(), angles::trianglesSolution(8).text);
+    EXPECT_EQ(s.Label8->caption(), "As 6 times 180° equals 8 times the interior angle, the interior angle is 135°.");
+    expectVisible({s.Frame1, s.Label8}, true);
     click(s.cmdgo);
-    EXPECT_EQ(lineCounts(s), (Counts{{yellow5, 3}})) << "a triangle has no diagonal; the pentagon is gone";
+    expectVisible({s.Frame1, s.Label8}, false);
+    EXPECT_EQ(lineCounts(s), (Counts{{yellow5, 3}})) << "a triangle has no diagonal; the octagon is gone";
 
     click(s.Option2);
+    EXPECT_EQ(s.problemKind(), AnglesScreen::CentreAngle);
+    EXPECT_EQ(s.Label1->caption(), "What are the interior angles of a regular pentagon?");
     EXPECT_EQ(lineCounts(s), (Counts{{green5, 2}, {yellow5, 5}})) << "pentagon with its angle marked";
     const shell::Figure marked = s.drawing();
     const QRect a = s.Label2->geometry();
@@ -289,7 +217,9 @@ TEST_F(AnglesScreenTest, PolygonFiguresAsDrawn)
     EXPECT_EQ(lineCounts(s), (Counts{{green5, 2}, {black2, 5}, {yellow5, 5}, {red5, 3}}));
     for (std::size_t i = s.drawing().size() - 3; i < s.drawing().size(); ++i)
         EXPECT_EQ(s.drawing()[i].colour, shell::colour::red) << "the red triangle goes on top";
-
+    EXPECT_EQ(s.Label6->caption().toStdString(), angles::centreAngleSolution(5));
+    expectVisible({s.Label6, s.Label3, s.Label4, s.Label5}, true);
+    expectVisible({s.Label9, s.Label2, s.Label8}, false);
     QTest::keyClick(&s, Qt::Key_Up);
     EXPECT_EQ(s.drawing(), marked) << "back to the question's figure";
     EXPECT_EQ(s.Label2->geometry(), a);
@@ -297,7 +227,10 @@ TEST_F(AnglesScreenTest, PolygonFiguresAsDrawn)
     expectVisible({s.Label3, s.Label4, s.Label5, s.Frame1}, false);
 
     click(s.cmdgo);
+    EXPECT_EQ(s.problemKind(), AnglesScreen::CentreAngle) << "the next question keeps the kind";
     EXPECT_EQ(lineCounts(s), (Counts{{green5, 2}, {yellow5, 12}})) << "dodecagon";
+    click(s.Option1);
+    EXPECT_EQ(s.problemKind(), AnglesScreen::Triangles);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // What must hold of the program's screens after any event, read from what is on show: the screen
 // in front and those behind it form a state the screen flows allow, no screen is alive twice, and
-// an activity screen shows a complete question whose revealed solution belongs to it.
+// an activity screen keeps its way out, one chosen mode and a solution belonging to its question.
 #pragma once
 
 #include <QMap>
@@ -18,7 +18,7 @@ class Screens;
 
 namespace reliability {
 
-// Empty when the activity screen (or the screen of a topic without one) shows what it must.
+// Empty when the activity screen shows what it must after any sequence of events.
 std::string checkActivity(const shell::Screen& screen);
 
 // The topic menu that lists the topic opening this screen, or an empty name.
