@@ -107,66 +107,35 @@ protected:
             m_previousHandler(type, context, message);
     }
 
-    // A point of the control, drawn at random, in its window's coordinates.
-    QPoint pointOn(QWidget* control)
-    {
-        const QRect r = control->rect();
-        const QPoint local(uniform(r.left(), r.right()), uniform(r.top(), r.bottom()));
-        return control->mapTo(control->window(), local);
-    }
-
     int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_draws); }
 
-    QList<QWidget*> visibleControls(QWidget* window, bool labelsOnly)
+    // A point of a visible control of the window (a label only, when asked), drawn at random in
+    // the window's coordinates. The lessons' next and solution buttons and their mode options
+    // weigh more, and so does the way out of the links screen, so the storm spends its events in
+    // lessons rather than among the links' many labels.
+    QPoint pointOnAControl(QWidget* window, bool labelsOnly)
     {
         QList<QWidget*> controls;
-        for (QWidget* w : window->findChildren<QWidget*>()) {
-            const bool control =
-                qobject_cast<shell::Label*>(w) ||
-                (!labelsOnly &&
-                 (qobject_cast<shell::CommandButton*>(w) || qobject_cast<shell::OptionButton*>(w) ||
-                  qobject_cast<shell::PictureBox*>(w) || qobject_cast<shell::Frame*>(w)));
-            if (control && w->isVisible() && !w->rect().isEmpty())
-                controls << w;
-        }
-        return controls;
-    }
-
-    // A visible control of the window to click. The lessons' next and solution buttons and their
-    // mode options weigh more than labels, and so does the way out of the links screen, so the
-    // storm spends its events in lessons rather than among the links' many labels.
-    QWidget* pickControl(QWidget* window)
-    {
-        const QList<QWidget*> controls = visibleControls(window, false);
         std::vector<int> weights;
-        for (QWidget* control : controls) {
-            const QString name = control->objectName();
-            const bool lessonButton = name == QLatin1String("cmdgo") || name == QLatin1String("cmdsoln");
-            const bool leaveLinks =
-                qobject_cast<shell::LinksScreen*>(window) && name == QLatin1String("Command1");
-            weights.push_back(lessonButton || leaveLinks                    ? 4
-                              : qobject_cast<shell::OptionButton*>(control) ? 3
-                                                                            : 1);
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            const bool option = qobject_cast<shell::OptionButton*>(w);
+            const bool control = qobject_cast<shell::Label*>(w) ||
+                                 (!labelsOnly && (option || qobject_cast<shell::CommandButton*>(w) ||
+                                                  qobject_cast<shell::PictureBox*>(w) || qobject_cast<shell::Frame*>(w)));
+            if (!control || !w->isVisible() || w->rect().isEmpty())
+                continue;
+            const QString name = w->objectName();
+            const bool leaveLinks = qobject_cast<shell::LinksScreen*>(window) && name == QLatin1String("Command1");
+            controls << w;
+            weights.push_back(name == QLatin1String("cmdgo") || name == QLatin1String("cmdsoln") || leaveLinks ? 4
+                              : option                                                                           ? 3
+                                                                                                                 : 1);
         }
-        if (controls.isEmpty())
-            return window;
-        std::discrete_distribution<int> pick(weights.begin(), weights.end());
-        return controls[pick(m_draws)];
-    }
-
-    // The widget a real pointer at that point of the window reaches: the topmost control there.
-    static QWidget* under(QWidget* window, QPoint at)
-    {
-        QWidget* child = window->childAt(at);
-        return child ? child : window;
-    }
-
-    static void moveTo(QWidget* window, QPoint at)
-    {
-        QWidget* receiver = under(window, at);
-        QMouseEvent move(QEvent::MouseMove, receiver->mapFrom(window, at), window->mapToGlobal(at),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(receiver, &move);
+        QWidget* control = window;
+        if (!controls.isEmpty())
+            control = controls[std::discrete_distribution<int>(weights.begin(), weights.end())(m_draws)];
+        const QRect r = control->rect();
+        return control->mapTo(window, QPoint(uniform(r.left(), r.right()), uniform(r.top(), r.bottom())));
     }
 
     // Performs one event on the front window; returns what it was and the screen it leads to.
@@ -179,41 +148,34 @@ protected:
                                        Qt::Key_2};
         expected = front;
         const int roll = uniform(0, 99);
-        if (roll < 50) {
-            const QPoint at = pointOn(pickControl(window));
-            QWidget* receiver = under(window, at);
-            expected = destination(receiver, front, m_opener);
-            QTest::mouseClick(receiver, Qt::LeftButton, {}, receiver->mapFrom(window, at));
-            return QStringLiteral("click %1 on %2").arg(receiver->objectName(), front);
-        }
-        if (roll < 55) {
-            const QPoint at(uniform(0, window->width() - 1), uniform(0, window->height() - 1));
-            QWidget* receiver = under(window, at);
-            expected = destination(receiver, front, m_opener);
-            QTest::mouseClick(receiver, Qt::LeftButton, {}, receiver->mapFrom(window, at));
-            return QStringLiteral("click at (%1, %2) on %3, reaching %4")
+        if (roll < 82) {
+            // Clicks on a control or anywhere; moves over a label or the bare background.
+            const bool click = roll < 55;
+            QPoint at;
+            if (roll < 50 || (roll >= 55 && roll < 70)) {
+                at = pointOnAControl(window, !click);
+            } else {
+                for (int attempt = 0; attempt < 20; ++attempt) {
+                    at = QPoint(uniform(0, window->width() - 1), uniform(0, window->height() - 1));
+                    if (click || !window->childAt(at))
+                        break;
+                }
+            }
+            QWidget* receiver = window->childAt(at) ? window->childAt(at) : window;
+            const QPoint local = receiver->mapFrom(window, at);
+            if (click) {
+                expected = destination(receiver, front, m_opener);
+                QTest::mouseClick(receiver, Qt::LeftButton, {}, local);
+            } else {
+                QMouseEvent move(QEvent::MouseMove, local, window->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                                 Qt::NoModifier);
+                QApplication::sendEvent(receiver, &move);
+            }
+            return QStringLiteral("%1 %2 at (%3, %4) on %5")
+                .arg(click ? "click" : "move", receiver->objectName())
                 .arg(at.x())
                 .arg(at.y())
-                .arg(front, receiver->objectName());
-        }
-        if (roll < 70) {
-            const QList<QWidget*> labels = visibleControls(window, true);
-            if (!labels.isEmpty()) {
-                QWidget* label = labels[uniform(0, int(labels.size()) - 1)];
-                moveTo(window, pointOn(label));
-                return QStringLiteral("move over %1 on %2").arg(label->objectName(), front);
-            }
-        }
-        if (roll < 82) {
-            // Over the bare background where there is some; anywhere otherwise.
-            QPoint at;
-            for (int attempt = 0; attempt < 20; ++attempt) {
-                at = QPoint(uniform(0, window->width() - 1), uniform(0, window->height() - 1));
-                if (!window->childAt(at))
-                    break;
-            }
-            moveTo(window, at);
-            return QStringLiteral("move to (%1, %2) on %3").arg(at.x()).arg(at.y()).arg(front);
+                .arg(front);
         }
         const Qt::Key key = keys[uniform(0, int(std::size(keys)) - 1)];
         QWidget* receiver = window->focusWidget() ? window->focusWidget() : window;
@@ -292,8 +254,7 @@ TEST_F(ClickStorm, EveryEventLeavesTheProgramInAStateItsFlowsAllow)
     for (long event = 1; event <= m_events; ++event) {
         QWidget* window = screens.find(front);
         QString expected;
-        const QString what = perform(window, front, expected);
-        recent.push_back(what);
+        recent.push_back(perform(window, front, expected));
         if (recent.size() > 12)
             recent.pop_front();
         // Between some events the event loop runs, long enough for a pending 1 ms tick to come;
@@ -308,14 +269,10 @@ TEST_F(ClickStorm, EveryEventLeavesTheProgramInAStateItsFlowsAllow)
         if (front == shell::LinksScreen::kName && previous != front)
             m_opener = previous;
 
-        const std::string problem = check(front, expected);
-        if (!problem.empty()) {
-            std::string trail;
-            for (const QString& line : recent)
-                trail += "\n    " + line.toStdString();
-            FAIL() << "seed " << m_seed << ", event " << event << ": " << problem
-                   << "\nreplay with CHALKFACE_STORM_SEED=" << m_seed << " CHALKFACE_STORM_EVENTS=" << event
-                   << "\nlast events:" << trail;
+        if (const std::string problem = check(front, expected); !problem.empty()) {
+            FAIL() << "seed " << m_seed << ", event " << event << ": " << problem << "\nreplay with CHALKFACE_STORM_SEED="
+                   << m_seed << " CHALKFACE_STORM_EVENTS=" << event << "\nlast events:\n    "
+                   << QStringList(recent.begin(), recent.end()).join(QLatin1String("\n    ")).toStdString();
         }
         if (front.isEmpty()) {
             // "Exit" ended the program: start it again as its main does.

@@ -18,7 +18,6 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <functional>
 #include <random>
 #include <vector>
 
@@ -69,29 +68,14 @@ QByteArray randomBytes(int count, unsigned seed)
     return bytes;
 }
 
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    file.write(bytes);
-}
-
-// The same JPEG with its frame header claiming 60000 by 60000 pixels.
+// The same JPEG with its frame header claiming 60000 by 60000 pixels: after the marker, length
+// (2) and precision (1) come height (2) and width (2); 60000 is EA60.
 QByteArray claimingHugeSize(QByteArray jpeg)
 {
-    for (qsizetype i = 2; i + 9 < jpeg.size(); ++i) {
-        const auto marker = static_cast<unsigned char>(jpeg[i + 1]);
-        if (static_cast<unsigned char>(jpeg[i]) == 0xFF &&
-            (marker == 0xC0 || marker == 0xC1 || marker == 0xC2)) {
-            // Marker, length (2), precision (1), height (2), width (2); 60000 is EA60.
-            for (qsizetype at : {i + 5, i + 7}) {
-                jpeg[at] = static_cast<char>(0xEA);
-                jpeg[at + 1] = static_cast<char>(0x60);
-            }
-            return jpeg;
-        }
-    }
-    ADD_FAILURE() << "no frame header found";
+    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    EXPECT_GT(frame, 0) << "no frame header found";
+    for (qsizetype at : {frame + 5, frame + 7})
+        jpeg.replace(at, 2, "\xEA\x60");
     return jpeg;
 }
 
@@ -101,11 +85,8 @@ QByteArray withDamagedData(QByteArray jpeg)
 {
     const qsizetype scan = jpeg.indexOf("\xFF\xDA");
     const qsizetype end = jpeg.lastIndexOf("\xFF\xD9");
+    EXPECT_TRUE(scan > 0 && end - scan >= 64) << "no coded data found";
     qsizetype middle = (scan + end) / 2;
-    if (scan < 0 || end - scan < 64) {
-        ADD_FAILURE() << "no coded data found";
-        return jpeg;
-    }
     while (static_cast<unsigned char>(jpeg[middle - 1]) == 0xFF)
         ++middle;
     for (int i = 0; i < 8; ++i)
@@ -113,46 +94,31 @@ QByteArray withDamagedData(QByteArray jpeg)
     return jpeg;
 }
 
+enum class Lay { Bytes, Missing, Sized64MB, LinkToZero, Folder };
+
 struct Variant {
     const char* name;
     const char* problem; // in the message; nullptr for a file that loads
-    std::function<void(const QString& path, const QByteArray& good)> make;
+    Lay lay;
+    QByteArray (*bytes)(QByteArray good) = nullptr;
 };
 
+// clang-format off
 const Variant kVariants[] = {
-    {"missing", "missing", [](const QString& path, const QByteArray&) { QFile::remove(path); }},
-    {"empty", "empty", [](const QString& path, const QByteArray&) { write(path, {}); }},
-    {"cut short", "incomplete",
-     [](const QString& path, const QByteArray& good) { write(path, good.left(good.size() / 2)); }},
-    {"damaged picture data", "the picture's data is damaged (Corrupt JPEG data",
-     [](const QString& path, const QByteArray& good) { write(path, withDamagedData(good)); }},
-    {"bytes after the end of the picture", nullptr,
-     [](const QString& path, const QByteArray& good) { write(path, good + randomBytes(4096, 3)); }},
-    {"random bytes", "not a picture",
-     [](const QString& path, const QByteArray&) { write(path, randomBytes(4096, 1)); }},
-    {"a JPEG start and random bytes", "not a picture",
-     [](const QString& path, const QByteArray&) {
-         write(path, QByteArray("\xFF\xD8\xFF\xE0", 4) + randomBytes(4096, 2));
-     }},
-    {"a header claiming 60000 by 60000 pixels", "too large",
-     [](const QString& path, const QByteArray& good) { write(path, claimingHugeSize(good)); }},
-    {"a 64 MB file", "too large",
-     [](const QString& path, const QByteArray&) {
-         QFile file(path);
-         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-         ASSERT_TRUE(file.resize(64LL * 1024 * 1024));
-     }},
-    {"a link to an endless device", "not a file",
-     [](const QString& path, const QByteArray&) {
-         QFile::remove(path);
-         ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
-     }},
-    {"a folder in its place", "not a file",
-     [](const QString& path, const QByteArray&) {
-         QFile::remove(path);
-         ASSERT_TRUE(QDir().mkpath(path));
-     }},
+    {"missing", "missing", Lay::Missing},
+    {"empty", "empty", Lay::Bytes, [](QByteArray) { return QByteArray(); }},
+    {"cut short", "incomplete", Lay::Bytes, [](QByteArray good) { return good.left(good.size() / 2); }},
+    {"damaged picture data", "the picture's data is damaged (Corrupt JPEG data", Lay::Bytes, withDamagedData},
+    {"bytes after the end of the picture", nullptr, Lay::Bytes, [](QByteArray good) { return good + randomBytes(4096, 3); }},
+    {"random bytes", "not a picture", Lay::Bytes, [](QByteArray) { return randomBytes(4096, 1); }},
+    {"a JPEG start and random bytes", "not a picture", Lay::Bytes,
+     [](QByteArray) { return QByteArray("\xFF\xD8\xFF\xE0", 4) + randomBytes(4096, 2); }},
+    {"a header claiming 60000 by 60000 pixels", "too large", Lay::Bytes, claimingHugeSize},
+    {"a 64 MB file", "too large", Lay::Sized64MB},
+    {"a link to an endless device", "not a file", Lay::LinkToZero},
+    {"a folder in its place", "not a file", Lay::Folder},
 };
+// clang-format on
 
 class HostilePictures : public testing_support::ScreenTest {
 protected:
@@ -173,11 +139,21 @@ protected:
             QDir().mkpath(QFileInfo(target).path());
             QFile good(QCoreApplication::applicationDirPath() + QLatin1Char('/') + relative);
             ASSERT_TRUE(good.open(QIODevice::ReadOnly)) << relative.toStdString();
-            const QByteArray bytes = good.readAll();
-            if (std::find(hostile.begin(), hostile.end(), picture) == hostile.end())
-                write(target, bytes);
-            else
-                variant.make(target, bytes);
+            const bool kept = std::find(hostile.begin(), hostile.end(), picture) == hostile.end();
+            if (!kept && variant.lay == Lay::LinkToZero) {
+                ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), target));
+            } else if (!kept && variant.lay == Lay::Folder) {
+                ASSERT_TRUE(QDir().mkpath(target));
+            }
+            if (!kept && variant.lay != Lay::Bytes && variant.lay != Lay::Sized64MB)
+                continue;
+            QFile file(target);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << target.toStdString();
+            if (!kept && variant.lay == Lay::Sized64MB) {
+                ASSERT_TRUE(file.resize(64LL * 1024 * 1024));
+            } else {
+                file.write(kept ? good.readAll() : variant.bytes(good.readAll()));
+            }
         }
     }
 
