@@ -46,19 +46,6 @@ const std::vector<bool> kAnswer{true, false, false};
 const std::vector<bool> kImperial{false, true, false};
 const std::vector<bool> kApproximate{false, false, true};
 
-TEST_F(UnitsScreenTest, OpensInMetricModeWithTheQuestionAlone)
-{
-    script(UnitsScreen::kName, {drawFor(1, 12, 1), drawFor(57, 100, 1)});
-    auto& units = open();
-    EXPECT_EQ(units.windowTitle(), "Units");
-    EXPECT_EQ(units.mode(), Mode::Metric);
-    EXPECT_TRUE(units.Option1->isChecked());
-    EXPECT_EQ(units.Label1->text(), "Convert...");
-    EXPECT_EQ(units.Label2->text(), "57 km to metres");
-    EXPECT_EQ(units.Label4->text(), "57000 m") << "filled, waiting in the hidden answer frame";
-    EXPECT_EQ(frames(units), kOnlyQuestion);
-}
-
 // The facts of each frame are those a worksheet of its mode prints, each on one line.
 TEST_F(UnitsScreenTest, ReferenceFactsStandInTheirFrames)
 {
@@ -78,6 +65,19 @@ TEST_F(UnitsScreenTest, ReferenceFactsStandInTheirFrames)
         expected.sort();
         EXPECT_EQ(shown, expected);
     }
+}
+
+TEST_F(UnitsScreenTest, OpensInMetricModeWithTheQuestionAlone)
+{
+    script(UnitsScreen::kName, {drawFor(1, 12, 1), drawFor(57, 100, 1)});
+    auto& units = open();
+    EXPECT_EQ(units.windowTitle(), "Units");
+    EXPECT_EQ(units.mode(), Mode::Metric);
+    EXPECT_TRUE(units.Option1->isChecked());
+    EXPECT_EQ(units.Label1->text(), "Convert...");
+    EXPECT_EQ(units.Label2->text(), "57 km to metres");
+    EXPECT_EQ(units.Label4->text(), "57000 m") << "filled, waiting in the hidden answer frame";
+    EXPECT_EQ(frames(units), kOnlyQuestion);
 }
 
 TEST_F(UnitsScreenTest, ReferenceFramesFollowTheModeAndTheAnswer)
