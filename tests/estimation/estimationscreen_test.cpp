@@ -1,3 +1,4 @@
+// The Estimation screen: which label shows which text, the answer frame's lines for each kind.
 #include "screentest.h"
 
 #include "estimation/estimationscreen.h"
@@ -24,22 +25,15 @@ protected:
     }
 };
 
-TEST_F(EstimationScreenTest, OpensInDecimalPlacesWithTheAnswerHidden)
-{
-    auto& screen = open();
-    EXPECT_EQ(screen.windowTitle(), "Estimation");
-    EXPECT_TRUE(screen.Option1->isChecked());
-    EXPECT_TRUE(screen.kind() == 1 || screen.kind() == 2);
-    EXPECT_FALSE(screen.Frame1->isVisible());
-    EXPECT_FALSE(screen.Label2->caption().isEmpty());
-    EXPECT_TRUE(screen.Label1->caption().startsWith("Write the following number correct to "));
-}
-
+// Opens in Decimal Places with the answer hidden; which label shows which of the generator's texts.
 TEST_F(EstimationScreenTest, LabelsShowTheGeneratorsTexts)
 {
     // Kind 1, 51.5 to 2 places; then, in Mixed, an estimate 95 x 45.
     auto& screen =
         open({0.0f, 0.25f, 0.505f, 0.99f, (95 - 10) / 591.0f + 1e-4f, (45 - 10) / 41.0f + 1e-4f, kTop});
+    EXPECT_EQ(screen.windowTitle(), "Estimation");
+    EXPECT_TRUE(screen.Option1->isChecked());
+    EXPECT_FALSE(screen.Frame1->isVisible());
     EXPECT_EQ(screen.Label1->caption(), "Write the following number correct to 2 decimal places...");
     EXPECT_EQ(screen.Label2->caption(), "51.5");
     EXPECT_EQ(screen.Label3->caption(), "51.50");

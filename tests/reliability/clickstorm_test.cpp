@@ -23,7 +23,6 @@
 #include <QThread>
 
 #include <deque>
-#include <memory>
 #include <random>
 
 namespace {
@@ -38,11 +37,6 @@ std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback)
     bool ok = false;
     const qulonglong value = qEnvironmentVariable(name).toULongLong(&ok);
     return ok ? value : fallback;
-}
-
-QString qname(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The screen a click (or a press of a focused button) on this control leads to, by the flows;
@@ -69,7 +63,8 @@ QString destination(QWidget* control, const QString& front, const QString& opene
         }
         if (match.hasMatch() && topicMenu) {
             const auto& row = shell::kTopicMenus[static_cast<std::size_t>(topicMenu->number() - 1)];
-            return qname(row.topics[static_cast<std::size_t>(match.captured(2).toInt())].screen);
+            const std::string_view screen = row.topics[static_cast<std::size_t>(match.captured(2).toInt())].screen;
+            return QString::fromUtf8(screen.data(), static_cast<qsizetype>(screen.size()));
         }
         if (name == QLatin1String("Command1"))
             return topicMenu ? shell::MainMenu::kName : shell::TitleScreen::kName;
@@ -212,13 +207,8 @@ protected:
         if (!fatalMessages.isEmpty())
             return "a fatal error was reported: " + fatalMessages.join(QLatin1Char('\n')).toStdString();
         const QMap<QString, int> live = liveScreens();
-        for (auto it = live.begin(); it != live.end(); ++it) {
-            if (it.value() != 1)
-                return "screen " + it.key().toStdString() + " is alive " + std::to_string(it.value()) +
-                       " times";
-        }
-        if (QStringList(live.keys()) != screens.loadedNames())
-            return "the live screens are not the loaded ones";
+        if (QStringList(live.keys()) != screens.loadedNames() || std::ranges::count(live, 1) != live.size())
+            return "the live screens are not the loaded ones, each once";
         if (front != expected)
             return "in front is \"" + front.toStdString() + "\" where the flows lead to \"" +
                    expected.toStdString() + "\"";

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
@@ -112,11 +113,6 @@ std::string commonProblems(const shell::Exercise& e)
     return {};
 }
 
-std::string jsonOf(const shell::Exercise& e)
-{
-    return shell::Json(e.fields).dump();
-}
-
 class GeneratorVolume : public ::testing::TestWithParam<Case> {};
 
 TEST_P(GeneratorVolume, EveryQuestionKeepsItsPromises)
@@ -129,27 +125,26 @@ TEST_P(GeneratorVolume, EveryQuestionKeepsItsPromises)
     const long count = questionCount();
     for (long i = 0; i < count; ++i) {
         const shell::Exercise e = questions->make(c.mode, draws);
+        const std::string json = shell::Json(e.fields).dump();
         std::string problem = commonProblems(e);
         if (problem.empty())
             problem = c.check(*c.activity, c.mode, e);
-        if (problem.empty() && i < 100 && jsonOf(replay->make(c.mode, again)) != jsonOf(e))
+        if (problem.empty() && i < 100 && shell::Json(replay->make(c.mode, again).fields).dump() != json)
             problem = "the same seed gave another question";
         if (!problem.empty())
             FAIL() << c.activity->sheet << " mode " << c.mode << ", question " << i + 1 << " from seed " << kSeed
-                   << ": " << problem << "\n" << jsonOf(e);
+                   << ": " << problem << "\n" << json;
     }
     std::printf("%s, mode %d: %ld questions checked\n", std::string(c.activity->sheet).c_str(), c.mode, count);
 }
 
 std::string caseName(const ::testing::TestParamInfo<Case>& info)
 {
-    std::string name(info.param.activity->sheet);
-    if (!info.param.activity->modes.empty())
-        name += "_" + std::string(info.param.activity->modes[static_cast<std::size_t>(info.param.mode)].sheetName);
-    for (char& c : name) {
-        if (c == '-')
-            c = '_';
-    }
+    const shell::Activity& activity = *info.param.activity;
+    std::string name(activity.sheet);
+    if (!activity.modes.empty())
+        name += "_" + std::string(activity.modes[static_cast<std::size_t>(info.param.mode)].sheetName);
+    std::replace(name.begin(), name.end(), '-', '_');
     return name;
 }
 

@@ -135,19 +135,4 @@ std::string checkKind(const shell::Activity& activity, int mode, const shell::Ex
     return "Mixed drew the kind \"" + kind + "\"";
 }
 
-std::string checkFactorPairs(const std::vector<shell::Line>& working, long long n)
-{
-    std::vector<std::vector<long long>> listed;
-    for (const shell::Line& line : working) {
-        for (const shell::Cell& cell : line.cells)
-            listed.push_back(readNs(cell.text, " \u00d7 ").value_or(std::vector<long long>()));
-    }
-    std::vector<std::vector<long long>> pairs;
-    for (long long f = 1; f * f <= n; ++f) {
-        if (n % f == 0)
-            pairs.push_back({f, n / f});
-    }
-    return listed == pairs ? std::string() : "the cells are not the factor pairs of " + std::to_string(n);
-}
-
 } // namespace reliability

@@ -44,10 +44,6 @@ std::optional<std::vector<long long>> readNs(std::string_view text, std::string_
 // other modes' names; else what is wrong.
 std::string checkKind(const shell::Activity& activity, int mode, const shell::Exercise& exercise);
 
-// Empty when the working's cells are the factor pairs "f × n/f" of n with f ≤ n/f, f increasing,
-// each once; else what is wrong.
-std::string checkFactorPairs(const std::vector<shell::Line>& working, long long n);
-
 // The pence a money text stands for: "65p", "£10", "£1.49", "£12,500"; nothing for any other
 // form ("£0.65", "£4.5", "£1.00", "100p", "£1.49p").
 std::optional<long long> readPence(std::string_view text);
