@@ -2,11 +2,13 @@
 
 #include "angles/anglesscreen.h"
 #include "angles/parallellines.h"
+#include "beattheclock/beattheclockscreen.h"
 #include "estimation/estimationscreen.h"
 #include "mappings/mappingsscreen.h"
 #include "shell/activityscreen.h"
 #include "shell/linksscreen.h"
 #include "shell/mainmenu.h"
+#include "shell/standardscreen.h"
 #include "shell/titlescreen.h"
 #include "shell/toolkit/screens.h"
 #include "shell/core/topictable.h"
@@ -20,6 +22,53 @@
 namespace reliability {
 namespace {
 
+// Shown when its window is: every container up to the window is shown.
+bool shows(const QWidget* widget)
+{
+    return widget->isVisibleTo(widget->window());
+}
+
+// A screen laid out from its questions: the instruction and every question line show; the
+// Answer frame, with every answer line, and the working panel show together once solved.
+std::string checkStandardScreen(const shell::StandardActivityScreen& s)
+{
+    const shell::Exercise& e = s.exercise();
+    if (!shows(s.instruction) || s.instruction->caption().trimmed().isEmpty())
+        return "the instruction is hidden or empty";
+    const bool solved = shows(s.Frame1);
+    for (std::size_t k = 0; k < s.question.size(); ++k) {
+        if (shows(s.question[k]) != (k < e.question.size()))
+            return "a question line shows when it should not, or not when it should";
+    }
+    for (std::size_t i = 0; i < e.answer.size(); ++i) {
+        if (solved && !shows(s.answer[i]))
+            return "an answer line is hidden";
+    }
+    for (std::size_t i = 0; i < s.working.size(); ++i) {
+        if (shows(s.working[i]) != (solved && e.layout.workingShown && i < e.working.size()))
+            return "a working line shows when it should not, or not when it should";
+    }
+    return {};
+}
+
+// Beat the Clock: the item shows only while a round runs or pauses, and while marking the
+// answers shown so far, in order, and no others.
+std::string checkBeatTheClockScreen(const beattheclock::BeatTheClockScreen& s)
+{
+    using State = beattheclock::BeatTheClockScreen::State;
+    const bool inRound = s.state() == State::Running || s.state() == State::Paused;
+    if (shows(s.item) != inRound || (inRound && s.item->caption().trimmed().isEmpty()))
+        return "the item shows when no round runs, or not (or empty) while one does";
+    const bool marking = s.state() == State::Marking;
+    for (int i = 0; i < static_cast<int>(s.answer.size()); ++i) {
+        if (shows(s.mark[static_cast<std::size_t>(i)]) != marking)
+            return "a marking line shows outside marking, or not while marking";
+        if (shows(s.answer[static_cast<std::size_t>(i)]) != (marking && i < s.answersShown()))
+            return "answer " + std::to_string(i + 1) + " shows out of turn";
+    }
+    return {};
+}
+
 // The promises of the parallel lines that no scripted walk reaches: the question is built on a
 // timer tick, its controls hidden until then, and a solution revealed at any moment is the one of
 // the captions on show (a press before the first tick once showed "b = -819°").
@@ -29,11 +78,11 @@ std::string checkParallelScreen(const angles::AnglesScreen& s)
     std::array<std::string, angles::kAngleCount> captions;
     for (int i = 0; i < angles::kAngleCount; ++i) {
         captions[static_cast<std::size_t>(i)] = s.Label7[i]->caption().toStdString();
-        if (s.Label7[i]->isVisibleTo(&s) == waiting)
+        if (shows(s.Label7[i]) == waiting)
             return "an angle label shows while the next question is on its way, or hides after";
     }
     const auto solved = angles::solveParallelLines(captions);
-    if (s.Frame1->isVisibleTo(&s) && (!solved || s.Label6->caption().toStdString() != solved->firstLine ||
+    if (shows(s.Frame1) && (!solved || s.Label6->caption().toStdString() != solved->firstLine ||
                                       s.Label9->caption().toStdString() != solved->secondLine))
         return "the solution on show is not the question's";
     return {};
@@ -61,7 +110,7 @@ std::string checkActivity(const shell::Screen& screen)
     const auto* activity = qobject_cast<const shell::ActivityScreen*>(&screen);
     if (!activity)
         return {};
-    if (!activity->cmdexit->isVisibleTo(activity))
+    if (!shows(activity->cmdexit))
         return "the exit button is hidden";
     // The older activities' screens keep exactly one of their mode buttons chosen.
     const auto* angles = qobject_cast<const angles::AnglesScreen*>(&screen);
