@@ -120,6 +120,10 @@ std::string checkActivity(const shell::Screen& screen)
                        qobject_cast<const units::UnitsScreen*>(&screen);
     if (older && !modes.isEmpty() && std::ranges::count_if(modes, &shell::OptionButton::isChecked) != 1)
         return "not exactly one mode is chosen";
+    if (const auto* s = qobject_cast<const shell::StandardActivityScreen*>(&screen))
+        return checkStandardScreen(*s);
+    if (const auto* s = qobject_cast<const beattheclock::BeatTheClockScreen*>(&screen))
+        return checkBeatTheClockScreen(*s);
     return angles && angles->topic() == angles::AnglesTopic::ParallelLines ? checkParallelScreen(*angles) : "";
 }
 
