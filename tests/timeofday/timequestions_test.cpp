@@ -106,27 +106,6 @@ const WorkedExample kExamples[] = {
 };
 // clang-format on
 
-// Noon and midnight each come about once in 24 clocks; a third of durations cross midnight.
-TEST(TimeQuestions, NoonMidnightAndMidnightCrossingsAsOftenAsDesigned)
-{
-    shell::ClockRandom draws(2026);
-    const auto questions = timeofday::activities()[0].questions();
-    constexpr int kCount = 24000;
-    int midnight = 0;
-    int noon = 0;
-    int crossing = 0;
-    for (int i = 0; i < kCount; ++i) {
-        const long long t = shell::Json(questions->make(0, draws).fields)["data"]["minutes"].whole();
-        midnight += t == 0 ? 1 : 0;
-        noon += t == 720 ? 1 : 0;
-        const shell::Json length = shell::Json(questions->make(2, draws).fields)["data"];
-        crossing += length["start"].whole() + length["length"].whole() > 1440 ? 1 : 0;
-    }
-    EXPECT_NEAR(midnight, kCount / 24, kCount / 120);
-    EXPECT_NEAR(noon, kCount / 24, kCount / 120);
-    EXPECT_NEAR(crossing, kCount / 3, kCount / 30);
-}
-
 } // namespace
 
 WORKED_EXAMPLES_TEST(TimeQuestions, timeofday, kExamples)
