@@ -17,10 +17,6 @@ const std::string kLength = "How long is it from start to finish?";
 
 // clang-format off
 const WorkedExample kExamples[] = {
-    {"4:35 pm on the clock", 0, {kAnyTime, drawFor(199, 0, 287)},
-     kReadIt, {"In the afternoon", "(Clock: hour hand past 4, minute hand on 7)"}, {"4:35 pm = 16:35"},
-     {"Hour hand: past 4", "Minute hand: 35 min", "Afternoon: 4:35 pm", "pm: 4 + 12 = 16", "24-hour: 16:35"},
-     R"({"kind":"read-clock","minutes":995})"},
     {"midnight", 0, {kNoonOrMidnight, drawAt(0, 2)},
      kReadIt, {"At midnight", "(Clock: hour hand on 12, minute hand on 12)"}, {"12 midnight = 00:00"},
      {"Hour hand: on 12", "Minute hand: on 12", "Midnight: 12 midnight", "24-hour: 00:00"},
