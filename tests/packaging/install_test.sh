@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks it as a teacher's machine would meet it:
 # the file list, the desktop entry and the software-centre entry, both programs started from
-# another folder, and the screens finding every picture in the installed data folder.
+# another folder, and the screens finding every picture in the installed data folder and keeping
+# their layout at twice the density.
 # Usage: install_test.sh CMAKE BUILD_DIR TEST_DIR SOURCE_DIR INSTALLED_PROGRAM_TEST
 set -euo pipefail
 cmake=$1 build=$2 tests=$3 source=$4 probe=$5
@@ -48,10 +49,11 @@ status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/chalkface" 2>"$scratch/chalkface.err" || status=$?
 [ "$status" -eq 124 ] || { cat "$scratch/chalkface.err" >&2; fail "the installed chalkface ended with $status"; }
 
-# The screens, from the installed bin/ folder, at both densities.
+# The screens, from the installed bin/ folder, at both densities, with the same layout at both.
 cp "$probe" "$prefix/bin/"
 for scale in 1 2; do
-    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale "$prefix/bin/$(basename "$probe")" --gtest_brief=1 ||
-        fail "the screens of the install at scale $scale"
+    CHALKFACE_LAYOUT_FILE=$scratch/layout$scale.txt QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale \
+        "$prefix/bin/$(basename "$probe")" --gtest_brief=1 || fail "the screens of the install at scale $scale"
 done
+diff -u "$scratch/layout1.txt" "$scratch/layout2.txt" || fail "the layout at twice the density differs"
 echo "install: $(wc -l <"$scratch/files.txt") files checked under $prefix"

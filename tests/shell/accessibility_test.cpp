@@ -1,6 +1,6 @@
 // The shell's screens without the mouse: every clickable label is an entry that Tab and the
 // arrow keys reach in screen order, and that its press action, Enter and Space work as a click
-// does; Escape and Backspace leave as the exit button does; every screen is a named window.
+// does; Escape and Backspace leave as the exit button does, named Exit.
 #include "screentest.h"
 
 #include "shell/producttexts.h"
@@ -36,8 +36,8 @@ std::vector<Menu> everyMenu()
 {
     const QStringList side = elements("Label2", 6);
     const QStringList links = elements("Label3", 6) + QStringList{QStringLiteral("Label5")};
-    std::vector<Menu> menus{{QStringLiteral("intro0"), side + QStringList{QStringLiteral("Label4")}, {},
-                             {QStringLiteral("Label4")}, {}},
+    const QStringList guide{QStringLiteral("Label4")};
+    std::vector<Menu> menus{{QStringLiteral("intro0"), side + guide, {}, guide, {}},
                             {QStringLiteral("links"), links, elements("Label4", 6), links + elements("Label4", 6), {}}};
     for (int number = 1; number <= 5; ++number)
         menus.push_back({QStringLiteral("menu%1").arg(number), elements("Label3", 5) + side, {}, {}, side[number - 1]});
@@ -51,8 +51,9 @@ QAccessibleInterface* accessible(QObject* object)
 
 class Accessibility : public testing_support::ScreenTest {
 protected:
-    // Shows the screen afresh and alone, active for the keys, with no web address opened yet.
-    shell::Screen& openAlone(const QString& name)
+    // Shows the screen afresh and alone, active for the keys, with the focus moved `tabs` times
+    // and no web address opened yet.
+    shell::Screen& openAlone(const QString& name, qsizetype tabs = 0)
     {
         for (const QString& loaded : screens.loadedNames())
             screens.unload(loaded);
@@ -60,6 +61,7 @@ protected:
         urls.opened.clear();
         shell::Screen& screen = screens.show(name);
         activate(screen);
+        walk(Qt::Key_Tab, {}, tabs);
         return screen;
     }
 
@@ -71,8 +73,7 @@ protected:
         QStringList opened;
         for (const QUrl& url : urls.opened)
             opened << url.toString();
-        return shownScreens().join(u',') + QLatin1Char(';') + screens.loadedNames().join(u',') + QLatin1Char(';') +
-               opened.join(u',');
+        return QStringList{shownScreens().join(u','), screens.loadedNames().join(u','), opened.join(u',')}.join(u';');
     }
 
     // The names of the controls the key moves the focus onto, one press after another.
@@ -87,10 +88,28 @@ protected:
     }
 };
 
-TEST_F(Accessibility, TabAndTheArrowKeysWalkEachMenuInScreenOrder)
+TEST_F(Accessibility, KeysWalkEachMenuInScreenOrderOrLeaveAsExitDoesAndOtherLabelsAreText)
 {
+    EXPECT_EQ(accessible(&screens.show(shell::TitleScreen::kName))->text(QAccessible::Name), shell::product::title);
     for (const Menu& menu : everyMenu()) {
         SCOPED_TRACE(menu.screen.toStdString());
+        shell::Screen& shown = openAlone(menu.screen);
+        EXPECT_EQ(accessible(shown.exitButton())->text(QAccessible::Name), "Exit");
+        for (shell::Label* label : shown.findChildren<shell::Label*>()) {
+            if (!(menu.entries + menu.untabbed).contains(label->objectName())) {
+                QAccessibleInterface* text = accessible(label);
+                EXPECT_TRUE(text->role() == QAccessible::StaticText && label->focusPolicy() == Qt::NoFocus &&
+                            text->text(QAccessible::Name) == label->caption() &&
+                            !text->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()))
+                    << label->objectName().toStdString();
+            }
+        }
+        const QString left = outcome([&] { click(shown.exitButton()); });
+        // Escape on the window, Backspace on an entry.
+        for (const auto& [key, tabs] : {std::pair{Qt::Key_Escape, 0}, {Qt::Key_Backspace, 1}}) {
+            openAlone(menu.screen, tabs);
+            EXPECT_EQ(outcome([&] { QTest::keyClick(QApplication::focusWidget(), key); }), left) << key;
+        }
         QStringList backwards = menu.entries;
         std::reverse(backwards.begin(), backwards.end());
         const std::tuple<Qt::Key, Qt::KeyboardModifiers, QStringList> walks[] = {
@@ -102,7 +121,6 @@ TEST_F(Accessibility, TabAndTheArrowKeysWalkEachMenuInScreenOrder)
             EXPECT_EQ(QApplication::focusWidget(), &screen) << "no entry is marked when the screen opens";
             // Round once, and on to the first entry again.
             EXPECT_EQ(walk(key, modifiers, order.size() + 1), order + order.mid(0, 1));
-            screenshot(screen, QStringLiteral("%1-focus-%2.png").arg(menu.screen, order.first()));
         }
     }
 }
@@ -114,7 +132,8 @@ TEST_F(Accessibility, EveryClickableLabelsPressActionEnterAndSpaceDoWhatItsClick
         for (const QString& name : menu.entries + menu.untabbed) {
             SCOPED_TRACE((menu.screen + QLatin1Char(' ') + name).toStdString());
             const QString before = outcome([&] { openAlone(menu.screen); });
-            EXPECT_EQ(accessible(label(name))->role(), menu.links.contains(name) ? QAccessible::Link : QAccessible::Button);
+            EXPECT_EQ(accessible(label(name))->role(),
+                      menu.links.contains(name) ? QAccessible::Link : QAccessible::Button);
             const QString clicked = outcome([&] { click(label(name)); });
             EXPECT_EQ(clicked == before, name == menu.ownEntry) << "a click does something, but on the menu's own entry";
             openAlone(menu.screen);
@@ -127,54 +146,11 @@ TEST_F(Accessibility, EveryClickableLabelsPressActionEnterAndSpaceDoWhatItsClick
             const qsizetype at = menu.entries.indexOf(name);
             if (at < 0)
                 continue;
-            openAlone(menu.screen);
-            ASSERT_EQ(walk(Qt::Key_Tab, {}, at + 1).last(), name);
+            openAlone(menu.screen, at + 1);
+            ASSERT_EQ(QApplication::focusWidget()->objectName(), name);
             const Qt::Key key = at == 0 ? Qt::Key_Return : at == menu.entries.size() - 1 ? Qt::Key_Enter : Qt::Key_Space;
             EXPECT_EQ(outcome([&] { QTest::keyClick(QApplication::focusWidget(), key); }), clicked);
         }
-    }
-}
-
-TEST_F(Accessibility, OtherLabelsAreTextWithoutActionsAndEscapeAndBackspaceLeaveAsTheExitButtonDoes)
-{
-    for (const Menu& menu : everyMenu()) {
-        SCOPED_TRACE(menu.screen.toStdString());
-        shell::Screen& shown = openAlone(menu.screen);
-        for (shell::Label* label : shown.findChildren<shell::Label*>()) {
-            if ((menu.entries + menu.untabbed).contains(label->objectName()))
-                continue;
-            SCOPED_TRACE(label->objectName().toStdString());
-            EXPECT_EQ(accessible(label)->role(), QAccessible::StaticText);
-            EXPECT_EQ(accessible(label)->text(QAccessible::Name), label->caption());
-            EXPECT_FALSE(accessible(label)->actionInterface()->actionNames().contains(
-                QAccessibleActionInterface::pressAction()));
-            EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
-        }
-        const QString left = outcome([&] { click(shown.exitButton()); });
-        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Backspace}) {
-            for (bool fromAnEntry : {false, true}) {
-                SCOPED_TRACE(testing::Message() << key << (fromAnEntry ? " on an entry" : " on the window"));
-                openAlone(menu.screen);
-                if (fromAnEntry)
-                    walk(Qt::Key_Tab, {}, 1);
-                EXPECT_EQ(outcome([&] { QTest::keyClick(QApplication::focusWidget(), key); }), left);
-            }
-        }
-    }
-}
-
-TEST_F(Accessibility, ScreensAreWindowsNamedByTheirCaption)
-{
-    for (const QString& name : testing_support::everyScreenName()) {
-        SCOPED_TRACE(name.toStdString());
-        shell::Screen& shown = screens.show(name);
-        EXPECT_EQ(accessible(&shown)->role(), QAccessible::Window);
-        EXPECT_EQ(accessible(&shown)->text(QAccessible::Name),
-                  name == shell::TitleScreen::kName ? shell::product::title : shown.windowTitle());
-        if (QAbstractButton* exit = shown.exitButton()) {
-            EXPECT_EQ(accessible(exit)->text(QAccessible::Name), "Exit");
-        }
-        screens.unload(name);
     }
 }
 

@@ -11,7 +11,6 @@ namespace forms = shell::forms;
 
 namespace {
 
-// A value in single or double precision, the pattern of a fixed text, and the text expected.
 struct Case {
     const char* name;
     double value;
@@ -20,12 +19,11 @@ struct Case {
     const char* expected;
 };
 
-TEST(NumberText, GeneralForm)
+// The general form (no pattern) and fixed patterns of values in single or double precision.
+TEST(NumberText, GeneralAndFixedForms)
 {
     const Case cases[] = {
         {"five decimals between 10 and 100", 57.12345f, true, nullptr, "57.12345"},
-        {"a 0 before the point below 1", 0.5f, true, nullptr, "0.5"},
-        {"seven significant digits", 1.234567f, true, nullptr, "1.234567"},
         {"short value below 1 stays plain", 0.0123f, true, nullptr, "0.0123"},
         {"eight places after the point switch to exponent form", 0.01234567f, true, nullptr, "1.234567E-02"},
         {"seven places after the point stay plain", 0.1234567f, true, nullptr, "0.1234567"},
@@ -34,71 +32,26 @@ TEST(NumberText, GeneralForm)
         {"seven-digit whole number", 1234567.0f, true, nullptr, "1234567"},
         {"eight-digit whole number needs the exponent", 1e7f, true, nullptr, "1E+07"},
         {"eight digits are rounded to seven", 12345678.0f, true, nullptr, "1.234568E+07"},
-        {"binary noise is hidden", 0.1f, true, nullptr, "0.1"},
         {"1.15 is not 1.149999976", 1.15f, true, nullptr, "1.15"},
         {"rounding to seven digits can carry", 100.99999f, true, nullptr, "101"},
-        {"largest draw doubled reads as 2", 2.0f * 0x1.fffffep-1f, true, nullptr, "2"},
         {"negative fraction", -0.25f, true, nullptr, "-0.25"},
         {"negative zero", -0.0f, true, nullptr, "0"},
-        {"whole number without point", 3375.0f, true, nullptr, "3375"},
-        {"negative whole number", -5.0, false, nullptr, "-5"},
         {"a millionth stays plain", 0.000001, false, nullptr, "0.000001"},
         {"product with binary noise", 7 * 3.6, false, nullptr, "25.2"},
-        {"sum with binary noise", 0.1 + 0.2, false, nullptr, "0.3"},
-        {"two decimals", 57 * 30.48, false, nullptr, "1737.36"},
         {"fifteen-digit whole number", 123456789012345.0, false, nullptr, "123456789012345"},
         {"sixteen digits need the exponent", 1e15, false, nullptr, "1E+15"},
         {"fifteen digits of a third", 1.0 / 3, false, nullptr, "0.333333333333333"},
         {"tiny value", 1e-16, false, nullptr, "1E-16"},
         {"three exponent digits", 1.5e-100, false, nullptr, "1.5E-100"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.single ? numtext::general(static_cast<float>(c.value)) : numtext::general(c.value), c.expected);
-    }
-}
-
-TEST(NumberText, BlankVariantsPrefixOnlyNonNegativeNumbersAndCharacterCodesRoundTrip)
-{
-    EXPECT_EQ(numtext::generalBlank(57.0f), " 57");
-    EXPECT_EQ(numtext::generalBlank(-3.5f), "-3.5");
-    EXPECT_EQ(numtext::generalBlank(0.0), " 0");
-    EXPECT_EQ(numtext::generalBlank(-0.25), "-0.25");
-    EXPECT_EQ(numtext::wholeBlank(123), " 123");
-    EXPECT_EQ(numtext::wholeBlank(0), " 0");
-    EXPECT_EQ(numtext::wholeBlank(-40), "-40");
-    EXPECT_EQ(numtext::whole(-40), "-40");
-    EXPECT_EQ(numtext::whole(30000), "30000");
-    EXPECT_EQ(numtext::charCode("a"), 97);
-    EXPECT_EQ(numtext::charCode("h = 123"), 104);
-    EXPECT_EQ(numtext::charCode(" 57\xC2\xB0"), 32);
-    EXPECT_EQ(numtext::charCode("\xC2\xB0"), 176);
-    EXPECT_EQ(numtext::charCode("\xC2\xB1" "2"), 177);
-    EXPECT_EQ(numtext::charCode("\xE2\x82\xAC"), 0x20AC);
-    EXPECT_EQ(numtext::charCode(""), -1);
-    for (int code : {32, 97, 104, 176, 177, 178, 179, 0x20AC, 0x1F600}) {
-        SCOPED_TRACE(code);
-        EXPECT_EQ(numtext::charCode(numtext::charText(code)), code);
-    }
-    EXPECT_EQ(numtext::charText(97 + 7), "h");
-    EXPECT_THROW(numtext::charText(-1), std::invalid_argument);
-}
-
-TEST(NumberText, FixedPatterns)
-{
-    const Case cases[] = {
         {"rounds from the general form's digits", 1.15, true, "0.0", "1.2"},
         {"the same value in double rounds the same", 1.15, false, "0.0", "1.2"},
-        {"two places", 57.12345, true, "0.00", "57.12"},
         {"keeps a trailing zero", 57 / 1.61, false, "0.00", "35.40"},
         {"half goes up", 2.5, true, "0", "3"},
         {"negative half goes away from zero", -2.5, true, "0", "-3"},
         {"below half goes down", 2.4999, true, "0", "2"},
         {"rounds to zero without a sign", -0.004, false, "0.00", "0.00"},
-        {"zero", 0.0, false, "0.00", "0.00"},
         {"five places of an exponent-form value", 0.01234567, true, "0.00000", "0.01235"},
         {"carry adds a digit before the point", 99.995, true, "0.00", "100.00"},
-        {"a single-precision quotient", 250.0f / 18.0f, true, "0.00", "13.89"},
         {"value below the first kept place rounds up", 0.6, true, "0", "1"},
         {"half of the last place rounds up", 0.05, false, "0.0", "0.1"},
         {"far below the last place", 0.001, false, "0", "0"},
@@ -106,15 +59,32 @@ TEST(NumberText, FixedPatterns)
         {"seven decimals of a tiny value", 1e-9, false, "0.0000000", "0.0000000"},
         {"half of the seventh place", 0.00000005, false, "0.0000000", "0.0000001"},
         {"padding beyond the significant digits", 123456789.0, false, "0.00", "123456789.00"},
-        {"whole pattern", 1737.36, false, "0", "1737"},
-        {"four places", 0.5, true, "0.0000", "0.5000"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string text = c.single ? numtext::fixed(static_cast<float>(c.value), c.pattern)
-                                          : numtext::fixed(c.value, c.pattern);
-        EXPECT_EQ(text, c.expected);
+        const auto single = static_cast<float>(c.value);
+        if (c.pattern)
+            EXPECT_EQ(c.single ? numtext::fixed(single, c.pattern) : numtext::fixed(c.value, c.pattern), c.expected);
+        else
+            EXPECT_EQ(c.single ? numtext::general(single) : numtext::general(c.value), c.expected);
     }
+}
+
+TEST(NumberText, BlankVariantsPrefixOnlyNonNegativeNumbersAndCharacterCodesRoundTrip)
+{
+    EXPECT_EQ(numtext::generalBlank(57.0f) + numtext::generalBlank(-3.5f) + numtext::generalBlank(0.0) +
+                  numtext::generalBlank(-0.25),
+              " 57-3.5 0-0.25");
+    EXPECT_EQ(numtext::wholeBlank(123) + numtext::wholeBlank(0) + numtext::wholeBlank(-40) + numtext::whole(-40),
+              " 123 0-40-40");
+    const std::pair<const char*, int> codes[] = {{"a", 97},           {"h = 123", 104},     {" 57\xC2\xB0", 32},
+                                                 {"\xC2\xB0", 176},    {"\xC2\xB1" "2", 177}, {"\xE2\x82\xAC", 0x20AC},
+                                                 {"", -1}};
+    for (const auto& [text, code] : codes)
+        EXPECT_EQ(numtext::charCode(text), code) << text;
+    for (int code : {32, 97, 176, 178, 0x20AC, 0x1F600})
+        EXPECT_EQ(numtext::charCode(numtext::charText(code)), code);
+    EXPECT_THROW(numtext::charText(-1), std::invalid_argument);
 }
 
 TEST(NumberText, FixedRejectsPatternsItCannotWrite)
@@ -139,14 +109,6 @@ TEST(NumberText, ReadNumberStopsAtTheFirstCharacterThatCannotContinueIt)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_DOUBLE_EQ(numtext::readNumber(c.text), c.expected);
-    }
-}
-
-TEST(NumberText, GeneralFormReadsBackToTheSameValue)
-{
-    for (double v : {0.25, -5.0, 1737.36, 0.000001, 3385.0, -8.0, 0.7, 123456.789}) {
-        SCOPED_TRACE(v);
-        EXPECT_DOUBLE_EQ(numtext::readNumber(numtext::general(v)), v);
     }
 }
 
