@@ -4,7 +4,7 @@
 #include "coordinates/gridfigure.h"
 #include "workedexample.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -18,10 +18,6 @@ const std::string kDo[] = {"Find the gradient of the line AB.", "Find the equati
 
 // clang-format off
 const WorkedExample kExamples[] = {
-    {"whole gradient", Gradient, {drawFor(3, 1, 8), drawFor(6, -8, 8), drawFor(1, -9, 6), drawFor(1, -9, 3)},
-     kDo[Gradient], {"A(1, 1)", "B(4, 7)"}, {"Gradient = 2"},
-     {"Rise = 7 − 1 = 6", "Run = 4 − 1 = 3", "Gradient = rise ÷ run", "= 6 ÷ 3 = 2"},
-     R"({"kind":"gradient","ax":1,"ay":1,"bx":4,"by":7})"},
     {"fraction gradient", Gradient, {drawFor(6, 1, 8), drawFor(-4, -8, 8), drawFor(-2, -9, 3), drawFor(3, -5, 9)},
      kDo[Gradient], {"A(−2, 3)", "B(4, −1)"}, {"Gradient = −2/3"},
      {"Rise = −1 − 3 = −4", "Run = 4 − (−2) = 6", "Gradient = rise ÷ run", "= −4 ÷ 6 = −2/3"},
@@ -67,75 +63,48 @@ const WorkedExample kExamples[] = {
 };
 // clang-format on
 
-// Every text 100 twips a character wide and 400 high.
-class BlockMeasure final : public shell::TextMeasure {
-public:
-    shell::TextSize measure(std::string_view text, const shell::FontStyle&) const override
-    {
-        return {100.0 * static_cast<double>(text.size()), 400};
-    }
-};
-
-// The last text of the drawing that reads so: labels come after the axis numbers.
-const shell::TextMark* textMark(const shell::Drawing& drawing, const std::string& text)
+// The lines of one colour, and the texts, of a drawing.
+std::vector<shell::LineMark> linesOf(const shell::Drawing& drawing, shell::Rgb colour)
 {
-    const shell::TextMark* found = nullptr;
-    for (const shell::Mark& mark : drawing.marks) {
-        if (const auto* t = std::get_if<shell::TextMark>(&mark); t && t->text == text)
-            found = t;
+    std::vector<shell::LineMark> found;
+    for (const shell::LineMark& line : testing_support::marksOf<shell::LineMark>(drawing)) {
+        if (line.colour == colour)
+            found.push_back(line);
     }
     return found;
 }
 
-int orangeLines(const shell::Drawing& drawing)
+std::vector<std::string> textsOf(const shell::Drawing& drawing)
 {
-    int count = 0;
-    for (const shell::Mark& mark : drawing.marks) {
-        const auto* line = std::get_if<shell::LineMark>(&mark);
-        count += line && line->colour == shell::colour::orange;
-    }
-    return count;
+    std::vector<std::string> found;
+    for (const shell::TextMark& text : testing_support::marksOf<shell::TextMark>(drawing))
+        found.push_back(text.text);
+    return found;
 }
 
-// A(1, 1) to B(4, 7): the line runs from the grid's bottom edge to its top edge, the labels
-// stand up and to the left of the line, and the solution adds the legs 3 and 6.
-TEST(CoordinatesFigure, LineLabelsAndLegs)
+// A(1, 1) to B(4, 7): the yellow line runs from the grid's bottom edge to its top edge, and the
+// solution adds the legs 3 and 6 in orange.
+TEST(CoordinatesFigure, LineAndLegs)
 {
     const coordinates::GridQuestion q{coordinates::Gradient, 1, 1, 4, 7};
-    const BlockMeasure measure;
+    const testing_support::FixedMeasure measure;
     const shell::Drawing question = coordinates::gridFigure(q, shell::FigureState::Question, measure);
     const shell::Drawing solution = coordinates::gridFigure(q, shell::FigureState::Solution, measure);
-
-    const shell::LineMark* line = nullptr;
-    for (const shell::Mark& mark : question.marks) {
-        if (const auto* l = std::get_if<shell::LineMark>(&mark); l && l->colour == shell::colour::yellow)
-            line = l;
-    }
-    ASSERT_NE(line, nullptr);
+    const shell::LineMark line = linesOf(question, shell::colour::yellow).at(0);
     // y = 2x − 1 meets y = −10 at x = −4.5 and y = 10 at x = 5.5.
-    EXPECT_NEAR(line->from.x, 3060 - 270 * 4.5, 1e-6);
-    EXPECT_NEAR(line->from.y, 3600 + 2700, 1e-6);
-    EXPECT_NEAR(line->to.x, 3060 + 270 * 5.5, 1e-6);
-    EXPECT_NEAR(line->to.y, 3600 - 2700, 1e-6);
-
-    const shell::TextMark* a = textMark(question, "A");
-    ASSERT_NE(a, nullptr);
-    const double across = 330 * 6 / std::sqrt(45.0);
-    const double up = 330 * 3 / std::sqrt(45.0);
-    EXPECT_NEAR(a->rect.left + 180, 3060 + 270 - across, 1e-9);
-    EXPECT_NEAR(a->rect.top + 180, 3600 - 270 - up, 1e-9);
-
-    EXPECT_EQ(orangeLines(question), 0);
-    EXPECT_EQ(textMark(question, "3"), nullptr);
-    EXPECT_EQ(orangeLines(solution), 2);
-    const shell::TextMark* run = textMark(solution, "3");
-    const shell::TextMark* rise = textMark(solution, "6");
-    ASSERT_NE(run, nullptr);
-    ASSERT_NE(rise, nullptr);
-    EXPECT_DOUBLE_EQ(run->rect.left + run->rect.width / 2, 3060 + 270 * 2.5);
-    EXPECT_DOUBLE_EQ(run->rect.top, 3600 - 270 + 60);
-    EXPECT_DOUBLE_EQ(rise->rect.left, 3060 + 270 * 4 + 120);
-    EXPECT_DOUBLE_EQ(rise->rect.top + rise->rect.height / 2, 3600 - 270 * 4);
+    EXPECT_NEAR(line.from.x, 3060 - 270 * 4.5, 1e-6);
+    EXPECT_NEAR(line.from.y, 3600 + 2700, 1e-6);
+    EXPECT_NEAR(line.to.x, 3060 + 270 * 5.5, 1e-6);
+    EXPECT_NEAR(line.to.y, 3600 - 2700, 1e-6);
+    EXPECT_TRUE(linesOf(question, shell::colour::orange).empty());
+    EXPECT_EQ(linesOf(solution, shell::colour::orange).size(), 2u);
+    const auto count = [](const shell::Drawing& drawing, const char* text) {
+        const std::vector<std::string> texts = textsOf(drawing);
+        return std::count(texts.begin(), texts.end(), text);
+    };
+    EXPECT_EQ(count(question, "3"), 0);
+    EXPECT_EQ(count(solution, "3"), 1);
+    EXPECT_EQ(count(solution, "6"), count(question, "6") + 1);
 }
 
 } // namespace

@@ -14,10 +14,6 @@ const std::string kInstruction = "Work it out without a calculator.";
 
 // clang-format off
 const WorkedExample kExamples[] = {
-    {"35% of £240 from 10%, 30% and 5%", 0, {drawAt(0, kUnits), drawAt(10, kPercents), drawFor(12, 1, 50)},
-     kInstruction, {"Find 35% of £240"}, {"35% of £240 = £84"},
-     {"10% = £240 ÷ 10 = £24", "30% = 3 × £24 = £72", "5% = £24 ÷ 2 = £12", "35% = £72 + £12 = £84"},
-     R"({"kind":"percentage-of","unit":"£","percent":35,"amount":240})"},
     {"2% of £20 in pence", 0, {drawAt(0, kUnits), drawAt(1, kPercents), drawFor(1, 1, 50)},
      kInstruction, {"Find 2% of £20"}, {"2% of £20 = 40p"}, {"1% = £20 ÷ 100 = 20p", "2% = 2 × 20p = 40p"},
      R"({"kind":"percentage-of","unit":"£","percent":2,"amount":20})"},

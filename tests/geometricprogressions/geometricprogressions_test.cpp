@@ -19,10 +19,6 @@ std::vector<float> sequence(int i, int choice, int count)
 
 // clang-format off
 const WorkedExample kExamples[] = {
-    {"next terms, ratio 3", NextTerms, sequence(2, 2, 6),
-     "Write down the next two terms.", {"2, 6, 18, 54, …"}, {"162 and 486"},
-     {"Common ratio = 6 ÷ 2 = 3", "54 × 3 = 162", "162 × 3 = 486"},
-     R"({"kind":"next-terms","first":2,"ratio":3,"terms":[2,6,18,54,162,486]})"},
     {"fill the gaps, ratio −2", FillGaps, sequence(5, 3, 10),
      "Fill the gaps in this geometric sequence.", {"3, ?, ?, −24, …"}, {"−6 and 12"},
      {"3 × r × r × r = −24", "r³ = −24 ÷ 3 = −8", "r = −2, because (−2)³ = −8", "3 × (−2) = −6",

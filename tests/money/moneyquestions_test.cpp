@@ -74,27 +74,6 @@ const WorkedExample kExamples[] = {
 };
 // clang-format on
 
-// Neither pack, nor the larger one, is the better buy more often than the other.
-TEST(MoneyQuestions, BestBuysFavourNeitherPackNorSize)
-{
-    shell::ClockRandom draws(2026);
-    const auto questions = money::activities()[0].questions();
-    constexpr int kCount = 20000;
-    int aWins = 0;
-    int largerWins = 0;
-    for (int i = 0; i < kCount; ++i) {
-        const shell::Json data = shell::Json(questions->make(1, draws).fields)["data"];
-        const long long base = data["base"].whole();
-        const long long sizeA = data["size_a"].whole();
-        const long long sizeB = data["size_b"].whole();
-        const bool aCheaper = data["price_a"].whole() * base * sizeB < data["price_b"].whole() * base * sizeA;
-        aWins += aCheaper ? 1 : 0;
-        largerWins += aCheaper == (sizeA > sizeB) ? 1 : 0;
-    }
-    EXPECT_NEAR(aWins, kCount / 2, kCount / 20);
-    EXPECT_NEAR(largerWins, kCount / 2, kCount / 10);
-}
-
 } // namespace
 
 WORKED_EXAMPLES_TEST(MoneyQuestions, money, kExamples)

@@ -109,30 +109,29 @@ shell::Screen& ScreenTest::screen(const QString& name)
     return *found;
 }
 
-void ScreenTest::script(const QString& name, const std::vector<float>& draws)
+// Defines the screen `name` again so that, once made, an activity screen draws from `source()`.
+void ScreenTest::drawFrom(const QString& name,
+                          const std::function<std::unique_ptr<shell::RandomSource>()>& source)
 {
     const shell::Screens::Factory make = screens.factory(name);
     ASSERT_TRUE(make) << name.toStdString() << " is not defined";
-    screens.define(name, [make, draws](shell::Screens& s) {
+    screens.define(name, [make, source](shell::Screens& s) {
         shell::Screen* screen = make(s);
         if (auto* activity = qobject_cast<shell::ActivityScreen*>(screen))
-            activity->setRandomSource(std::make_unique<shell::ScriptedDraws>(draws));
+            activity->setRandomSource(source());
         return screen;
     });
 }
 
+void ScreenTest::script(const QString& name, const std::vector<float>& draws)
+{
+    drawFrom(name, [draws] { return std::make_unique<shell::ScriptedDraws>(draws); });
+}
+
 void ScreenTest::seedActivities(const std::function<std::uint64_t()>& seed)
 {
-    for (const QString& name : everyScreenName()) {
-        const shell::Screens::Factory make = screens.factory(name);
-        ASSERT_TRUE(make) << name.toStdString() << " is not defined";
-        screens.define(name, [make, seed](shell::Screens& s) {
-            shell::Screen* screen = make(s);
-            if (auto* activity = qobject_cast<shell::ActivityScreen*>(screen))
-                activity->setRandomSource(std::make_unique<shell::ClockRandom>(seed()));
-            return screen;
-        });
-    }
+    for (const QString& name : everyScreenName())
+        drawFrom(name, [seed] { return std::make_unique<shell::ClockRandom>(seed()); });
 }
 
 QWidget* ScreenTest::topicOf(const QString& menu, int topic)
@@ -149,13 +148,8 @@ void ScreenTest::click(QWidget* widget)
 
 void ScreenTest::moveOver(QWidget* widget)
 {
-    moveOver(widget, widget->rect().center());
-}
-
-void ScreenTest::moveOver(QWidget* widget, QPoint at)
-{
     ASSERT_NE(widget, nullptr);
-    QTest::mouseMove(widget, at);
+    QTest::mouseMove(widget, widget->rect().center());
 }
 
 void ScreenTest::activate(QWidget& window)

@@ -4,6 +4,7 @@
 // names a folder.
 #pragma once
 
+#include "shell/core/randomsource.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/screen.h"
 #include "shell/toolkit/screens.h"
@@ -16,6 +17,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <vector>
 
@@ -96,9 +98,8 @@ protected:
 
     // Clicks with the left button in the middle of the widget, as a user would.
     static void click(QWidget* widget);
-    // Moves the mouse over the widget, or over a point of it.
+    // Moves the mouse over the middle of the widget.
     static void moveOver(QWidget* widget);
-    static void moveOver(QWidget* widget, QPoint at);
 
     // Makes the window the active one, as the window manager does when it opens.
     static void activate(QWidget& window);
@@ -115,6 +116,9 @@ protected:
     shell::Screens screens;
     QStringList fatalMessages;
     UrlCatcher urls;
+
+private:
+    void drawFrom(const QString& name, const std::function<std::unique_ptr<shell::RandomSource>()>& source);
 };
 
 } // namespace testing_support

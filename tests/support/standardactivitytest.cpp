@@ -20,17 +20,6 @@ QString menuOf(const shell::Activity& activity)
     return QStringLiteral("menu%1").arg(activity.menu);
 }
 
-QRect stageRect(const shell::TwipRect& twips)
-{
-    const double px = shell::kTwipsPerPixel;
-    return QRectF(twips.left / px, twips.top / px, twips.width / px, twips.height / px).toAlignedRect();
-}
-
-std::size_t marksOf(const shell::Exercise& e, shell::FigureState state)
-{
-    return e.figure ? e.figure(state, shell::FontMeasure()).marks.size() : 0;
-}
-
 // The width of a label's text in pixels, rich text (raised exponents) laid out as the label
 // lays it out.
 double textWidth(const shell::Label& label)
@@ -44,42 +33,41 @@ double textWidth(const shell::Label& label)
     return document.idealWidth();
 }
 
-void expectShowsQuestion(const shell::StandardActivityScreen& s)
+// The screen shows the lines given, and hides the rest of its labels for them.
+template <std::size_t N>
+void expectShows(const std::array<shell::Label*, N>& labels, const std::vector<std::string>& lines,
+                 bool shown, const char* what)
 {
-    const shell::Exercise& e = s.exercise();
-    EXPECT_EQ(s.instruction->caption(), qtext(e.instruction));
-    for (std::size_t k = 0; k < s.question.size(); ++k) {
-        ASSERT_EQ(s.question[k]->isVisible(), k < e.question.size()) << "question line " << k + 1;
-        if (k < e.question.size()) {
-            EXPECT_EQ(s.question[k]->accessibleName(), qtext(e.question[k].text));
+    for (std::size_t i = 0; i < N; ++i) {
+        ASSERT_EQ(labels[i]->isVisible(), shown && i < lines.size()) << what << " line " << i + 1;
+        if (i < lines.size()) {
+            EXPECT_EQ(labels[i]->accessibleName(), qtext(lines[i])) << what << " line " << i + 1;
         }
     }
-    EXPECT_FALSE(s.Frame1->isVisible());
-    for (const shell::Label* line : s.working)
-        EXPECT_FALSE(line->isVisible());
-    EXPECT_EQ(s.figure->drawing().marks.size(), marksOf(e, shell::FigureState::Question));
 }
 
-void expectShowsSolution(const shell::StandardActivityScreen& s)
+// The question state, or with `solved` the solution state, of the screen's exercise.
+void expectShowsState(const shell::StandardActivityScreen& s, bool solved)
 {
     const shell::Exercise& e = s.exercise();
-    EXPECT_TRUE(s.Frame1->isVisible());
-    for (std::size_t i = 0; i < s.answer.size(); ++i) {
-        ASSERT_EQ(s.answer[i]->isVisible(), i < e.answer.size()) << "answer line " << i + 1;
-        if (i < e.answer.size()) {
-            EXPECT_EQ(s.answer[i]->accessibleName(), qtext(e.answer[i]));
-        }
-    }
-    for (std::size_t i = 0; i < s.working.size(); ++i) {
-        const bool used = i < e.working.size();
-        ASSERT_EQ(s.working[i]->isVisible(), used && e.layout.workingShown) << "working line " << i + 1;
-        if (!used)
-            continue;
-        EXPECT_EQ(s.working[i]->accessibleName(), qtext(e.working[i].text));
+    std::vector<std::string> question, working;
+    for (const shell::Line& line : e.question)
+        question.push_back(line.text);
+    for (const shell::Line& line : e.working)
+        working.push_back(line.text);
+    EXPECT_EQ(s.instruction->caption(), qtext(e.instruction));
+    expectShows(s.question, question, true, "question");
+    EXPECT_EQ(s.Frame1->isVisible(), solved);
+    expectShows(s.answer, e.answer, solved, "answer");
+    expectShows(s.working, working, solved && e.layout.workingShown, "working");
+    for (std::size_t i = 0; solved && i < std::min(e.working.size(), s.working.size()); ++i) {
         const auto cells = s.working[i]->findChildren<shell::Label*>(QString(), Qt::FindDirectChildrenOnly);
-        EXPECT_EQ(static_cast<std::size_t>(cells.size()), e.working[i].cells.size()) << "working line " << i + 1;
+        EXPECT_EQ(static_cast<std::size_t>(cells.size()), e.working[i].cells.size())
+            << "working line " << i + 1;
     }
-    EXPECT_EQ(s.figure->drawing().marks.size(), marksOf(e, shell::FigureState::Solution));
+    const auto state = solved ? shell::FigureState::Solution : shell::FigureState::Question;
+    EXPECT_EQ(s.figure->drawing().marks.size(),
+              e.figure ? e.figure(state, shell::FontMeasure()).marks.size() : 0);
 }
 
 // A text too wide for its place, or a working line that runs into another text or the figure;
@@ -88,14 +76,19 @@ QString tooWide(const shell::StandardActivityScreen& s)
 {
     const shell::Exercise& e = s.exercise();
     const shell::FontMeasure measure;
+    std::vector<shell::Drawing> figures;
+    for (const auto state : {shell::FigureState::Question, shell::FigureState::Solution}) {
+        if (e.figure)
+            figures.push_back(e.figure(state, measure));
+    }
     if (e.layout.workingShown) {
-        std::vector<QRect> taken;
+        std::vector<QRect> taken{s.Frame1->geometry()};
         for (std::size_t k = 0; k < e.question.size(); ++k)
             taken.push_back(s.question[k]->geometry());
-        taken.push_back(s.Frame1->geometry());
-        if (e.figure) {
-            for (const auto state : {shell::FigureState::Question, shell::FigureState::Solution})
-                taken.push_back(stageRect(e.figure(state, measure).area));
+        for (const shell::Drawing& figure : figures) {
+            const double px = shell::kTwipsPerPixel;
+            const shell::TwipRect& a = figure.area;
+            taken.push_back(QRectF(a.left / px, a.top / px, a.width / px, a.height / px).toAlignedRect());
         }
         for (std::size_t i = 0; i < e.working.size(); ++i) {
             for (const QRect& place : taken) {
@@ -106,9 +99,9 @@ QString tooWide(const shell::StandardActivityScreen& s)
     }
     // Working lines count only where the panel shows them.
     const auto hiddenWorking = [&](const shell::Label* label) {
-        return !e.layout.workingShown && std::any_of(s.working.begin(), s.working.end(), [label](const shell::Label* line) {
-                   return label == line || label->parent() == line;
-               });
+        return !e.layout.workingShown && std::any_of(s.working.begin(), s.working.end(), [label](auto* line) {
+            return label == line || label->parent() == line;
+        });
     };
     for (const shell::Label* label : s.findChildren<shell::Label*>()) {
         if (label->text().isEmpty() || hiddenWorking(label) || textWidth(*label) <= label->width())
@@ -117,10 +110,8 @@ QString tooWide(const shell::StandardActivityScreen& s)
         if (!label->wordWrap() || label->heightForWidth(label->width()) > label->height())
             return label->objectName() + ": " + label->accessibleName();
     }
-    if (!e.figure)
-        return {};
-    for (const auto state : {shell::FigureState::Question, shell::FigureState::Solution}) {
-        for (const shell::Mark& mark : e.figure(state, measure).marks) {
+    for (const shell::Drawing& figure : figures) {
+        for (const shell::Mark& mark : figure.marks) {
             const auto* text = std::get_if<shell::TextMark>(&mark);
             if (!text)
                 continue;
@@ -137,7 +128,8 @@ QString tooWide(const shell::StandardActivityScreen& s)
 
 shell::StandardActivityScreen& StandardActivityTest::open(const shell::Activity& activity)
 {
-    auto& s = openTopic<shell::StandardActivityScreen>(menuOf(activity), activity.position, qtext(activity.screen));
+    auto& s =
+        openTopic<shell::StandardActivityScreen>(menuOf(activity), activity.position, qtext(activity.screen));
     EXPECT_EQ(s.windowTitle(), qtext(activity.caption));
     return s;
 }
@@ -154,7 +146,7 @@ void StandardActivityTest::walkEveryMode(const shell::Activity& activity, const 
         if (mode > 0)
             click(s.control<QWidget>(QStringLiteral("Option%1").arg(mode + 1)));
         ASSERT_EQ(s.mode(), mode);
-        expectShowsQuestion(s);
+        expectShowsState(s, false);
         if (check)
             check(s, false);
         const QString name = qtext(activity.screen) + "-" + modeName;
@@ -162,17 +154,17 @@ void StandardActivityTest::walkEveryMode(const shell::Activity& activity, const 
 
         const std::string asked = shell::Json(s.exercise().fields).dump();
         click(s.cmdsoln);
-        expectShowsSolution(s);
+        expectShowsState(s, true);
         if (check)
             check(s, true);
         screenshot(s, name + "-solution.png");
         click(s.cmdsoln);
         EXPECT_EQ(shell::Json(s.exercise().fields).dump(), asked) << "a second press changes nothing";
-        expectShowsSolution(s);
+        expectShowsState(s, true);
 
         click(s.cmdgo);
         EXPECT_NE(shell::Json(s.exercise().fields).dump(), asked) << "Next makes a new question";
-        expectShowsQuestion(s);
+        expectShowsState(s, false);
     }
     click(s.cmdexit);
     settle();
@@ -185,8 +177,7 @@ void StandardActivityTest::expectEveryTextFits(const shell::Activity& activity, 
     for (int mode = 0; mode < activity.modeCount(); ++mode) {
         click(s.control<QWidget>(QStringLiteral("Option%1").arg(mode + 1)));
         for (int i = 0; i < count; ++i) {
-            const QString wide = tooWide(s);
-            if (!wide.isEmpty()) {
+            if (const QString wide = tooWide(s); !wide.isEmpty()) {
                 ADD_FAILURE() << "mode " << mode << ": " << wide.toStdString();
                 return;
             }

@@ -9,7 +9,7 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
     if (auto problem = reliability::checkKind(activity, mode, e); !problem.empty())
         return problem;
     const shell::Json data = shell::Json(e.fields)["data"];
-    const std::string kind = data["kind"].text();
+    const std::string kind = data["kind"].text(), &answer = e.answer[0];
     // "09:05"; past midnight, the next day's.
     const auto t24 = [](long long t) {
         char text[8];
@@ -18,28 +18,28 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
     };
     if (kind != "durations") {
         const long long t = data["minutes"].whole();
-        const long long h = t / 60 % 12 == 0 ? 12 : t / 60 % 12;
         const std::string t12 = t == 0     ? "12 midnight"
                                 : t == 720 ? "12 noon"
-                                           : std::to_string(h) + t24(t).substr(2) + (t < 720 ? " am" : " pm");
+                                           : std::to_string((t / 60 + 11) % 12 + 1) + t24(t).substr(2) +
+                                                 (t < 720 ? " am" : " pm");
         const bool from12 = kind == "read-clock" || data["direction"].text() == "to-24";
         return t >= 0 && t < 1440 && (kind == "convert" || t % 5 == 0) &&
-                       e.answer[0] == (from12 ? t12 + " = " + t24(t) : t24(t) + " = " + t12)
+                       answer == (from12 ? t12 + " = " + t24(t) : t24(t) + " = " + t12)
                    ? ""
                    : "the time is out of the day or off the clock's five minutes, or not the answer's";
     }
     const long long start = data["start"].whole(), length = data["length"].whole(), end = start + length;
-    if (start % 5 || length % 5 || start < 360 || start > 1435 || length < 15 || length > 295 ||
-        (start >= 1200 && end <= 1440))
-        return "the start or the length is out of range, or crosses midnight from the wrong start";
-    if (data["form"].text() == "finish")
-        return e.answer[0] == "Finishes at " + t24(end) + (end >= 1440 ? " next day" : "") ? ""
-                                                                                           : "not the finish";
-    const std::string hours =
-        length < 60 ? "" : std::to_string(length / 60) + (length < 120 ? " hour" : " hours");
-    const std::string minutes = length % 60 ? std::to_string(length % 60) + " minutes" : "";
-    return e.answer[0] == hours + (hours.empty() || minutes.empty() ? "" : " ") + minutes ? ""
-                                                                                          : "not the length";
+    const std::string hours = length < 60 ? ""
+                                          : std::to_string(length / 60) + (length < 120 ? " hour" : " hours"),
+                      minutes = length % 60 ? std::to_string(length % 60) + " minutes" : "";
+    return start % 5 == 0 && length % 5 == 0 && start >= 360 && start <= 1435 && length >= 15 &&
+                   length <= 295 && (start < 1200 || end > 1440) &&
+                   answer == (data["form"].text() == "finish"
+                                  ? "Finishes at " + t24(end) + (end >= 1440 ? " next day" : "")
+                                  : hours + (hours.empty() || minutes.empty() ? "" : " ") + minutes)
+               ? ""
+               : "the start or the length is out of range, crosses midnight from the wrong start, or not the "
+                 "answer";
 }
 
 } // namespace timeofday::checks

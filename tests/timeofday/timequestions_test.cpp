@@ -17,10 +17,6 @@ const std::string kLength = "How long is it from start to finish?";
 
 // clang-format off
 const WorkedExample kExamples[] = {
-    {"4:35 pm on the clock", 0, {kAnyTime, drawFor(199, 0, 287)},
-     kReadIt, {"In the afternoon", "(Clock: hour hand past 4, minute hand on 7)"}, {"4:35 pm = 16:35"},
-     {"Hour hand: past 4", "Minute hand: 35 min", "Afternoon: 4:35 pm", "pm: 4 + 12 = 16", "24-hour: 16:35"},
-     R"({"kind":"read-clock","minutes":995})"},
     {"midnight", 0, {kNoonOrMidnight, drawAt(0, 2)},
      kReadIt, {"At midnight", "(Clock: hour hand on 12, minute hand on 12)"}, {"12 midnight = 00:00"},
      {"Hour hand: on 12", "Minute hand: on 12", "Midnight: 12 midnight", "24-hour: 00:00"},
@@ -105,27 +101,6 @@ const WorkedExample kExamples[] = {
      R"({"kind":"durations","form":"length","start":365,"length":15})"},
 };
 // clang-format on
-
-// Noon and midnight each come about once in 24 clocks; a third of durations cross midnight.
-TEST(TimeQuestions, NoonMidnightAndMidnightCrossingsAsOftenAsDesigned)
-{
-    shell::ClockRandom draws(2026);
-    const auto questions = timeofday::activities()[0].questions();
-    constexpr int kCount = 24000;
-    int midnight = 0;
-    int noon = 0;
-    int crossing = 0;
-    for (int i = 0; i < kCount; ++i) {
-        const long long t = shell::Json(questions->make(0, draws).fields)["data"]["minutes"].whole();
-        midnight += t == 0 ? 1 : 0;
-        noon += t == 720 ? 1 : 0;
-        const shell::Json length = shell::Json(questions->make(2, draws).fields)["data"];
-        crossing += length["start"].whole() + length["length"].whole() > 1440 ? 1 : 0;
-    }
-    EXPECT_NEAR(midnight, kCount / 24, kCount / 120);
-    EXPECT_NEAR(noon, kCount / 24, kCount / 120);
-    EXPECT_NEAR(crossing, kCount / 3, kCount / 30);
-}
 
 } // namespace
 

@@ -13,19 +13,16 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
     const shell::Json data = shell::Json(e.fields)["data"];
     const bool plus = data["form"].text() == "plus";
     const long long a = data["a"].whole();
-    const double root = data["root"].number();
-    const double low = data["low"].number();
+    const double root = data["root"].number(), low = data["low"].number(), high = data["high"].number();
     const int places = static_cast<int>(data["places"].whole());
-    const double step = places == 1 ? 1 : 0.1;
     const double tries = 2 * std::pow(10, places); // values tried lie on steps of 0.05 or 0.005
-    const auto f = [&](double x) { return x * x * x + (plus ? a : -a) * x; };
-    if (a < 1 || a > (plus ? 6 : 4) || low < 2 || root < 2 || root > 6 ||
-        std::fabs(f(root) - data["k"].number()) > 1e-6 || root <= low || root >= data["high"].number() ||
-        std::fabs(data["high"].number() - low - step) > 1e-9 ||
-        std::fabs(root * tries - std::round(root * tries)) < 0.1)
-        return "the cubic, the interval or the root breaks its range, or the root lies near a value tried";
     char answer[16];
     std::snprintf(answer, sizeof answer, "%.*f", places, root);
+    if (a < 1 || a > (plus ? 6 : 4) || low < 2 || root < 2 || root > 6 ||
+        std::fabs(root * root * root + (plus ? a : -a) * root - data["k"].number()) > 1e-6 || root <= low ||
+        root >= high || std::fabs(high - low - (places == 1 ? 1 : 0.1)) > 1e-9 ||
+        std::fabs(root * tries - std::round(root * tries)) < 0.1)
+        return "the cubic, the interval or the root breaks its range, or the root lies near a value tried";
     return data["answer"].text() == answer &&
                    e.answer[0] == "x = " + std::string(answer) + " to " + std::to_string(places) + " d.p."
                ? ""

@@ -71,13 +71,10 @@ TEST(TrialAndImprovement, TheTableFillsWithTheTrialsOnSolution)
         testing_support::marksOf<shell::TextMark>(e.figure(shell::FigureState::Solution, measure));
     ASSERT_EQ(cells.size(), 3u + 3u + 3 * 6);
     EXPECT_EQ(cells[1].text, "x³ + x");
-    EXPECT_EQ(cells[0].rect, (shell::TwipRect{1200, 2250, 1800, 480}));
     EXPECT_EQ(cells[6].text, "3");
     EXPECT_EQ(cells[6].colour, shell::colour::yellow);
-    EXPECT_EQ(cells[6].rect, (shell::TwipRect{1200, 2730, 1800, 480}));
     EXPECT_EQ(cells.back().text, "too big");
     EXPECT_EQ(cells.back().colour, shell::colour::orange);
-    EXPECT_EQ(cells.back().rect, (shell::TwipRect{6000, 2250 + 6 * 480, 2400, 480}));
 }
 
 } // namespace

@@ -4,36 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace whatnumber::checks {
-namespace {
-
-bool fits(const shell::Json& clue, long long n)
-{
-    const std::string type = clue["type"].text();
-    if (type == "parity")
-        return n % 2 == (clue["value"].text() == "odd" ? 1 : 0);
-    if (type == "special") {
-        const std::string special = clue["value"].text();
-        int prime = n > 1, square = 0, cube = 0, triangular = 0;
-        for (long long d = 1; d <= n; ++d) {
-            prime &= d == 1 || d == n || n % d != 0;
-            square |= d * d == n, cube |= d * d * d == n, triangular |= d * (d + 1) / 2 == n;
-        }
-        return special == "prime"    ? prime
-               : special == "square" ? square
-               : special == "cube"   ? cube
-                                     : triangular;
-    }
-    const long long v = clue["value"].whole();
-    return type == "multiple"    ? n % v == 0
-           : type == "factor"    ? v % n == 0
-           : type == "digit-sum" ? n / 10 + n % 10 == v
-           : type == "more-than" ? n > v
-                                 : n < v;
-}
-
-} // namespace
 
 std::string invariants(const shell::Activity& activity, int mode, const shell::Exercise& e)
 {
@@ -41,30 +14,43 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
         return problem;
     const shell::Json data = shell::Json(e.fields)["data"];
     if (data["kind"].text() == "clues") {
-        const auto& clues = data["clues"].elements();
         // One number fits them all, and without any one clue another would fit too.
+        const auto& clues = data["clues"].elements();
         std::vector<bool> needed(clues.size());
-        long long answer = 0;
-        int answers = 0;
+        long long answer = 0, answers = 0;
         for (long long n = 10; n <= 99; ++n) {
             std::vector<std::size_t> missed;
+            bool square = false, cube = false, triangular = false, prime = n > 1;
+            for (long long d = 1; d <= n; ++d) {
+                square |= d * d == n, cube |= d * d * d == n, triangular |= d * (d + 1) / 2 == n;
+                prime &= d == 1 || d == n || n % d != 0;
+            }
+            const std::map<std::string, bool> special{{"odd", n % 2 == 1}, {"even", n % 2 == 0},
+                                                      {"prime", prime},    {"square", square},
+                                                      {"cube", cube},      {"triangular", triangular}};
             for (std::size_t i = 0; i < clues.size(); ++i) {
-                if (!fits(clues[i], n))
+                const std::string type = clues[i]["type"].text();
+                const long long v = clues[i]["value"].isWhole() ? clues[i]["value"].whole() : 0;
+                if (!(v ? type == "multiple"    ? n % v == 0
+                          : type == "factor"    ? v % n == 0
+                          : type == "digit-sum" ? n / 10 + n % 10 == v
+                          : type == "more-than" ? n > v
+                                                : n < v
+                        : special.at(clues[i]["value"].text())))
                     missed.push_back(i);
             }
-            answers += missed.empty() ? 1 : 0;
-            answer = missed.empty() ? n : answer;
+            answers += missed.empty(), answer = missed.empty() ? n : answer;
             if (missed.size() == 1)
                 needed[missed[0]] = true;
         }
-        if (answers != 1 || std::count(needed.begin(), needed.end(), false) > 0 ||
-            e.answer[0] != "I am " + std::to_string(answer))
-            return "not one number fits the clues, a clue is not needed, or the answer is not it";
-        return {};
+        return answers == 1 && std::count(needed.begin(), needed.end(), false) == 0 &&
+                       e.answer[0] == "I am " + std::to_string(answer)
+                   ? ""
+                   : "not one number fits the clues, a clue is not needed, or the answer is not it";
     }
     // Back from the result through the inverse steps, each value on the way whole and 1 to 100.
-    double value = static_cast<double>(data["result"].whole());
     const auto& steps = data["steps"].elements();
+    double value = static_cast<double>(data["result"].whole());
     for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
         const std::string op = (*step)["op"].text();
         const double v = static_cast<double>((*step)["value"].whole());
@@ -72,11 +58,10 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
             return "a value on the way or a step's number is out of range";
         value = op == "+" ? value - v : op == "\u2212" ? value + v : op == "\u00d7" ? value / v : value * v;
     }
-    if (value < 1 || value > (steps.size() == 2 ? 20 : 144) || value != std::floor(value))
-        return "the number is not whole and in range";
-    return e.answer[0] == "My number is " + std::to_string(static_cast<long long>(value))
+    return value >= 1 && value <= (steps.size() == 2 ? 20 : 144) && value == std::floor(value) &&
+                   e.answer[0] == "My number is " + std::to_string(static_cast<long long>(value))
                ? ""
-               : "the answer is not the number";
+               : "the number is not whole and in range, or not the answer";
 }
 
 } // namespace whatnumber::checks

@@ -77,23 +77,6 @@ const WorkedExample kExamples[] = {
 };
 // clang-format on
 
-// Each of the eight orders of two steps comes in one question of eight, however often its
-// numbers are drawn again.
-TEST(WhatNumberQuestions, EveryPatternOfTwoStepsEquallyOften)
-{
-    shell::ClockRandom draws(2026);
-    const auto questions = whatnumber::activities()[0].questions();
-    constexpr int kCount = 16000;
-    std::map<std::string, int> patterns;
-    for (int i = 0; i < kCount; ++i) {
-        const shell::Json steps = shell::Json(questions->make(1, draws).fields)["data"]["steps"];
-        ++patterns[steps[0]["op"].text() + steps[1]["op"].text()];
-    }
-    ASSERT_EQ(patterns.size(), 8u);
-    for (const auto& [pattern, count] : patterns)
-        EXPECT_NEAR(count, kCount / 8, kCount / 80) << pattern;
-}
-
 } // namespace
 
 WORKED_EXAMPLES_TEST(WhatNumberQuestions, whatnumber, kExamples)
