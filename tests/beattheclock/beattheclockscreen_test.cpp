@@ -88,6 +88,9 @@ TEST_F(BeatTheClock, OptionsMakeANewRoundInReady)
     for (const beattheclock::Item& item : s.round())
         EXPECT_TRUE(item.operation >= beattheclock::Operation::Square) << item.text();
     click(s.control<QWidget>(QStringLiteral("Option5")));
+    click(s.control<QWidget>(QStringLiteral("Option3")));
+    for (const char* chosen : {"Option3", "Option5"})
+        EXPECT_TRUE(s.control<QRadioButton>(QLatin1String(chosen))->isChecked()) << chosen << " stays chosen";
     click(s.cmdgo);
     wait(s, 5000);
     EXPECT_EQ(s.current(), 1) << "five seconds each";

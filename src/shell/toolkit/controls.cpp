@@ -4,6 +4,7 @@
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/stackedfractions.h"
 
+#include <QButtonGroup>
 #include <QFontMetrics>
 #include <QHash>
 #include <QKeyEvent>
@@ -598,6 +599,13 @@ OptionButton::OptionButton(QWidget* container, const QString& name, const QStrin
     setUpControl(this, name);
     setAutoFillBackground(true);
     setFontSpec({});
+    // Qt's own exclusion also reaches option buttons inside frames within the container, and then
+    // a click on the chosen option can leave none chosen; one group per container keeps it to
+    // this container's own options.
+    auto* group = container->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
+    if (group == nullptr)
+        group = new QButtonGroup(container);
+    group->addButton(this);
     QObject::connect(this, &QRadioButton::clicked, this, [this] { fire(onClick); });
 }
 
