@@ -3,8 +3,6 @@
 #include "angles/anglesscreen.h"
 #include "angles/parallellines.h"
 #include "beattheclock/beattheclockscreen.h"
-#include "estimation/estimationscreen.h"
-#include "mappings/mappingsscreen.h"
 #include "shell/activityscreen.h"
 #include "shell/linksscreen.h"
 #include "shell/mainmenu.h"
@@ -12,7 +10,6 @@
 #include "shell/titlescreen.h"
 #include "shell/toolkit/screens.h"
 #include "shell/core/topictable.h"
-#include "units/unitsscreen.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -112,14 +109,12 @@ std::string checkActivity(const shell::Screen& screen)
         return {};
     if (!shows(activity->cmdexit))
         return "the exit button is hidden";
-    // The older activities' screens keep exactly one of their mode buttons chosen.
-    const auto* angles = qobject_cast<const angles::AnglesScreen*>(&screen);
-    const auto modes = activity->findChildren<shell::OptionButton*>();
-    const bool older = angles || qobject_cast<const estimation::EstimationScreen*>(&screen) ||
-                       qobject_cast<const mappings::MappingsScreen*>(&screen) ||
-                       qobject_cast<const units::UnitsScreen*>(&screen);
-    if (older && !modes.isEmpty() && std::ranges::count_if(modes, &shell::OptionButton::isChecked) != 1)
+    // Every activity keeps exactly one of its mode buttons chosen (options inside a frame of the
+    // screen, such as Beat the Clock's seconds, are a choice of their own).
+    const auto modes = activity->findChildren<shell::OptionButton*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!modes.isEmpty() && std::ranges::count_if(modes, &shell::OptionButton::isChecked) != 1)
         return "not exactly one mode is chosen";
+    const auto* angles = qobject_cast<const angles::AnglesScreen*>(&screen);
     if (const auto* s = qobject_cast<const shell::StandardActivityScreen*>(&screen))
         return checkStandardScreen(*s);
     if (const auto* s = qobject_cast<const beattheclock::BeatTheClockScreen*>(&screen))
