@@ -146,6 +146,14 @@ void ScreenTest::click(QWidget* widget)
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
+void ScreenTest::clickOrPress(QWidget* control, QWidget* screen, Qt::Key key)
+{
+    if (control)
+        click(control);
+    else
+        QTest::keyClick(screen, key);
+}
+
 void ScreenTest::moveOver(QWidget* widget)
 {
     ASSERT_NE(widget, nullptr);

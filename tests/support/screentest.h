@@ -98,6 +98,8 @@ protected:
 
     // Clicks with the left button in the middle of the widget, as a user would.
     static void click(QWidget* widget);
+    // One step of a walk: clicks the control, or presses the key on the screen when there is none.
+    static void clickOrPress(QWidget* control, QWidget* screen, Qt::Key key);
     // Moves the mouse over the middle of the widget.
     static void moveOver(QWidget* widget);
 

@@ -7,7 +7,6 @@
 #include "units/unitsscreen.h"
 
 #include <QFontMetrics>
-#include <QTest>
 
 #include <vector>
 
@@ -111,10 +110,7 @@ TEST_F(UnitsScreenTest, ReferenceFramesFollowTheModeAndTheAnswer)
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.step);
-        if (s.press)
-            click(s.press);
-        else
-            QTest::keyClick(&units, s.key);
+        clickOrPress(s.press, &units, s.key);
         EXPECT_EQ(frames(units), s.frames);
     }
     EXPECT_TRUE(units.Option1->isChecked());
