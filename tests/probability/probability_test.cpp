@@ -92,6 +92,7 @@ TEST(Probability, TheFiguresMarkWhatCounts)
     const std::vector<float> white = kBag + std::vector<float>{pick(2, 3)};
     const auto counters = marksOf<shell::CircleMark>(kOneEvent, white, FigureState::Question);
     ASSERT_EQ(counters.size(), 12u);
+    EXPECT_EQ(counters[3].centre, (shell::PointTwips{3900, 1950}));
     EXPECT_EQ(counters[3].fill, shell::colour::white);
     EXPECT_EQ(counters[8].outline, shell::colour::white) << "a black counter";
     std::vector<double> rings;

@@ -93,6 +93,7 @@ TEST(Puzzles, ThePyramidNumbersItsFoundBricksInOrange)
 {
     const auto bricks = marksOf<shell::BoxMark>(kPyramid, pyramid(3, 5, 9, 2, 41), FigureState::Question);
     ASSERT_EQ(bricks.size(), 10u);
+    EXPECT_EQ(bricks[9].rect, (shell::TwipRect{2040, 3000, 1200, 600}));
     EXPECT_EQ(marksOf<shell::TextMark>(kPyramid, pyramid(3, 5, 9, 2, 41), FigureState::Question).size(), 4u);
     const auto solved = marksOf<shell::TextMark>(kPyramid, pyramid(3, 5, 9, 2, 41), FigureState::Solution);
     ASSERT_EQ(solved.size(), 16u);
