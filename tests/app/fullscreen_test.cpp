@@ -10,6 +10,7 @@
 #include "shell/mainmenu.h"
 #include "shell/standardscreen.h"
 #include "shell/titlescreen.h"
+#include "shell/topicmenu.h"
 #include "shell/toolkit/fittedtext.h"
 #include "shell/toolkit/stage.h"
 
@@ -93,11 +94,8 @@ protected:
         return screen;
     }
 
-    // Where the display shows a point of the design given in twips, in the stage window.
-    static QPoint shownAt(const Display& d, double leftTwips, double topTwips)
-    {
-        return d.stage.topLeft() + QPointF(leftTwips * d.scale / 15, topTwips * d.scale / 15).toPoint();
-    }
+    // Where the stage window shows the middle of the control.
+    QPoint shownAt(const QWidget* control) const { return control->mapTo(stage(), control->rect().center()); }
 
     // A real click on the stage window: Qt finds the control under it.
     void clickAt(QPoint at, Qt::MouseButton button = Qt::LeftButton)
@@ -252,20 +250,18 @@ TEST_F(FullScreen, ClicksKeysAndBlankingWorkAsDrawnFromScreenToScreenWithNoDeskt
     } watch;
     qApp->installEventFilter(&watch);
 
-    // The side menu entry "Menu 2" (9600, 3150, 2235 by 495 twips), highlighted and clicked.
+    // The side menu entry "Menu 2", highlighted and clicked; its topic "Mappings", then the
+    // activity's solution button.
     auto& main = screenAs<shell::MainMenu>(QStringLiteral("intro0"));
-    QTest::mouseMove(stage()->windowHandle(), shownAt(d, 9600 + 200, 3150 + 200));
+    QTest::mouseMove(stage()->windowHandle(), shownAt(main.Label2[1]));
     EXPECT_TRUE(main.Label2[1]->isOpaque() && !main.Label2[2]->isOpaque());
-    clickAt(shownAt(d, 9600 + 2235 / 2.0, 3150 + 495 / 2.0));
+    clickAt(shownAt(main.Label2[1]));
     ASSERT_TRUE(screens.isLoaded(QStringLiteral("menu2")));
-
-    // Its topic "Mappings" (centred, top 4650), then the activity's solution button (10230,
-    // 7430, 1650 by 500 twips).
-    clickAt(shownAt(d, 6000, 4650 + 495 / 2.0));
+    clickAt(shownAt(topicOf(QStringLiteral("menu2"), 3)));
     auto* mappings = qobject_cast<mappings::MappingsScreen*>(screens.find(QStringLiteral("mappings")));
     ASSERT_NE(mappings, nullptr);
     EXPECT_EQ(mappings->parentWidget(), stage());
-    clickAt(shownAt(d, 10230 + 825, 7430 + 250));
+    clickAt(shownAt(mappings->cmdsoln));
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(mappings->Label5[i]->isVisible() && mappings->Label4[i]->isVisible()) << "both columns";
 
@@ -281,10 +277,10 @@ TEST_F(FullScreen, ClicksKeysAndBlankingWorkAsDrawnFromScreenToScreenWithNoDeskt
     press(Qt::Key_Period);
     expectBarsIn(kScreenBlue, d);
 
-    // The exit button a row of 550 twips below the solution's, then the menu's exit (10240, 7975).
-    clickAt(shownAt(d, 10230 + 825, 7980 + 250));
+    // The exit button, then the menu's exit.
+    clickAt(shownAt(mappings->cmdexit));
     EXPECT_EQ(shownScreens(), QStringList{QStringLiteral("menu2")});
-    clickAt(shownAt(d, 10240 + 825, 7975 + 250));
+    clickAt(shownAt(screenAs<shell::TopicMenu>(QStringLiteral("menu2")).Command1));
     EXPECT_EQ(shownScreens(), QStringList{QStringLiteral("intro0")});
     qApp->removeEventFilter(&watch);
     EXPECT_EQ(watch.stageHiddenOrWindowsShown, 0);

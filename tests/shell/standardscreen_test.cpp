@@ -31,15 +31,21 @@ shell::Exercise countingExercise(int mode, shell::RandomSource&)
 }
 
 constexpr std::array<shell::Mode, 2> kModes{{{"First", "first"}, {"Second", "second"}}};
-const shell::Activity kActivity{.screen = "counting", .sheet = "counting", .caption = "Counting", .modes = kModes,
-                                .questions = shell::freshQuestions<countingExercise>};
+
+} // namespace
+
+// The activity of the frame's tests as well, behind the screen of Compound Units' topic.
+extern const shell::Activity kCounting{.screen = "compoundunits", .sheet = "counting", .caption = "Counting",
+                                       .modes = kModes, .questions = shell::freshQuestions<countingExercise>};
+
+namespace {
 
 class StandardScreen : public testing_support::ScreenTest {};
 
 TEST_F(StandardScreen, WritesEachKindOfLineAndRedrawsTheFigureForTheSolution)
 {
-    shell::defineStandardScreen(screens, kActivity);
-    auto& s = static_cast<shell::StandardActivityScreen&>(screens.show(QStringLiteral("counting")));
+    shell::defineStandardScreen(screens, kCounting);
+    auto& s = static_cast<shell::StandardActivityScreen&>(screens.show(QStringLiteral("compoundunits")));
     const auto radius = [&] { return std::get<shell::CircleMark>(s.figure->drawing().marks.at(0)).radius; };
     EXPECT_EQ(s.question[0]->caption() + u'|' + s.question[1]->caption(), "nth term = 3 × 2<sup>n−1</sup>|0.16");
     EXPECT_EQ(radius(), 300);
