@@ -5,7 +5,6 @@
 #include "mappings/mappingsscreen.h"
 #include "shell/core/randomsource.h"
 
-#include <QTest>
 
 #include <vector>
 
@@ -94,10 +93,7 @@ TEST_F(MappingsScreenTest, SolutionRevealsExactlyTheHiddenColumn)
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.step);
-        if (step.press)
-            click(step.press);
-        else
-            QTest::keyClick(&s, step.key);
+        clickOrPress(step.press, s, step.key);
         EXPECT_EQ(shown(s), step.shown);
         EXPECT_EQ(s.mixchoice(), step.mixchoice);
     }

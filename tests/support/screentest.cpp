@@ -42,11 +42,6 @@ namespace {
 
 std::vector<std::pair<QAccessible::Event, QObject*>> g_accessibilityEvents;
 
-void recordAccessibilityEvent(QAccessibleEvent* event)
-{
-    g_accessibilityEvents.emplace_back(event->type(), event->object());
-}
-
 void setAccessibilityActive(bool active)
 {
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(active);
@@ -57,7 +52,8 @@ void setAccessibilityActive(bool active)
 AccessibilityEvents::AccessibilityEvents()
 {
     g_accessibilityEvents.clear();
-    QAccessible::installUpdateHandler(&recordAccessibilityEvent);
+    QAccessible::installUpdateHandler(
+        [](QAccessibleEvent* e) { g_accessibilityEvents.emplace_back(e->type(), e->object()); });
     setAccessibilityActive(true);
 }
 
@@ -144,6 +140,14 @@ void ScreenTest::click(QWidget* widget)
     ASSERT_NE(widget, nullptr);
     ASSERT_TRUE(widget->isVisible()) << widget->objectName().toStdString() << " is not visible";
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void ScreenTest::clickOrPress(QWidget* control, QWidget& window, Qt::Key key)
+{
+    if (control)
+        click(control);
+    else
+        QTest::keyClick(&window, key);
 }
 
 void ScreenTest::moveOver(QWidget* widget)

@@ -47,11 +47,10 @@ public slots:
 // Switches Qt's accessibility on, as a screen reader on the desktop's accessibility bus does, and
 // records the events the program sends while it lives.
 class AccessibilityEvents {
+    Q_DISABLE_COPY(AccessibilityEvents)
 public:
     AccessibilityEvents();
     ~AccessibilityEvents();
-    AccessibilityEvents(const AccessibilityEvents&) = delete;
-    AccessibilityEvents& operator=(const AccessibilityEvents&) = delete;
 
     // The objects that got an event of this type, in the order of the events.
     QList<QObject*> of(QAccessible::Event type) const;
@@ -98,6 +97,8 @@ protected:
 
     // Clicks with the left button in the middle of the widget, as a user would.
     static void click(QWidget* widget);
+    // Clicks the control or, when there is none, presses the key on the window: one step of a walk.
+    static void clickOrPress(QWidget* control, QWidget& window, Qt::Key key);
     // Moves the mouse over the middle of the widget.
     static void moveOver(QWidget* widget);
 
