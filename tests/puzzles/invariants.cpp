@@ -18,9 +18,11 @@ std::string invariants(const shell::Activity&, int, const shell::Exercise& e)
         // Adding and subtracting, in any order, find every brick from the shown ones (1 to 4 the
         // bottom row, 10 the top), which also makes the answer the only one.
         bool known[11]{};
-        for (const shell::Json& brick : data["shown"].elements())
-            shown.push_back(brick.whole()),
-                known[brick.whole() >= 1 && brick.whole() <= 10 ? brick.whole() : 0] = true;
+        // A shown brick outside 1 to 10 marks place 0, which no brick has.
+        for (const shell::Json& brick : data["shown"].elements()) {
+            shown.push_back(brick.whole());
+            known[brick.whole() >= 1 && brick.whole() <= 10 ? brick.whole() : 0] = true;
+        }
         for (int pass = 0; pass < 6; ++pass) {
             for (const auto& [above, left, right] :
                  {std::array{5, 1, 2}, {6, 2, 3}, {7, 3, 4}, {8, 5, 6}, {9, 6, 7}, {10, 8, 9}})

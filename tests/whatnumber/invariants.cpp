@@ -39,7 +39,10 @@ std::string invariants(const shell::Activity& activity, int mode, const shell::E
                         : special.at(clues[i]["value"].text())))
                     missed.push_back(i);
             }
-            answers += missed.empty(), answer = missed.empty() ? n : answer;
+            if (missed.empty()) {
+                ++answers;
+                answer = n;
+            }
             if (missed.size() == 1)
                 needed[missed[0]] = true;
         }
