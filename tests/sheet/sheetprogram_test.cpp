@@ -34,15 +34,17 @@ struct Outcome {
 // Sets a process up before it starts: its environment, its output, its limits.
 using Preparation = std::function<void(QProcess&)>;
 
+// The worksheet program under test.
+const QString kSheet = QStringLiteral(CHALKFACE_SHEET);
+
 // started: runs once the process has started, while it runs.
 Outcome run(const QString& program, const QStringList& arguments, const QString& folder = {},
-            const Preparation& prepare = {}, const std::function<void(QProcess&)>& started = {})
+            const Preparation& prepare = {}, const Preparation& started = {})
 {
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
-    if (!folder.isEmpty())
-        process.setWorkingDirectory(folder);
+    process.setWorkingDirectory(folder);
     if (prepare)
         prepare(process);
     process.start();
@@ -55,11 +57,6 @@ Outcome run(const QString& program, const QStringList& arguments, const QString&
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;
-}
-
-Outcome sheet(const QStringList& arguments, const QString& folder = {}, const Preparation& prepare = {})
-{
-    return run(QStringLiteral(CHALKFACE_SHEET), arguments, folder, prepare);
 }
 
 // The environment with these variables set, and those given an empty value removed.
@@ -134,7 +131,7 @@ TEST(SheetProgram, SeedsDecideTheQuestionsFieldByFieldInEveryFormat)
     QTemporaryDir folder;
     const auto written = [&](const ActivityCase& c, const char* format, const char* zone) {
         const QString file = folder.filePath("sheet");
-        const Outcome result = sheet(arguments(c, {"--seed", "77", "--count", "6", "--format", format, "--output", file}),
+        const Outcome result = run(kSheet, arguments(c, {"--seed", "77", "--count", "6", "--format", format, "--output", file}),
                                      {}, withEnvironment({{"TZ", zone}}));
         EXPECT_EQ(result.status, 0) << result.err.toStdString();
         QFile out(file);
@@ -142,7 +139,7 @@ TEST(SheetProgram, SeedsDecideTheQuestionsFieldByFieldInEveryFormat)
     };
     for (const ActivityCase& c : everyActivityAndMode()) {
         SCOPED_TRACE(caseName(c));
-        const Outcome result = sheet(arguments(c, {"--count", "40", "--seed", QString::number(seed), "--format", "json"}));
+        const Outcome result = run(kSheet, arguments(c, {"--count", "40", "--seed", QString::number(seed), "--format", "json"}));
         ASSERT_EQ(result.status, 0) << result.err.toStdString();
         ASSERT_EQ(jsonLines(result.out).size(), 40u) << "each line a JSON object";
         shell::ClockRandom draws(seed);
@@ -164,17 +161,17 @@ TEST(SheetProgram, SeedsDecideTheQuestionsFieldByFieldInEveryFormat)
             EXPECT_TRUE(first == written(c, format, "XYZ-3")) << format;
         }
         const QStringList common{"--count", "20", "--format", "json"};
-        EXPECT_NE(sheet(arguments(c, common + QStringList{"--seed", "1"})).out,
-                  sheet(arguments(c, common + QStringList{"--seed", "2"})).out);
-        const Outcome clock = sheet(arguments(c, common));
-        EXPECT_NE(clock.out, sheet(arguments(c, common)).out);
+        EXPECT_NE(run(kSheet, arguments(c, common + QStringList{"--seed", "1"})).out,
+                  run(kSheet, arguments(c, common + QStringList{"--seed", "2"})).out);
+        const Outcome clock = run(kSheet, arguments(c, common));
+        EXPECT_NE(clock.out, run(kSheet, arguments(c, common)).out);
         EXPECT_EQ(jsonLines(clock.out).size(), 20u);
     }
 }
 
 TEST(SheetProgram, HelpDocumentsEverythingAndSucceeds)
 {
-    const Outcome result = sheet({"--help"});
+    const Outcome result = run(kSheet, {"--help"});
     EXPECT_EQ(result.status, 0);
     EXPECT_TRUE(result.err.isEmpty());
     for (const char* word : {"estimation", "significant-figures", "mappings", "domain", "units",
@@ -234,7 +231,7 @@ TEST(SheetProgram, BadInputFailsWithOneClearLineAndLeavesNoFile)
             {"output is read-only", {"units", "--output", at("plain")}, "plain", "Permission denied"});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Outcome result = sheet(c.arguments, folder.path());
+        const Outcome result = run(kSheet, c.arguments, folder.path());
         EXPECT_EQ(result.status, 2);
         EXPECT_TRUE(result.out.isEmpty());
         const QList<QByteArray> lines = errorLines(result, c.reason ? 1 : 2);
@@ -295,7 +292,7 @@ TEST(SheetProgram, ABadRunLeavesAnEarlierFileAsItWas)
 {
     QTemporaryDir folder;
     const QString file = folder.filePath("kept.json");
-    ASSERT_EQ(sheet({"units", "--seed", "1", "--format", "json", "--output", file}).status, 0);
+    ASSERT_EQ(run(kSheet, {"units", "--seed", "1", "--format", "json", "--output", file}).status, 0);
     QFile before(file);
     ASSERT_TRUE(before.open(QIODevice::ReadOnly));
     const QByteArray contents = before.readAll();
@@ -322,8 +319,7 @@ TEST(SheetProgram, ABadRunLeavesAnEarlierFileAsItWas)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const Outcome result = run(
-            QStringLiteral(CHALKFACE_SHEET),
-            {"units", "--count", c.count, "--format", "json", "--output", file}, {}, freshChild(c.fileLimit),
+            kSheet, {"units", "--count", c.count, "--format", "json", "--output", file}, {}, freshChild(c.fileLimit),
             c.interruption ? interruptWhileWriting(folder.path(), c.interruption) : nullptr);
         EXPECT_EQ(result.status, c.status);
         if (c.message) {
@@ -340,54 +336,50 @@ TEST(SheetProgram, ABadRunLeavesAnEarlierFileAsItWas)
 TEST(SheetProgram, OutputReplacesFilesButWritesDevicesAndFollowsLinks)
 {
     QTemporaryDir folder;
-    const QString real = folder.filePath("real.txt");
-    const QString link = folder.filePath("link.txt");
-    QFile old(real);
+    QFile old(folder.filePath("real.txt"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("old");
     old.close();
     ASSERT_TRUE(old.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-    ASSERT_TRUE(QFile::link(real, link));
-    const QByteArray expected = sheet({"units", "--seed", "3"}).out;
-
-    ASSERT_EQ(sheet({"units", "--seed", "3", "--output", link}).status, 0);
-    EXPECT_TRUE(QFileInfo(link).isSymLink()) << "the link stays a link";
-    QFile written(real);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), expected);
-    EXPECT_EQ(written.permissions() & ~(QFile::ReadUser | QFile::WriteUser),
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-
-    // A link to a file not there yet makes that file; the link stays.
+    ASSERT_TRUE(QFile::link(old.fileName(), folder.filePath("link.txt")));
     ASSERT_TRUE(QFile::link("later.txt", folder.filePath("dangling.txt")));
-    ASSERT_EQ(sheet({"units", "--seed", "3", "--output", "dangling.txt"}, folder.path()).status, 0);
-    EXPECT_TRUE(QFileInfo(folder.filePath("dangling.txt")).isSymLink());
-    QFile later(folder.filePath("later.txt"));
-    ASSERT_TRUE(later.open(QIODevice::ReadOnly));
-    EXPECT_EQ(later.readAll(), expected);
-
-    // The longest name a folder takes is written too: the temporary file's name does not grow with it.
     const QString longest = QString(251, QLatin1Char('n')) + QStringLiteral(".txt");
-    const Outcome longName = sheet({"units", "--seed", "3", "--output", longest}, folder.path());
-    EXPECT_EQ(longName.status, 0) << longName.err.toStdString();
+    const QByteArray expected = run(kSheet, {"units", "--seed", "3"}).out;
+
+    const struct {
+        const char* name;
+        QString output;
+        QString written; // the file that gets the sheet; empty: standard output does
+    } cases[] = {
+        {"a link to a file: the file, keeping its permissions", "link.txt", "real.txt"},
+        {"a link to a file not there yet makes that file", "dangling.txt", "later.txt"},
+        {"the longest name a folder takes: the temporary file's does not grow with it", longest, longest},
+        {"standard output, a pipe here, written as it stands", "/dev/stdout", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome result = run(kSheet, {"units", "--seed", "3", "--output", c.output}, folder.path());
+        EXPECT_EQ(result.status, 0) << result.err.toStdString();
+        QFile written(folder.filePath(c.written));
+        ASSERT_TRUE(c.written.isEmpty() || written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(c.written.isEmpty() ? result.out : written.readAll(), expected);
+    }
+    for (const char* link : {"link.txt", "dangling.txt"})
+        EXPECT_TRUE(QFileInfo(folder.filePath(link)).isSymLink()) << link << " stays a link";
+    EXPECT_EQ(QFile(old.fileName()).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
               (QStringList{"dangling.txt", "later.txt", "link.txt", longest, "real.txt"}));
-
-    // A device is written as it stands, never replaced by a file of that name; standard output
-    // is a pipe here.
-    const Outcome toDevice = sheet({"units", "--format", "pdf", "--output", "/dev/null"});
+    // A device is written as it stands, never replaced by a file of that name.
+    const Outcome toDevice = run(kSheet, {"units", "--format", "pdf", "--output", "/dev/null"});
     EXPECT_EQ(toDevice.status, 0) << toDevice.err.toStdString();
     EXPECT_TRUE(toDevice.out.isEmpty());
     EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/null")).isFile());
-    const Outcome toPipe = sheet({"units", "--seed", "3", "--output", "/dev/stdout"});
-    EXPECT_EQ(toPipe.status, 0) << toPipe.err.toStdString();
-    EXPECT_EQ(toPipe.out, expected);
 }
 
 TEST(SheetProgram, BothProgramsTellOfFailedOutputAndAMissingDisplayInOneLine)
 {
-    const QString sheetProgram = QStringLiteral(CHALKFACE_SHEET);
-    const QString chalkface = QStringLiteral(CHALKFACE_PROGRAM);
+        const QString chalkface = QStringLiteral(CHALKFACE_PROGRAM);
     const Preparation noDisplay = withEnvironment(
         {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}, {"XDG_SESSION_TYPE", ""}});
     const Preparation unreachableDisplay = withEnvironment(
@@ -407,13 +399,13 @@ TEST(SheetProgram, BothProgramsTellOfFailedOutputAndAMissingDisplayInOneLine)
     };
     // clang-format off
     const Case cases[] = {
-        {"help to a full disk", sheetProgram, {"--help"}, fullDisk, 1,
+        {"help to a full disk", kSheet, {"--help"}, fullDisk, 1,
          "chalkface-sheet: cannot write the help to standard output: No space left on device"},
-        {"help to a closed output", sheetProgram, {"--help"}, closedOutput, 1,
+        {"help to a closed output", kSheet, {"--help"}, closedOutput, 1,
          "chalkface-sheet: cannot write the help to standard output: Bad file descriptor"},
-        {"questions to a full disk", sheetProgram, {"units"}, fullDisk, 1,
+        {"questions to a full disk", kSheet, {"units"}, fullDisk, 1,
          "chalkface-sheet: cannot write to standard output: No space left on device"},
-        {"a pdf without a desktop session", sheetProgram, {"polygons", "--format", "pdf", "--output", "/dev/null"},
+        {"a pdf without a desktop session", kSheet, {"polygons", "--format", "pdf", "--output", "/dev/null"},
          noSession, 0, nullptr},
         {"the program's version to a full disk", chalkface, {"--version"}, fullDisk, 1,
          "chalkface: cannot write to standard output: No space left on device"},
@@ -472,7 +464,7 @@ TEST(SheetProgram, PdfOpensAndKeepsTheAnswerKeyOnItsOwnPages)
         SCOPED_TRACE(c.name);
         const QString pdf = folder.filePath("sheet.pdf");
         const Outcome made =
-            sheet(c.arguments + QStringList{"--seed", "4", "--format", "pdf", "--output", pdf});
+            run(kSheet, c.arguments + QStringList{"--seed", "4", "--format", "pdf", "--output", pdf});
         ASSERT_EQ(made.status, 0) << made.err.toStdString();
 
         const QString info = QString::fromUtf8(run(poppler("pdfinfo"), {pdf}).out);
@@ -509,7 +501,7 @@ TEST(SheetProgram, PdfSetsShortQuestionsInTwoColumns)
         FAIL() << "poppler-utils is missing: run scripts/setup.sh";
     QTemporaryDir folder;
     const QString pdf = folder.filePath("round.pdf");
-    const Outcome made = sheet({"beat-the-clock", "--seed", "4", "--format", "pdf", "--output", pdf});
+    const Outcome made = run(kSheet, {"beat-the-clock", "--seed", "4", "--format", "pdf", "--output", pdf});
     ASSERT_EQ(made.status, 0) << made.err.toStdString();
     const QString text =
         QString::fromUtf8(run(poppler("pdftotext"), {"-layout", "-f", "1", "-l", "1", pdf, "-"}).out);

@@ -3,34 +3,21 @@
 #include "shell/toolkit/platform.h"
 
 #include <QApplication>
-
 #include <QStyleFactory>
-#include <cstdio>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-QtMessageHandler g_previousHandler = nullptr;
-
-// The offscreen platform cannot raise windows and says so every time; nothing else is hidden.
-void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message == QLatin1String("This plugin does not support raise()"))
-        return;
-    if (g_previousHandler)
-        g_previousHandler(type, context, message);
-    else
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    g_previousHandler = qInstallMessageHandler(quietMessages);
+    // The offscreen platform cannot raise windows and says so every time; nothing else is hidden.
+    static QtMessageHandler previous = nullptr;
+    previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& where, const QString& text) {
+            if (text != QLatin1String("This plugin does not support raise()"))
+                previous(type, where, text);
+        });
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     shell::registerFonts();

@@ -2,6 +2,7 @@
 // the quantity at both ends.
 #include "units/activity.h"
 #include "units/unitquestions.h"
+#include "workedexample.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,8 @@ namespace {
 
 using shell::kLargestDraw;
 using shell::ScriptedDraws;
+using testing_support::drawAt;
+using testing_support::drawFor;
 using units::Mode;
 using units::Question;
 
@@ -35,15 +38,9 @@ Range rangeOf(Mode mode, int row)
     return row == 1 ? Range{1, 30} : row == 2 ? Range{10, 200} : Range{1, 50};
 }
 
-// The draw that makes floor(count x r + first) come out as value.
-float drawFor(int value, int count, int first)
-{
-    return (static_cast<float>(value - first) + 0.5f) / static_cast<float>(count);
-}
-
 Question ask(Mode mode, int row, float quantityDraw)
 {
-    ScriptedDraws draws({drawFor(row, rowCount(mode), 1), quantityDraw});
+    ScriptedDraws draws({drawAt(row - 1, rowCount(mode)), quantityDraw});
     Question q = units::calculate(mode, draws);
     EXPECT_EQ(draws.reseeds(), 1);
     EXPECT_EQ(draws.used(), 2u);
@@ -82,7 +79,7 @@ TEST(UnitQuestions, ExamplesGiveTheirExactTexts)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const Range range = rangeOf(c.mode, c.row);
-        const Question q = ask(c.mode, c.row, drawFor(c.n, range.high - range.low + 1, range.low));
+        const Question q = ask(c.mode, c.row, drawFor(c.n, range.low, range.high));
         EXPECT_EQ(q.question, c.question);
         EXPECT_EQ(q.answer, c.answer);
     }

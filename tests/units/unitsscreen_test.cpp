@@ -1,6 +1,7 @@
 // The Units screen: opened from its topic menu, the reference frame beside an open question of
 // modes 2 and 4 and the answer frame in its place once the solution is shown; every text fits.
 #include "screentest.h"
+#include "workedexample.h"
 
 #include "shell/core/randomsource.h"
 #include "units/activity.h"
@@ -13,14 +14,10 @@
 namespace {
 
 using shell::kLargestDraw;
+using testing_support::drawAt;
+using testing_support::drawFor;
 using units::Mode;
 using units::UnitsScreen;
-
-// The draw that makes floor(count x r + first) come out as value.
-float drawFor(int value, int count, int first)
-{
-    return (static_cast<float>(value - first) + 0.5f) / static_cast<float>(count);
-}
 
 int rowCount(Mode mode)
 {
@@ -68,7 +65,7 @@ TEST_F(UnitsScreenTest, ReferenceFactsStandInTheirFrames)
 
 TEST_F(UnitsScreenTest, OpensInMetricModeWithTheQuestionAlone)
 {
-    script(UnitsScreen::kName, {drawFor(1, 12, 1), drawFor(57, 100, 1)});
+    script(UnitsScreen::kName, {drawAt(0, 12), drawFor(57, 1, 100)});
     auto& units = open();
     EXPECT_EQ(units.windowTitle(), "Units");
     EXPECT_EQ(units.mode(), Mode::Metric);
@@ -116,26 +113,23 @@ TEST_F(UnitsScreenTest, ReferenceFramesFollowTheModeAndTheAnswer)
     EXPECT_TRUE(units.Option1->isChecked());
 }
 
-// Every question of every row, at every quantity, on one line of its label.
+// Every question and answer of every row, at every quantity, on one line of its label.
 TEST_F(UnitsScreenTest, EveryTextFitsItsLine)
 {
     auto& units = open();
-    const QFontMetrics questionFont(units.Label2->font());
-    const QFontMetrics answerFont(units.Label4->font());
     std::vector<float> quantities{0.0f, kLargestDraw};
     for (int k = 0; k < 200; ++k)
-        quantities.push_back((static_cast<float>(k) + 0.5f) / 200.0f);
+        quantities.push_back(drawAt(k, 200));
     for (Mode mode : {Mode::Metric, Mode::Imperial, Mode::Compound, Mode::MetricImperial}) {
         for (int row = 1; row <= rowCount(mode); ++row) {
             for (float r : quantities) {
-                shell::ScriptedDraws draws({drawFor(row, rowCount(mode), 1), r});
+                shell::ScriptedDraws draws({drawAt(row - 1, rowCount(mode)), r});
                 const units::Question q = units::calculate(mode, draws);
-                EXPECT_LE(questionFont.horizontalAdvance(QString::fromStdString(q.question)),
-                          units.Label2->width())
-                    << q.question;
-                EXPECT_LE(answerFont.horizontalAdvance(QString::fromStdString(q.answer)),
-                          units.Label4->width())
-                    << q.answer;
+                for (const auto& [label, text] :
+                     {std::pair{units.Label2, q.question}, std::pair{units.Label4, q.answer}})
+                    EXPECT_LE(label->fontMetrics().horizontalAdvance(QString::fromStdString(text)),
+                              label->width())
+                        << text;
             }
         }
     }
