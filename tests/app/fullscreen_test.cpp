@@ -1,8 +1,6 @@
-// Full screen on four displays side by side, which the offscreen platform pretends from
-// displays.json: the largest, one just past the scale that takes the pictures' @2x copies, one
-// narrower than the design's shape, and the smallest (a 1366 by 768 display at 150 %). Every
-// screen goes full screen on the display holding its window, scaled evenly and centred between
-// bars of its background blue; clicks, keys and blanking work there as drawn.
+// Full screen on the displays of displays.json, which reach different layout code: every screen goes
+// full screen on the display holding its window, scaled evenly and centred between bars of its
+// background blue; clicks, keys and blanking work there as drawn.
 #include "screentest.h"
 
 #include "allscreens.h"
@@ -37,6 +35,8 @@ struct Display {
     bool countdownInBar; // whether a side bar is about as wide as the countdown's corner
 };
 
+// The largest; one just past the scale that takes the @2x copies; one narrower than the design, with
+// bars above and below; the smallest (1366 by 768 at 150 %).
 const Display kDisplays[] = {
     {"projector", 1080.0 / 566, {204, 0, 1511, 1080}, true, true},
     {"laptop", 800.0 / 566, {80, 0, 1119, 800}, true, false},
@@ -47,7 +47,7 @@ const Display kDisplays[] = {
 const QColor kScreenBlue(49, 135, 215);
 
 // A control as shown: its place on its screen and its font's size, in pixels. Line controls are
-// left out: their place is the box around a line and its caps, not in proportion.
+// left out: their box holds a line and its caps, not in proportion.
 struct Look {
     QRect place;
     int fontPixels;
