@@ -37,15 +37,6 @@ QStringList everyScreenName()
     return names;
 }
 
-namespace {
-
-void setAccessibilityActive(bool active)
-{
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(active);
-}
-
-} // namespace
-
 QList<QObject*>& AccessibilityAlerts::raised()
 {
     static QList<QObject*> objects;
@@ -59,12 +50,12 @@ AccessibilityAlerts::AccessibilityAlerts()
         if (event->type() == QAccessible::Alert)
             raised() << event->object();
     });
-    setAccessibilityActive(true);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
 }
 
 AccessibilityAlerts::~AccessibilityAlerts()
 {
-    setAccessibilityActive(false);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
     QAccessible::installUpdateHandler(nullptr);
     raised().clear();
 }
