@@ -44,7 +44,7 @@ TEST_F(InstalledProgram, EveryPictureAndTheGuideComeFromTheInstalledDataFolder)
         EXPECT_EQ(picture.devicePixelRatio(), ratio);
         EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(QImageReader(data.filePath(relative)).size()));
     }
-    EXPECT_EQ(count, 8);
+    EXPECT_EQ(count, 8) << "the plain pictures of installed-files.txt";
     ASSERT_TRUE(data.exists(shell::kGuideFile));
     EXPECT_EQ(shell::guideAddress(), QUrl::fromLocalFile(data.absoluteFilePath(shell::kGuideFile)));
 }
