@@ -190,7 +190,9 @@ TEST_P(StandardScreen, ShowsEachModesQuestionThenItsSolution)
     shell::StandardActivityScreen& s = open(activity);
     EXPECT_EQ(s.mode(), 0);
     for (int mode = 0; mode < activity.modeCount(); ++mode) {
-        const QString modeName = qtext(activity.modes[static_cast<std::size_t>(mode)].sheetName);
+        const QString modeName =
+            activity.modes.empty() ? QStringLiteral("only")
+                                   : qtext(activity.modes[static_cast<std::size_t>(mode)].sheetName);
         SCOPED_TRACE(modeName.toStdString());
         if (mode > 0)
             click(s.control<QWidget>(QStringLiteral("Option%1").arg(mode + 1)));
@@ -227,7 +229,8 @@ TEST_P(StandardScreen, EveryTextFitsItsPlace)
     const shell::Activity& activity = *registry::byScreenName(GetParam());
     shell::StandardActivityScreen& s = open(activity);
     for (int mode = 0; mode < activity.modeCount(); ++mode) {
-        click(s.control<QWidget>(QStringLiteral("Option%1").arg(mode + 1)));
+        if (mode > 0)
+            click(s.control<QWidget>(QStringLiteral("Option%1").arg(mode + 1)));
         for (int i = 0; i < 2000; ++i) {
             if (const QString wide = tooWide(s); !wide.isEmpty()) {
                 ADD_FAILURE() << "mode " << mode << ": " << wide.toStdString();
