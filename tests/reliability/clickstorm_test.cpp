@@ -9,12 +9,12 @@
 #include "allscreens.h"
 #include "angles/anglesscreen.h"
 #include "shell/activityscreen.h"
+#include "shell/core/topictable.h"
 #include "shell/linksscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/titlescreen.h"
 #include "shell/toolkit/errors.h"
 #include "shell/topicmenu.h"
-#include "shell/core/topictable.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -45,13 +45,10 @@ QString destination(QWidget* control, const QString& front, const QString& opene
 {
     const QString name = control->objectName();
     QWidget* window = control->window();
-    if (qobject_cast<shell::TitleScreen*>(window)) {
-        if (name == QLatin1String("Command1"))
-            return shell::MainMenu::kName;
-        if (name == QLatin1String("Command2"))
-            return {};
-        return front;
-    }
+    if (qobject_cast<shell::TitleScreen*>(window))
+        return name == QLatin1String("Command1")   ? shell::MainMenu::kName
+               : name == QLatin1String("Command2") ? QString()
+                                                   : front;
     if (auto* menu = qobject_cast<shell::MenuScreen*>(window)) {
         static const QRegularExpression element(QStringLiteral("^Label([23])\\((\\d)\\)$"));
         const auto match = element.match(name);
@@ -63,12 +60,13 @@ QString destination(QWidget* control, const QString& front, const QString& opene
         }
         if (match.hasMatch() && topicMenu) {
             const auto& row = shell::kTopicMenus[static_cast<std::size_t>(topicMenu->number() - 1)];
-            const std::string_view screen = row.topics[static_cast<std::size_t>(match.captured(2).toInt())].screen;
+            const std::string_view screen =
+                row.topics[static_cast<std::size_t>(match.captured(2).toInt())].screen;
             return QString::fromUtf8(screen.data(), static_cast<qsizetype>(screen.size()));
         }
-        if (name == QLatin1String("Command1"))
-            return topicMenu ? shell::MainMenu::kName : shell::TitleScreen::kName;
-        return front;
+        return name == QLatin1String("Command1")
+                   ? (topicMenu ? shell::MainMenu::kName : shell::TitleScreen::kName)
+                   : front;
     }
     if (auto* activity = qobject_cast<shell::ActivityScreen*>(window))
         return control == activity->cmdexit ? menuOf(front) : front;
@@ -114,17 +112,20 @@ protected:
         std::vector<int> weights;
         for (QWidget* w : window->findChildren<QWidget*>()) {
             const bool option = qobject_cast<shell::OptionButton*>(w);
-            const bool control = qobject_cast<shell::Label*>(w) ||
-                                 (!labelsOnly && (option || qobject_cast<shell::CommandButton*>(w) ||
-                                                  qobject_cast<shell::PictureBox*>(w) || qobject_cast<shell::Frame*>(w)));
+            const bool control =
+                qobject_cast<shell::Label*>(w) ||
+                (!labelsOnly && (option || qobject_cast<shell::CommandButton*>(w) ||
+                                 qobject_cast<shell::PictureBox*>(w) || qobject_cast<shell::Frame*>(w)));
             if (!control || !w->isVisible() || w->rect().isEmpty())
                 continue;
             const QString name = w->objectName();
-            const bool leaveLinks = qobject_cast<shell::LinksScreen*>(window) && name == QLatin1String("Command1");
+            const bool leaveLinks =
+                qobject_cast<shell::LinksScreen*>(window) && name == QLatin1String("Command1");
             controls << w;
-            weights.push_back(name == QLatin1String("cmdgo") || name == QLatin1String("cmdsoln") || leaveLinks ? 4
-                              : option                                                                           ? 3
-                                                                                                                 : 1);
+            weights.push_back(name == QLatin1String("cmdgo") || name == QLatin1String("cmdsoln") || leaveLinks
+                                  ? 4
+                              : option ? 3
+                                       : 1);
         }
         QWidget* control = window;
         if (!controls.isEmpty())
@@ -162,15 +163,13 @@ protected:
                 expected = destination(receiver, front, m_opener);
                 QTest::mouseClick(receiver, Qt::LeftButton, {}, local);
             } else {
-                QMouseEvent move(QEvent::MouseMove, local, window->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                                 Qt::NoModifier);
+                QMouseEvent move(QEvent::MouseMove, local, window->mapToGlobal(at), Qt::NoButton,
+                                 Qt::NoButton, Qt::NoModifier);
                 QApplication::sendEvent(receiver, &move);
             }
             return QStringLiteral("%1 %2 at (%3, %4) on %5")
-                .arg(click ? "click" : "move", receiver->objectName())
-                .arg(at.x())
-                .arg(at.y())
-                .arg(front);
+                .arg(click ? "click" : "move", receiver->objectName(), QString::number(at.x()),
+                     QString::number(at.y()), front);
         }
         const Qt::Key key = keys[uniform(0, int(std::size(keys)) - 1)];
         QWidget* receiver = window->focusWidget() ? window->focusWidget() : window;
@@ -193,12 +192,10 @@ protected:
 
     bool tickPending() const
     {
-        for (const QString& name : screens.loadedNames()) {
+        return std::ranges::any_of(screens.loadedNames(), [&](const QString& name) {
             auto* angles = qobject_cast<angles::AnglesScreen*>(screens.find(name));
-            if (angles && angles->Timer1->isEnabled())
-                return true;
-        }
-        return false;
+            return angles && angles->Timer1->isEnabled();
+        });
     }
 
     // Everything that must hold after an event; empty when it does.
@@ -260,8 +257,9 @@ TEST_F(ClickStorm, EveryEventLeavesTheProgramInAStateItsFlowsAllow)
             m_opener = previous;
 
         if (const std::string problem = check(front, expected); !problem.empty()) {
-            FAIL() << "seed " << m_seed << ", event " << event << ": " << problem << "\nreplay with CHALKFACE_STORM_SEED="
-                   << m_seed << " CHALKFACE_STORM_EVENTS=" << event << "\nlast events:\n    "
+            FAIL() << "seed " << m_seed << ", event " << event << ": " << problem
+                   << "\nreplay with CHALKFACE_STORM_SEED=" << m_seed << " CHALKFACE_STORM_EVENTS=" << event
+                   << "\nlast events:\n    "
                    << QStringList(recent.begin(), recent.end()).join(QLatin1String("\n    ")).toStdString();
         }
         if (front.isEmpty()) {
@@ -288,9 +286,9 @@ TEST_F(ClickStorm, ParallelLinesSolutionWaitsForTheFirstQuestion)
     auto& s = screenAs<angles::AnglesScreen>(QStringLiteral("parallel"));
     screens.show(s.name());
     ASSERT_TRUE(s.Timer1->isEnabled());
-    for (const char* press : {"solution", "next then solution"}) {
-        SCOPED_TRACE(press);
-        if (std::string_view(press) != "solution")
+    for (const bool next : {false, true}) {
+        SCOPED_TRACE(next ? "next then solution" : "solution");
+        if (next)
             click(s.cmdgo);
         click(s.cmdsoln);
         QTest::keyClick(&s, Qt::Key_PageDown);

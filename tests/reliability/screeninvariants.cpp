@@ -4,12 +4,13 @@
 #include "angles/parallellines.h"
 #include "beattheclock/beattheclockscreen.h"
 #include "shell/activityscreen.h"
+#include "shell/core/topictable.h"
 #include "shell/linksscreen.h"
 #include "shell/mainmenu.h"
 #include "shell/standardscreen.h"
 #include "shell/titlescreen.h"
 #include "shell/toolkit/screens.h"
-#include "shell/core/topictable.h"
+#include "shell/topicmenu.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -37,10 +38,8 @@ std::string checkStandardScreen(const shell::StandardActivityScreen& s)
         if (shows(s.question[k]) != (k < e.question.size()))
             return "a question line shows when it should not, or not when it should";
     }
-    for (std::size_t i = 0; i < e.answer.size(); ++i) {
-        if (solved && !shows(s.answer[i]))
-            return "an answer line is hidden";
-    }
+    if (solved && !std::all_of(s.answer.begin(), s.answer.begin() + std::ssize(e.answer), shows))
+        return "an answer line is hidden";
     for (std::size_t i = 0; i < s.working.size(); ++i) {
         if (shows(s.working[i]) != (solved && e.layout.workingShown && i < e.working.size()))
             return "a working line shows when it should not, or not when it should";
@@ -80,25 +79,13 @@ std::string checkParallelScreen(const angles::AnglesScreen& s)
     }
     const auto solved = angles::solveParallelLines(captions);
     if (shows(s.Frame1) && (!solved || s.Label6->caption().toStdString() != solved->firstLine ||
-                                      s.Label9->caption().toStdString() != solved->secondLine))
+                            s.Label9->caption().toStdString() != solved->secondLine))
         return "the solution on show is not the question's";
     return {};
 }
 
-const QString kTitle = shell::TitleScreen::kName;
 const QString kMainMenu = shell::MainMenu::kName;
 const QString kLinks = shell::LinksScreen::kName;
-
-bool isTopicMenu(const QString& name)
-{
-    return name.size() == 5 && name.startsWith(QLatin1String("menu")) && name[4] >= QLatin1Char('1') &&
-           name[4] <= QLatin1Char('5');
-}
-
-QString describe(const QStringList& names)
-{
-    return QLatin1Char('{') + names.join(QLatin1String(", ")) + QLatin1Char('}');
-}
 
 } // namespace
 
@@ -119,7 +106,8 @@ std::string checkActivity(const shell::Screen& screen)
         return checkStandardScreen(*s);
     if (const auto* s = qobject_cast<const beattheclock::BeatTheClockScreen*>(&screen))
         return checkBeatTheClockScreen(*s);
-    return angles && angles->topic() == angles::AnglesTopic::ParallelLines ? checkParallelScreen(*angles) : "";
+    return angles && angles->topic() == angles::AnglesTopic::ParallelLines ? checkParallelScreen(*angles)
+                                                                           : "";
 }
 
 QString menuOf(const QString& screen)
@@ -141,52 +129,33 @@ QMap<QString, int> liveScreens()
 
 std::string checkFlowState(const shell::Screens& screens, const QString& front, const QString& opener)
 {
-    QStringList shown;
-    QStringList hidden;
-    for (const QString& name : screens.loadedNames())
-        (screens.find(name)->isVisible() ? shown : hidden) << name;
-
-    // What may stand behind the front screen, shown, and what may be loaded but hidden.
-    QStringList behind;
-    QStringList mayHide;
-    QString base = front;
-    if (front == kLinks) {
-        if (opener != kMainMenu && !isTopicMenu(opener))
-            return "the links screen was opened from " + opener.toStdString();
-        behind << opener;
-        base = opener;
-    } else if (!menuOf(front).isEmpty()) {
-        behind << menuOf(front);
-        base = menuOf(front);
-    } else if (front != kTitle && front != kMainMenu && !isTopicMenu(front)) {
+    const auto isTopicMenu = [&](const QString& name) {
+        return qobject_cast<shell::TopicMenu*>(screens.find(name));
+    };
+    if (front == kLinks && opener != kMainMenu && !isTopicMenu(opener))
+        return "the links screen was opened from " + opener.toStdString();
+    // What may stand behind the front screen, shown: the menu it was opened from.
+    const QString behind = front == kLinks ? opener : menuOf(front);
+    if (behind.isEmpty() && front != shell::TitleScreen::kName && front != kMainMenu && !isTopicMenu(front))
         return "the screen in front, \"" + front.toStdString() + "\", is none the flows lead to";
-    }
-    // A topic menu creates the main menu without showing it, to borrow its picture.
-    if (isTopicMenu(base))
-        mayHide << kMainMenu;
-
-    QStringList expected = QStringList{front} + behind;
-    expected.sort();
-    shown.sort();
-    if (shown != expected)
-        return "with " + front.toStdString() + " in front the screens shown are " +
-               describe(shown).toStdString() + ", not " + describe(expected).toStdString();
-    for (const QString& name : hidden) {
-        if (!mayHide.contains(name))
+    QStringList expected{front};
+    if (!behind.isEmpty())
+        expected << behind;
+    QStringList shown;
+    for (const QString& name : screens.loadedNames()) {
+        // A topic menu creates the main menu without showing it, to borrow its picture.
+        if (screens.find(name)->isVisible())
+            shown << name;
+        else if (name != kMainMenu || !isTopicMenu(expected.last()))
             return "screen " + name.toStdString() + " is loaded but hidden with " + front.toStdString() +
                    " in front";
     }
+    expected.sort();
+    shown.sort();
+    if (shown != expected)
+        return "with " + front.toStdString() + " in front the screens shown are {" +
+               shown.join(", ").toStdString() + "}, not {" + expected.join(", ").toStdString() + "}";
     return {};
-}
-
-FrontTracker::FrontTracker()
-{
-    qApp->installEventFilter(this);
-}
-
-FrontTracker::~FrontTracker()
-{
-    qApp->removeEventFilter(this);
 }
 
 QString FrontTracker::front() const

@@ -3,8 +3,8 @@
 // an activity screen keeps its way out, one chosen mode and a solution belonging to its question.
 #pragma once
 
+#include <QApplication>
 #include <QMap>
-#include <QObject>
 #include <QPointer>
 #include <QString>
 
@@ -36,8 +36,8 @@ std::string checkFlowState(const shell::Screens& screens, const QString& front, 
 // manager would: the front screen is the visible one shown or raised last.
 class FrontTracker : public QObject {
 public:
-    FrontTracker();
-    ~FrontTracker() override;
+    FrontTracker() { qApp->installEventFilter(this); }
+    ~FrontTracker() override { qApp->removeEventFilter(this); }
 
     // The name of the visible screen in front, or an empty name when none is visible.
     QString front() const;
