@@ -177,11 +177,9 @@ public:
     // The name of the visible screen in front, or an empty name when none is visible.
     QString front() const
     {
-        for (auto it = m_order.rbegin(); it != m_order.rend(); ++it) {
-            if (*it && (*it)->isVisible())
-                return (*it)->name();
-        }
-        return {};
+        const auto shown =
+            std::find_if(m_order.rbegin(), m_order.rend(), [](const auto& s) { return s && s->isVisible(); });
+        return shown == m_order.rend() ? QString() : (*shown)->name();
     }
 
 protected:

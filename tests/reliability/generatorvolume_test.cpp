@@ -1,8 +1,7 @@
 // Every activity of the registry at volume: CHALKFACE_VOLUME_QUESTIONS questions (20,000 by
-// default, a million under the "volume" label) in every mode, each checked for what every
-// activity promises (texts present and well formed, the same seed giving the same questions) and
-// for its own invariants, which each activity folder states in tests/<folder>/invariants.cpp.
-// Draws come from seeded sources, so a failure names a replayable seed.
+// default, a million under the "volume" label) in every mode from a fixed seed, each checked for
+// what every activity promises (texts present and well formed) and for its own invariants, which
+// each activity folder states in tests/<folder>/invariants.cpp.
 #include "registry/registry.h"
 
 #include <gtest/gtest.h>
@@ -59,10 +58,10 @@ std::string commonProblems(const shell::Exercise& e)
         return "a text that is not UTF-8";
     if (e.fields.front().first != "instruction")
         return {};
-    std::vector<std::string> keys;
+    std::string keys;
     for (const auto& [key, value] : e.fields)
-        keys.push_back(key);
-    if (keys != std::vector<std::string>{"instruction", "question", "answer", "solution", "data"})
+        keys += key + " ";
+    if (keys != "instruction question answer solution data ")
         return "the JSON fields are not instruction, question, answer, solution, data";
     if (shell::Json(e.fields)["data"]["kind"].isNull())
         return "data has no kind";
@@ -93,23 +92,18 @@ TEST_P(GeneratorVolume, EveryQuestionKeepsItsPromises)
 {
     const Case& c = GetParam();
     shell::ClockRandom draws(kSeed);
-    shell::ClockRandom again(kSeed);
     const auto questions = c.activity->questions();
-    const auto replay = c.activity->questions();
     const char* asked = std::getenv("CHALKFACE_VOLUME_QUESTIONS");
     const long count = asked && std::atol(asked) > 0 ? std::atol(asked) : 20000;
     for (long i = 0; i < count; ++i) {
         const shell::Exercise e = questions->make(c.mode, draws);
-        const std::string json = shell::Json(e.fields).dump();
         std::string problem = commonProblems(e);
         if (problem.empty())
             problem = c.check(*c.activity, c.mode, e);
-        if (problem.empty() && i < 100 && shell::Json(replay->make(c.mode, again).fields).dump() != json)
-            problem = "the same seed gave another question";
         if (!problem.empty())
             FAIL() << c.activity->sheet << " mode " << c.mode << ", question " << i + 1 << " from seed "
                    << kSeed << ": " << problem << "\n"
-                   << json;
+                   << shell::Json(e.fields).dump();
     }
     std::printf("%s, mode %d: %ld questions checked\n", std::string(c.activity->sheet).c_str(), c.mode,
                 count);

@@ -8,7 +8,8 @@
 namespace {
 
 // What a command line comes to: "help", the options it chooses ("units 3 25 seed 7 json u.json":
-// activity, mode, count, seed, format, output, "-" where none), or "error: " and its message.
+// activity, mode, count, seed ("-" for none), format, output ("<none>" for standard output), or
+// "error: " and its message.
 std::string outcome(const std::vector<std::string>& arguments)
 {
     const sheet::ParseResult result = sheet::parseArguments(arguments);
@@ -20,7 +21,7 @@ std::string outcome(const std::vector<std::string>& arguments)
     const char* const formats[] = {"text", "json", "pdf"};
     return std::string(o.activity->sheet) + " " + std::to_string(o.mode) + " " + std::to_string(o.count) +
            " seed " + (o.seed ? std::to_string(*o.seed) : "-") + " " + formats[int(o.format)] + " " +
-           o.output.value_or("-");
+           o.output.value_or("<none>");
 }
 
 TEST(SheetOptions, EachCommandLineChoosesItsOptionsOrNamesWhatWasWrong)
@@ -28,18 +29,18 @@ TEST(SheetOptions, EachCommandLineChoosesItsOptionsOrNamesWhatWasWrong)
     // A good command line's whole outcome; part of a bad one's message, which is one line.
     // clang-format off
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"estimation"}, "estimation 0 10 seed - text -"},
+        {{"estimation"}, "estimation 0 10 seed - text <none>"},
         {{"units", "--mode", "metric-imperial", "--count", "25", "--seed", "7", "--format", "json",
           "--output", "u.json"}, "units 3 25 seed 7 json u.json"},
-        {{"--count=1", "--mode=domain", "mappings"}, "mappings 1 1 seed - text -"},
+        {{"--count=1", "--mode=domain", "mappings"}, "mappings 1 1 seed - text <none>"},
         {{"polygons", "--count", "1000000", "--seed", "18446744073709551615"},
-         "polygons 0 1000000 seed 18446744073709551615 text -"},
-        {{"parallel-lines", "--count", "007"}, "parallel-lines 0 7 seed - text -"},
-        {{"units", "--seed", "0"}, "units 0 10 seed 0 text -"},
+         "polygons 0 1000000 seed 18446744073709551615 text <none>"},
+        {{"parallel-lines", "--count", "007"}, "parallel-lines 0 7 seed - text <none>"},
+        {{"units", "--seed", "0"}, "units 0 10 seed 0 text <none>"},
         {{"estimation", "--format", "pdf", "--output", "e.pdf", "--count", "10000"},
          "estimation 0 10000 seed - pdf e.pdf"},
         // A dash is standard output.
-        {{"estimation", "--format", "pdf", "--output", "-"}, "estimation 0 10 seed - pdf -"},
+        {{"estimation", "--format", "pdf", "--output", "-"}, "estimation 0 10 seed - pdf <none>"},
         // Help wins over everything else.
         {{"--help"}, "help"},
         {{"nonsense", "--count", "0", "-h"}, "help"},

@@ -40,12 +40,10 @@ Outcome run(const QString& program, const QStringList& arguments, const QString&
             const Preparation& prepare = {}, const Preparation& started = {})
 {
     QProcess process;
-    process.setProgram(program);
-    process.setArguments(arguments);
     process.setWorkingDirectory(folder);
     if (prepare)
         prepare(process);
-    process.start();
+    process.start(program, arguments);
     if (started && process.waitForStarted())
         started(process);
     process.waitForFinished(120'000);
@@ -72,36 +70,10 @@ Preparation withEnvironment(const std::vector<std::pair<const char*, const char*
 {
     return [=](QProcess& process) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const auto& [name, value] : changes) {
-            if (*value)
-                environment.insert(QString::fromLatin1(name), QString::fromLatin1(value));
-            else
-                environment.remove(QString::fromLatin1(name));
-        }
+        for (const auto& [name, value] : changes)
+            *value ? environment.insert(name, value) : environment.remove(name);
         process.setProcessEnvironment(environment);
     };
-}
-
-// Every activity of the registry in every mode, and once without --mode (its first mode).
-struct ActivityCase {
-    const shell::Activity* activity;
-    int mode;
-    QStringList arguments; // the activity, and --mode with the mode's name where it is named
-};
-
-std::vector<ActivityCase> everyActivityAndMode()
-{
-    std::vector<ActivityCase> cases;
-    for (const shell::Activity* activity : registry::activities()) {
-        const QString sheet = QString::fromUtf8(activity->sheet);
-        for (int mode = 0; mode < static_cast<int>(activity->modes.size()); ++mode)
-            cases.push_back(
-                {activity,
-                 mode,
-                 {sheet, "--mode", QString::fromUtf8(activity->modes[std::size_t(mode)].sheetName)}});
-        cases.push_back({activity, 0, {sheet}});
-    }
-    return cases;
 }
 
 // Each JSON line is the activity, its mode and the fields of the question its descriptor makes
@@ -113,46 +85,51 @@ TEST(SheetProgram, SeedsDecideTheQuestionsFieldByFieldInEveryFormat)
     constexpr std::uint64_t seed = 20240917;
     QTemporaryDir folder;
     const QString file = folder.filePath("sheet");
-    for (const ActivityCase& c : everyActivityAndMode()) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const Outcome result =
-            run(kSheet, c.arguments + QStringList{"--count", "40", "--seed", QString::number(seed),
-                                                  "--format", "json"});
-        ASSERT_EQ(result.status, 0) << result.err.toStdString();
-        ASSERT_EQ(result.out.count('\n'), 40);
-        shell::ClockRandom draws(seed);
-        const auto questions = c.activity->questions();
-        const shell::Json mode =
-            c.activity->modes.empty()
-                ? shell::Json()
-                : shell::Json(std::string(c.activity->modes[std::size_t(c.mode)].sheetName));
-        for (const QByteArray& line : result.out.trimmed().split('\n')) {
-            EXPECT_TRUE(QJsonDocument::fromJson(line).isObject()) << line.toStdString();
-            shell::Json::Object fields{{"activity", std::string(c.activity->sheet)}, {"mode", mode}};
-            const shell::Exercise e = questions->make(c.mode, draws);
-            fields.insert(fields.end(), e.fields.begin(), e.fields.end());
-            EXPECT_EQ(line.toStdString(), shell::Json(fields).dump());
+    for (const shell::Activity* activity : registry::activities()) {
+        const std::size_t modes = activity->modes.size();
+        // Every mode by its name, then without --mode: the first mode.
+        for (std::size_t named = 0; named <= modes; ++named) {
+            const int mode = named < modes ? int(named) : 0;
+            const std::string name(modes ? activity->modes[std::size_t(mode)].sheetName : "");
+            QStringList arguments{QString::fromUtf8(activity->sheet)};
+            if (named < modes)
+                arguments << "--mode" << QString::fromStdString(name);
+            SCOPED_TRACE(arguments.join(' ').toStdString());
+            const QStringList json{"--count", "40", "--seed", QString::number(seed), "--format", "json"};
+            const Outcome result = run(kSheet, arguments + json);
+            ASSERT_EQ(result.status, 0) << result.err.toStdString();
+            ASSERT_EQ(result.out.count('\n'), 40);
+            shell::ClockRandom draws(seed);
+            const auto questions = activity->questions();
+            for (const QByteArray& line : result.out.trimmed().split('\n')) {
+                EXPECT_TRUE(QJsonDocument::fromJson(line).isObject()) << line.toStdString();
+                shell::Json::Object fields{{"activity", std::string(activity->sheet)},
+                                           {"mode", name.empty() ? shell::Json() : shell::Json(name)}};
+                const shell::Exercise e = questions->make(mode, draws);
+                fields.insert(fields.end(), e.fields.begin(), e.fields.end());
+                EXPECT_EQ(line.toStdString(), shell::Json(fields).dump());
+            }
+            // The formats and seeds once for each mode.
+            if (named == modes && modes > 0)
+                continue;
+            const auto written = [&](const char* format, const char* zone) {
+                const QStringList more{"--seed", "77", "--count", "6", "--format", format, "--output", file};
+                const Outcome made = run(kSheet, arguments + more, {}, withEnvironment({{"TZ", zone}}));
+                EXPECT_EQ(made.status, 0) << made.err.toStdString();
+                return contents(file);
+            };
+            for (const char* format : {"text", "json", "pdf"}) {
+                const QByteArray first = written(format, "UTC0");
+                EXPECT_FALSE(first.isEmpty()) << format;
+                EXPECT_TRUE(first == written(format, "XYZ-3")) << format;
+            }
+            const QStringList common = arguments + QStringList{"--count", "20", "--format", "json"};
+            EXPECT_NE(run(kSheet, common + QStringList{"--seed", "1"}).out,
+                      run(kSheet, common + QStringList{"--seed", "2"}).out);
+            const Outcome clock = run(kSheet, common);
+            EXPECT_NE(clock.out, run(kSheet, common).out);
+            EXPECT_EQ(clock.out.count('\n'), 20);
         }
-        // The formats and seeds once for each mode.
-        if (c.arguments.size() == 1 && !c.activity->modes.empty())
-            continue;
-        const auto written = [&](const char* format, const char* zone) {
-            const QStringList more{"--seed", "77", "--count", "6", "--format", format, "--output", file};
-            const Outcome made = run(kSheet, c.arguments + more, {}, withEnvironment({{"TZ", zone}}));
-            EXPECT_EQ(made.status, 0) << made.err.toStdString();
-            return contents(file);
-        };
-        for (const char* format : {"text", "json", "pdf"}) {
-            const QByteArray first = written(format, "UTC0");
-            EXPECT_FALSE(first.isEmpty()) << format;
-            EXPECT_TRUE(first == written(format, "XYZ-3")) << format;
-        }
-        const QStringList common = c.arguments + QStringList{"--count", "20", "--format", "json"};
-        EXPECT_NE(run(kSheet, common + QStringList{"--seed", "1"}).out,
-                  run(kSheet, common + QStringList{"--seed", "2"}).out);
-        const Outcome clock = run(kSheet, common);
-        EXPECT_NE(clock.out, run(kSheet, common).out);
-        EXPECT_EQ(clock.out.count('\n'), 20);
     }
 }
 
