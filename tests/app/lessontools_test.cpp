@@ -31,13 +31,6 @@ namespace {
 
 using shell::ActivityScreen;
 
-// Lets a question that comes on a one-shot timer tick (a parallel lines question) come.
-void waitForQuestion(const ActivityScreen& screen)
-{
-    auto* timer = screen.findChild<shell::Timer*>(QStringLiteral("Timer1"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !timer || !timer->isEnabled(); }));
-}
-
 class LessonTools : public testing_support::ScreenTest {
 protected:
     LessonTools()
@@ -145,11 +138,13 @@ TEST_F(LessonTools, InAWindowTheCountdownCoversNoTextOrButtonOfAnyActivity)
         const QRect countdown = screen.countdown()->geometry();
         // Several questions in each mode, in their question and solution states.
         const auto options = screen.findChildren<shell::OptionButton*>();
+        // A question that comes on a one-shot timer tick (a parallel lines question) comes.
+        auto* questionTimer = screen.findChild<shell::Timer*>(QStringLiteral("Timer1"));
         for (int round = 0; round < 24; ++round) {
             QWidget* newQuestion =
                 options.isEmpty() ? static_cast<QWidget*>(screen.cmdgo) : options[round / 2 % options.size()];
             click(round % 2 ? screen.cmdsoln : newQuestion);
-            waitForQuestion(screen);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !questionTimer || !questionTimer->isEnabled(); }));
             for (const QWidget* control : screen.findChildren<QWidget*>()) {
                 const auto* label = qobject_cast<const shell::Label*>(control);
                 const bool shows = label ? !label->text().isEmpty() : qobject_cast<const QAbstractButton*>(control) != nullptr;

@@ -8,6 +8,7 @@
 #include "registry/registry.h"
 #include "shell/activityscreen.h"
 #include "shell/guide.h"
+#include "shell/toolkit/units.h"
 #include "shell/topicmenu.h"
 
 #include <QAccessible>
@@ -18,10 +19,7 @@
 
 namespace {
 
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
+using shell::qtext;
 
 // What a screen reader can read on the window: the name of every control, in the tree's order.
 QStringList readable(QAccessibleInterface* interface)
@@ -39,7 +37,7 @@ TEST_F(Program, EveryTopicOpensItsScreenWhichWorksThroughAssistiveTechnologyAndR
     defineAllScreens(screens);
     std::uint64_t seed = 0;
     seedActivities([&seed] { return ++seed; });
-    testing_support::AccessibilityEvents events;
+    testing_support::AccessibilityAlerts alerts;
     // A button shows itself pressed before it clicks.
     const auto press = [](QObject* button, const std::function<bool()>& done) {
         QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
@@ -48,9 +46,9 @@ TEST_F(Program, EveryTopicOpensItsScreenWhichWorksThroughAssistiveTechnologyAndR
     };
     QList<QRect> firstPanel;
     for (const auto& row : shell::kTopicMenus) {
-        const QString menuName = text(row.screen);
+        const QString menuName = qtext(row.screen);
         for (std::size_t i = 0; i < row.topics.size(); ++i) {
-            const QString name = text(row.topics[i].screen);
+            const QString name = qtext(row.topics[i].screen);
             SCOPED_TRACE(name.toStdString());
             auto& menu = screenAs<shell::TopicMenu>(menuName);
             screens.show(menuName);
@@ -60,7 +58,7 @@ TEST_F(Program, EveryTopicOpensItsScreenWhichWorksThroughAssistiveTechnologyAndR
             auto* activity = qobject_cast<shell::ActivityScreen*>(screens.find(name));
             ASSERT_NE(activity, nullptr);
             EXPECT_TRUE(activity->isVisible() && menu.isVisible());
-            EXPECT_EQ(activity->windowTitle(), text(row.topics[i].caption));
+            EXPECT_EQ(activity->windowTitle(), qtext(row.topics[i].caption));
             EXPECT_TRUE(fatalMessages.isEmpty()) << fatalMessages.join('\n').toStdString();
             // The panel stands in the same corner on every screen, whatever its own layout.
             const QList<QRect> panel{activity->Framestatus->geometry(), activity->cmdgo->geometry(),
@@ -86,9 +84,9 @@ TEST_F(Program, EveryTopicOpensItsScreenWhichWorksThroughAssistiveTechnologyAndR
                         hidden << label;
                 }
                 const QStringList before = readable(window);
-                events.clear();
-                press(activity->cmdsoln, [&] { return !events.of(QAccessible::Alert).isEmpty(); });
-                for (QObject* object : events.of(QAccessible::Alert)) {
+                alerts.raised().clear();
+                press(activity->cmdsoln, [&] { return !alerts.raised().isEmpty(); });
+                for (QObject* object : alerts.raised()) {
                     auto* label = qobject_cast<shell::Label*>(object);
                     ASSERT_TRUE(hidden.contains(label)) << object->objectName().toStdString();
                     const QString answer = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
@@ -129,14 +127,14 @@ TEST(TeachersGuide, DescribesEveryTopicModeAndWorksheetAndNeedsNoNetwork)
     QStringList described;
     for (const auto& row : shell::kTopicMenus) {
         for (const auto& topic : row.topics)
-            described << text(topic.caption)
-                      << (registry::byScreenName(topic.screen) ? QString() : text(topic.description));
+            described << qtext(topic.caption)
+                      << (registry::byScreenName(topic.screen) ? QString() : qtext(topic.description));
     }
     for (const shell::Activity* activity : registry::activities()) {
         const QString code = QStringLiteral("<code>%1</code>");
-        described << QStringLiteral("id=\"%1\"").arg(text(activity->screen)) << code.arg(text(activity->sheet));
+        described << QStringLiteral("id=\"%1\"").arg(qtext(activity->screen)) << code.arg(qtext(activity->sheet));
         for (const shell::Mode& mode : activity->modes)
-            described << QStringLiteral("<b>%1</b>").arg(text(mode.caption)) << code.arg(text(mode.sheetName));
+            described << QStringLiteral("<b>%1</b>").arg(qtext(mode.caption)) << code.arg(qtext(mode.sheetName));
     }
     for (const QString& wanted : described)
         EXPECT_TRUE(guide.contains(wanted)) << wanted.toStdString();

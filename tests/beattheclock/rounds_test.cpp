@@ -28,8 +28,6 @@ const WorkedExample kExamples[] = {
      kFast, {"54 ÷ 6"}, {"9"}, {}, R"({"kind":"divide","a":54,"b":6,"round":1,"position":1})"},
     {"a square root", SquaresRoots, {drawFor(3, 1, 5), drawFor(13, 2, 15)}, kFast, {"√169"}, {"13"}, {},
      R"({"kind":"root","a":169,"b":null,"round":1,"position":1})"},
-    {"a cube", SquaresRoots, {drawFor(5, 1, 5), drawFor(2, 0, 4)}, kFast, {"4³"}, {"64"}, {},
-     R"({"kind":"cube","a":4,"b":null,"round":1,"position":1})"},
     {"the largest cube", SquaresRoots, {kTop, kTop}, kFast, {"10³"}, {"1000"}, {},
      R"({"kind":"cube","a":10,"b":null,"round":1,"position":1})"},
     {"a square", SquaresRoots, {0, kTop}, kFast, {"15²"}, {"225"}, {},

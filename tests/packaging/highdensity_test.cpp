@@ -78,8 +78,8 @@ TEST_F(HighDensity, PicturesReachTheDisplayPixelForPixel)
                                     {"sigfig", "cmdgo", "Images/next@2x.jpg"}};
     for (const auto& [screen, name, copy] : cases) {
         SCOPED_TRACE(name);
-        screens.show(QLatin1String(screen));
-        QWidget* widget = control(QLatin1String(screen), QLatin1String(name));
+        QWidget* widget = screens.show(QLatin1String(screen)).control(QLatin1String(name), Qt::CaseSensitive);
+        ASSERT_NE(widget, nullptr);
         const QImage expected =
             QImage::fromData(builtPicture(QLatin1String(copy))).convertToFormat(QImage::Format_RGB32);
         const QImage shown = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -42,9 +42,6 @@ const WorkedExample kOfTwo{"a of 2", kFactoriseA, withA(2, -1, 3), kByFactorisin
      "2x(x + 3) − 1(x + 3) = 0", "(2x − 1)(x + 3) = 0"},
     R"({"kind":"factorise-a","a":2,"b":5,"c":-3,"roots":[-3,0.5],"root_texts":["−3","1/2"]})"};
 const WorkedExample kExamples[] = {
-    {"two roots", kFactorise, {root(-5), root(3)}, kByFactorising, {"x² + 2x − 15 = 0"}, {"x = −5 or x = 3"},
-     {"Numbers with product −15 and sum 2:", "5 and −3", "(x + 5)(x − 3) = 0", "x + 5 = 0 or x − 3 = 0"},
-     R"({"kind":"factorise","a":1,"b":2,"c":-15,"roots":[-5,3],"root_texts":["−5","3"]})"},
     {"a repeated root", kFactorise, {root(3), root(3)}, kByFactorising,
      {"x² − 6x + 9 = 0"}, {"x = 3 (a repeated root)"},
      {"Numbers with product 9 and sum −6:", "−3 and −3", "(x − 3)² = 0, so x − 3 = 0"},

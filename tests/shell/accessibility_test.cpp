@@ -128,7 +128,7 @@ TEST_F(Accessibility, KeysWalkEachMenuInScreenOrderOrLeaveAsExitDoesAndOtherLabe
 TEST_F(Accessibility, EveryClickableLabelsPressActionEnterAndSpaceDoWhatItsClickDoes)
 {
     for (const Menu& menu : everyMenu()) {
-        const auto label = [&](const QString& name) { return screen(menu.screen).control(name, Qt::CaseSensitive); };
+        const auto label = [&](const QString& name) { return screens.get(menu.screen).control(name, Qt::CaseSensitive); };
         for (const QString& name : menu.entries + menu.untabbed) {
             SCOPED_TRACE((menu.screen + QLatin1Char(' ') + name).toStdString());
             const QString before = outcome([&] { openAlone(menu.screen); });

@@ -24,11 +24,16 @@ QString menuName(int number)
 
 class Menus : public testing_support::ScreenTest {
 protected:
+    // Clicks and lets the screens it unloaded go.
+    static void go(QWidget* control)
+    {
+        click(control);
+        settle();
+    }
     MainMenu& openMainMenu()
     {
         screens.show(TitleScreen::kName);
-        click(screenAs<TitleScreen>(TitleScreen::kName).Command1);
-        settle();
+        go(screenAs<TitleScreen>(TitleScreen::kName).Command1);
         return screenAs<MainMenu>(MainMenu::kName);
     }
 };
@@ -46,8 +51,7 @@ TEST_F(Menus, OkThenExitThenCancelRebuildsTheMainMenuEachTimeAndExitEndsTheProgr
         QStringList entries;
         menu.Label2.forEach([&](int, shell::Label* entry) { entries << entry->caption(); });
         EXPECT_EQ(entries.join(','), "Menu 1,Menu 2,Menu 3,Menu 4,Menu 5,WWW Links");
-        click(menu.Command1);
-        settle();
+        go(menu.Command1);
         EXPECT_EQ(shownScreens(), QStringList{TitleScreen::kName});
     }
     click(screenAs<TitleScreen>(TitleScreen::kName).Command2);
@@ -59,24 +63,19 @@ TEST_F(Menus, TheSideMenuMovesBetweenEveryPairOfTopicMenusAndExitShowsTheMainMen
     for (int from = 1; from <= 5; ++from) {
         for (int to = 1; to <= 5; ++to) {
             SCOPED_TRACE(testing::Message() << "from menu " << from << " to menu " << to);
-            click(openMainMenu().Label2[from - 1]);
-            settle();
+            go(openMainMenu().Label2[from - 1]);
             const int mainMenuLoads = screens.loadCount(MainMenu::kName);
-            click(screenAs<shell::TopicMenu>(menuName(from)).Label2[to - 1]);
-            settle();
+            go(screenAs<shell::TopicMenu>(menuName(from)).Label2[to - 1]);
             EXPECT_EQ(shownScreens(), QStringList{menuName(to)});
             // Another menu's load step read the main menu's picture, creating it hidden; the
-            // main menu itself was unloaded.
+            // main menu itself was unloaded. Exit shows the hidden main menu as it is, or builds one.
             EXPECT_EQ(screens.loadedNames(),
                       from == to ? QStringList{menuName(from)} : (QStringList{MainMenu::kName, menuName(to)}));
-            // Exit shows the hidden main menu as it is, or builds one.
-            click(screenAs<shell::TopicMenu>(menuName(to)).Command1);
-            settle();
+            go(screenAs<shell::TopicMenu>(menuName(to)).Command1);
             EXPECT_EQ(shownScreens(), QStringList{MainMenu::kName});
             EXPECT_EQ(screens.loadedNames(), QStringList{MainMenu::kName});
             EXPECT_EQ(screens.loadCount(MainMenu::kName), mainMenuLoads + 1);
-            click(screenAs<MainMenu>(MainMenu::kName).Command1);
-            settle();
+            go(screenAs<MainMenu>(MainMenu::kName).Command1);
         }
     }
 }
@@ -113,11 +112,9 @@ TEST_F(Menus, TheAddressesOpenInTheBrowserOrShowWhereTheyCannotAndTheGuideIsBesi
         EXPECT_EQ(notices[0]->Label2->caption(), QLatin1String(shell::LinksScreen::kLinks[link].address));
     }
     screenshot(links, QStringLiteral("links-failed.png"));
-    click(links.findChild<shell::AddressNotice*>()->Label3);
-    settle();
+    go(links.findChild<shell::AddressNotice*>()->Label3);
     EXPECT_EQ(links.findChild<shell::AddressNotice*>(), nullptr);
-    click(links.Command1);
-    settle();
+    go(links.Command1);
     EXPECT_EQ(shownScreens(), QStringList{MainMenu::kName});
     EXPECT_EQ(screens.loadCount(MainMenu::kName), 1) << "the same main menu, not a new one";
 }

@@ -9,8 +9,10 @@
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/pictures.h"
 #include "shell/toolkit/platform.h"
+#include "shell/toolkit/units.h"
 #include "shell/topicmenu.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -25,62 +27,37 @@ namespace testing_support {
 
 QStringList everyScreenName()
 {
-    const auto text = [](std::string_view name) {
-        return QString::fromUtf8(name.data(), qsizetype(name.size()));
-    };
     QStringList names{shell::TitleScreen::kName, shell::MainMenu::kName, shell::LinksScreen::kName};
     for (const auto& row : shell::kTopicMenus) {
-        names << text(row.screen);
+        names << shell::qtext(row.screen);
         for (const auto& topic : row.topics)
-            names << text(topic.screen);
+            names << shell::qtext(topic.screen);
     }
     names.removeDuplicates();
     return names;
 }
 
-namespace {
-
-std::vector<std::pair<QAccessible::Event, QObject*>> g_accessibilityEvents;
-
-void recordAccessibilityEvent(QAccessibleEvent* event)
+QList<QObject*>& AccessibilityAlerts::raised()
 {
-    g_accessibilityEvents.emplace_back(event->type(), event->object());
-}
-
-void setAccessibilityActive(bool active)
-{
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(active);
-}
-
-} // namespace
-
-AccessibilityEvents::AccessibilityEvents()
-{
-    g_accessibilityEvents.clear();
-    QAccessible::installUpdateHandler(&recordAccessibilityEvent);
-    setAccessibilityActive(true);
-}
-
-AccessibilityEvents::~AccessibilityEvents()
-{
-    setAccessibilityActive(false);
-    QAccessible::installUpdateHandler(nullptr);
-    g_accessibilityEvents.clear();
-}
-
-QList<QObject*> AccessibilityEvents::of(QAccessible::Event type) const
-{
-    QList<QObject*> objects;
-    for (const auto& [eventType, object] : g_accessibilityEvents) {
-        if (eventType == type)
-            objects << object;
-    }
+    static QList<QObject*> objects;
     return objects;
 }
 
-void AccessibilityEvents::clear()
+AccessibilityAlerts::AccessibilityAlerts()
 {
-    g_accessibilityEvents.clear();
+    raised().clear();
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::Alert)
+            raised() << event->object();
+    });
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+}
+
+AccessibilityAlerts::~AccessibilityAlerts()
+{
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    QAccessible::installUpdateHandler(nullptr);
+    raised().clear();
 }
 
 ScreenTest::ScreenTest()
@@ -99,14 +76,6 @@ ScreenTest::~ScreenTest()
     shell::setPictureFolders({});
     shell::setDisplaySizeOverride(std::nullopt);
     settle();
-}
-
-shell::Screen& ScreenTest::screen(const QString& name)
-{
-    shell::Screen* found = screens.find(name);
-    if (!found)
-        throw std::logic_error("screen " + name.toStdString() + " is not loaded");
-    return *found;
 }
 
 // Defines the screen `name` again so that, once made, an activity screen draws from `source()`.
@@ -152,12 +121,6 @@ void ScreenTest::clickOrPress(QWidget* control, QWidget* screen, Qt::Key key)
         click(control);
     else
         QTest::keyClick(screen, key);
-}
-
-void ScreenTest::moveOver(QWidget* widget)
-{
-    ASSERT_NE(widget, nullptr);
-    QTest::mouseMove(widget, widget->rect().center());
 }
 
 void ScreenTest::activate(QWidget& window)

@@ -1,6 +1,6 @@
 // What screen tests share: a fresh set of screens per test, fatal errors and web addresses
 // caught instead of ending the program or starting a browser, the real mouse events of QTest,
-// the events assistive technology would hear, and screenshots saved when CHALKFACE_SCREENSHOTS
+// the alerts assistive technology would hear, and screenshots saved when CHALKFACE_SCREENSHOTS
 // names a folder.
 #pragma once
 
@@ -9,7 +9,6 @@
 #include "shell/toolkit/screen.h"
 #include "shell/toolkit/screens.h"
 
-#include <QAccessible>
 #include <QStringList>
 #include <QUrl>
 
@@ -45,17 +44,14 @@ public slots:
 };
 
 // Switches Qt's accessibility on, as a screen reader on the desktop's accessibility bus does, and
-// records the events the program sends while it lives.
-class AccessibilityEvents {
+// records the objects that raise an alert while it lives, in order.
+class AccessibilityAlerts {
 public:
-    AccessibilityEvents();
-    ~AccessibilityEvents();
-    AccessibilityEvents(const AccessibilityEvents&) = delete;
-    AccessibilityEvents& operator=(const AccessibilityEvents&) = delete;
-
-    // The objects that got an event of this type, in the order of the events.
-    QList<QObject*> of(QAccessible::Event type) const;
-    void clear();
+    AccessibilityAlerts();
+    ~AccessibilityAlerts();
+    AccessibilityAlerts(const AccessibilityAlerts&) = delete;
+    AccessibilityAlerts& operator=(const AccessibilityAlerts&) = delete;
+    static QList<QObject*>& raised();
 };
 
 class ScreenTest : public ::testing::Test {
@@ -63,22 +59,8 @@ protected:
     ScreenTest();
     ~ScreenTest() override;
 
-    // The loaded screen of that name, which the test expects to exist.
-    shell::Screen& screen(const QString& name);
     template <class T>
-    T& screenAs(const QString& name)
-    {
-        return screens.get<T>(name);
-    }
-
-    // A control of a loaded screen by its name (exact case).
-    template <class T = QWidget>
-    T* control(const QString& screenName, const QString& name)
-    {
-        auto* found = screen(screenName).control<T>(name, Qt::CaseSensitive);
-        EXPECT_NE(found, nullptr) << name.toStdString() << " on " << screenName.toStdString();
-        return found;
-    }
+    T& screenAs(const QString& name) { return screens.get<T>(name); }
 
     // Every later opening of the screen `name`, once defined, draws from `draws` alone.
     void script(const QString& name, const std::vector<float>& draws);
@@ -100,18 +82,12 @@ protected:
     static void click(QWidget* widget);
     // One step of a walk: clicks the control, or presses the key on the screen when there is none.
     static void clickOrPress(QWidget* control, QWidget* screen, Qt::Key key);
-    // Moves the mouse over the middle of the widget.
-    static void moveOver(QWidget* widget);
-
     // Makes the window the active one, as the window manager does when it opens.
     static void activate(QWidget& window);
-
     // The screens that are shown, by name.
     QStringList shownScreens() const;
-
     // Lets deferred deletions of unloaded screens happen.
     static void settle();
-
     // Saves the screen as a PNG when CHALKFACE_SCREENSHOTS is set.
     static void screenshot(QWidget& widget, const QString& fileName);
 

@@ -31,11 +31,6 @@ const WorkedExample kHalfwayRoundsUp{"the halfway value rounds up to a whole num
      "2.8: 13.55, too small", "2.9: 15.69, too small", "2.95: 16.82, too small"},
     R"({"kind":"minus","form":"minus","a":3,"k":17,"low":2,"high":3,"places":1,"root":2.957664,"answer":"3.0"})"};
 const WorkedExample kExamples[] = {
-    {"to 1 d.p. with x³ + x", kPlus, cubic(1, 6, 3, 40, 31, 67), kOnePlace,
-     {"x³ + x = 40", "There is a solution between 3 and 4."}, {"x = 3.3 to 1 d.p.", "x is between 3.3 and 3.35."},
-     {"3: 30, too small", "4: 68, too big", "3.5: 46.38, too big", "3.4: 42.70, too big", "3.3: 39.24, too small",
-      "3.35: 40.95, too big"},
-     R"({"kind":"plus","form":"plus","a":1,"k":40,"low":3,"high":4,"places":1,"root":3.322512,"answer":"3.3"})"},
     {"to 2 d.p. from the tenth around the root", kTwoPlaces,
      std::vector<float>{drawFor(0, 0, 1)} + cubic(1, 6, 3, 40, 31, 67), kTwoPlacesText,
      {"x³ + x = 40", "There is a solution between 3.3 and 3.4."}, {"x = 3.32 to 2 d.p.", "x is between 3.32 and 3.325."},

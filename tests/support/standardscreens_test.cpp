@@ -1,5 +1,11 @@
-#include "standardactivitytest.h"
+// Every activity on the standard frame, through its real widgets: opened from its topic, each
+// mode's question and solution states (with an activity's own checks of them), the next question,
+// and every text of 2,000 questions per mode fitting its place at design size.
+#include "screentest.h"
 
+#include "registry/registry.h"
+#include "registry/screens.h"
+#include "shell/standardscreen.h"
 #include "shell/toolkit/controls.h"
 #include "shell/toolkit/drawingpainter.h"
 #include "shell/toolkit/drawingview.h"
@@ -8,12 +14,29 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <functional>
+#include <map>
+#include <memory>
 #include <variant>
 
-namespace testing_support {
 namespace {
 
 using shell::qtext;
+using StateCheck = std::function<void(shell::StandardActivityScreen&, bool solved)>;
+
+// The checks an activity adds to each state, by screen name.
+const std::map<std::string_view, StateCheck> kOwnChecks{
+    {"hexadecimal",
+     [](shell::StandardActivityScreen& s, bool) {
+         EXPECT_TRUE(s.question[0]->text().contains(QStringLiteral("<sub>1"))) << "the base drawn lowered";
+     }},
+    // The decimals are shown without brackets: the screen dots them.
+    {"recurringdecimals",
+     [](shell::StandardActivityScreen& s, bool solved) {
+         const std::string made = solved ? s.exercise().answer[0] : s.exercise().question[0].text;
+         EXPECT_EQ((solved ? s.answer[0] : s.question[0])->caption(), qtext(made).remove('(').remove(')'));
+     }},
+};
 
 QString menuOf(const shell::Activity& activity)
 {
@@ -124,18 +147,44 @@ QString tooWide(const shell::StandardActivityScreen& s)
     return {};
 }
 
-} // namespace
-
-shell::StandardActivityScreen& StandardActivityTest::open(const shell::Activity& activity)
+// The activities whose screen is the standard one.
+std::vector<std::string_view> standardActivities()
 {
-    auto& s =
-        openTopic<shell::StandardActivityScreen>(menuOf(activity), activity.position, qtext(activity.screen));
-    EXPECT_EQ(s.windowTitle(), qtext(activity.caption));
-    return s;
+    shell::Screens screens;
+    registry::defineActivityScreens(screens);
+    std::vector<std::string_view> found;
+    for (const shell::Activity* activity : registry::activities()) {
+        const std::unique_ptr<shell::Screen> made(screens.factory(qtext(activity->screen))(screens));
+        if (qobject_cast<shell::StandardActivityScreen*>(made.get()))
+            found.push_back(activity->screen);
+    }
+    return found;
 }
 
-void StandardActivityTest::walkEveryMode(const shell::Activity& activity, const StateCheck& check)
+class StandardScreen : public testing_support::ScreenTest,
+                       public testing::WithParamInterface<std::string_view> {
+protected:
+    StandardScreen() { registry::defineActivityScreens(screens); }
+
+    // Opens the activity from its topic on its topic menu.
+    shell::StandardActivityScreen& open(const shell::Activity& activity)
+    {
+        auto& s =
+            openTopic<shell::StandardActivityScreen>(menuOf(activity), activity.position, qtext(activity.screen));
+        EXPECT_EQ(s.windowTitle(), qtext(activity.caption));
+        return s;
+    }
+};
+
+// In every mode, chosen by its option button: the question state; Solution shows the working, the
+// answer and the figure's solution state, and a second press changes nothing; Next makes a new
+// question with the solution hidden; Exit goes back to the topic menu. Saves
+// "<screen>-<mode>-question.png" and "-solution.png".
+TEST_P(StandardScreen, ShowsEachModesQuestionThenItsSolution)
 {
+    const shell::Activity& activity = *registry::byScreenName(GetParam());
+    const auto own = kOwnChecks.find(activity.screen);
+    const StateCheck check = own == kOwnChecks.end() ? StateCheck() : own->second;
     // Seeded, so that each Next is known to draw a different question.
     seedActivities([] { return 2026; });
     shell::StandardActivityScreen& s = open(activity);
@@ -171,12 +220,15 @@ void StandardActivityTest::walkEveryMode(const shell::Activity& activity, const 
     EXPECT_EQ(shownScreens(), QStringList{menuOf(activity)});
 }
 
-void StandardActivityTest::expectEveryTextFits(const shell::Activity& activity, int count)
+// Every text, figure labels included, is no wider than its place, and no working line runs into
+// another text or the figure.
+TEST_P(StandardScreen, EveryTextFitsItsPlace)
 {
+    const shell::Activity& activity = *registry::byScreenName(GetParam());
     shell::StandardActivityScreen& s = open(activity);
     for (int mode = 0; mode < activity.modeCount(); ++mode) {
         click(s.control<QWidget>(QStringLiteral("Option%1").arg(mode + 1)));
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < 2000; ++i) {
             if (const QString wide = tooWide(s); !wide.isEmpty()) {
                 ADD_FAILURE() << "mode " << mode << ": " << wide.toStdString();
                 return;
@@ -186,4 +238,7 @@ void StandardActivityTest::expectEveryTextFits(const shell::Activity& activity, 
     }
 }
 
-} // namespace testing_support
+INSTANTIATE_TEST_SUITE_P(EveryActivity, StandardScreen, testing::ValuesIn(standardActivities()),
+                         [](const auto& info) { return std::string(info.param); });
+
+} // namespace
