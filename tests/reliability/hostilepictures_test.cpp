@@ -6,7 +6,6 @@
 #include "screentest.h"
 
 #include "allscreens.h"
-#include "shell/mainmenu.h"
 #include "shell/titlescreen.h"
 #include "shell/toolkit/errors.h"
 #include "shell/toolkit/pictures.h"
@@ -18,11 +17,10 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <random>
-#include <vector>
-
-#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <random>
+#include <string>
 
 #include <malloc.h>
 
@@ -30,34 +28,23 @@ namespace {
 
 using namespace reliability;
 
-// Resident memory in bytes once the allocator has handed back what it keeps free, and the highest
+// Resident memory in bytes once the allocator has handed back what it keeps free, or the highest
 // so far (VmHWM), from /proc/self/status.
 long residentBytes(const char* field = "VmRSS:")
 {
     malloc_trim(0);
-    long kilobytes = 0;
-    if (std::FILE* file = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, file)) {
-            if (std::strncmp(line, field, std::strlen(field)) == 0)
-                kilobytes = std::strtol(line + std::strlen(field), nullptr, 10);
-        }
-        std::fclose(file);
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(field))
+            return std::stol(line.substr(std::strlen(field))) * 1024;
     }
-    return kilobytes * 1024;
+    return 0;
 }
-
-const QString kTitle = shell::TitleScreen::kName;
 
 // The title screen's picture, which it can do without, comes first.
-const char* const kPictures[] = {"opening\\orvan300.jpg", "Images\\logo2.jpg",    "Images\\orvanta3.jpg",
-                                 "Images\\exit.jpg",         "Images\\next.jpg",     "Images\\solution.jpg",
-                                 "Images\\mapping3.jpg",     "Images\\mapping4.jpg"};
-
-QString relativePath(const char* name)
-{
-    return QString::fromLatin1(name).replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
+const char* const kPictures[] = {"opening/orvan300.jpg", "Images/logo2.jpg",    "Images/orvanta3.jpg",
+                                 "Images/exit.jpg",      "Images/next.jpg",     "Images/solution.jpg",
+                                 "Images/mapping3.jpg",  "Images/mapping4.jpg"};
 
 QByteArray randomBytes(int count, unsigned seed)
 {
@@ -68,15 +55,19 @@ QByteArray randomBytes(int count, unsigned seed)
     return bytes;
 }
 
+bool write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // The same JPEG with its frame header claiming 60000 by 60000 pixels: after the marker, length
 // (2) and precision (1) come height (2) and width (2); 60000 is EA60.
 QByteArray claimingHugeSize(QByteArray jpeg)
 {
     const qsizetype frame = jpeg.indexOf("\xFF\xC0");
     EXPECT_GT(frame, 0) << "no frame header found";
-    for (qsizetype at : {frame + 5, frame + 7})
-        jpeg.replace(at, 2, "\xEA\x60");
-    return jpeg;
+    return jpeg.replace(frame + 5, 2, "\xEA\x60").replace(frame + 7, 2, "\xEA\x60");
 }
 
 // The same JPEG with a stretch in the middle of its coded data made all one bits, which no
@@ -94,29 +85,34 @@ QByteArray withDamagedData(QByteArray jpeg)
     return jpeg;
 }
 
-enum class Lay { Bytes, Missing, Sized64MB, LinkToZero, Folder };
+using Path = const QString&;
+using Good = const QByteArray&; // the built picture's bytes
 
 struct Variant {
     const char* name;
-    const char* problem; // in the message; nullptr for a file that loads
-    Lay lay;
-    QByteArray (*bytes)(QByteArray good) = nullptr;
+    const char* problem;          // in the message; nullptr for a file that loads
+    bool (*make)(Path, Good good); // puts the hostile file in its place; false when it cannot
 };
 
 // clang-format off
 const Variant kVariants[] = {
-    {"missing", "missing", Lay::Missing},
-    {"empty", "empty", Lay::Bytes, [](QByteArray) { return QByteArray(); }},
-    {"cut short", "incomplete", Lay::Bytes, [](QByteArray good) { return good.left(good.size() / 2); }},
-    {"damaged picture data", "the picture's data is damaged (Corrupt JPEG data", Lay::Bytes, withDamagedData},
-    {"bytes after the end of the picture", nullptr, Lay::Bytes, [](QByteArray good) { return good + randomBytes(4096, 3); }},
-    {"random bytes", "not a picture", Lay::Bytes, [](QByteArray) { return randomBytes(4096, 1); }},
-    {"a JPEG start and random bytes", "not a picture", Lay::Bytes,
-     [](QByteArray) { return QByteArray("\xFF\xD8\xFF\xE0", 4) + randomBytes(4096, 2); }},
-    {"a header claiming 60000 by 60000 pixels", "too large", Lay::Bytes, claimingHugeSize},
-    {"a 64 MB file", "too large", Lay::Sized64MB},
-    {"a link to an endless device", "not a file", Lay::LinkToZero},
-    {"a folder in its place", "not a file", Lay::Folder},
+    {"missing", "missing", [](Path, Good) { return true; }},
+    {"empty", "empty", [](Path path, Good) { return write(path, {}); }},
+    {"cut short", "incomplete", [](Path path, Good good) { return write(path, good.left(good.size() / 2)); }},
+    {"damaged picture data", "the picture's data is damaged (Corrupt JPEG data",
+     [](Path path, Good good) { return write(path, withDamagedData(good)); }},
+    {"bytes after the end of the picture", nullptr,
+     [](Path path, Good good) { return write(path, good + randomBytes(4096, 3)); }},
+    {"random bytes", "not a picture", [](Path path, Good) { return write(path, randomBytes(4096, 1)); }},
+    {"a JPEG start and random bytes", "not a picture",
+     [](Path path, Good) { return write(path, QByteArray("\xFF\xD8\xFF\xE0", 4) + randomBytes(4096, 2)); }},
+    {"a header claiming 60000 by 60000 pixels", "too large",
+     [](Path path, Good good) { return write(path, claimingHugeSize(good)); }},
+    {"a 64 MB file", "too large",
+     [](Path path, Good) { return write(path, {}) && QFile::resize(path, 64LL << 20); }},
+    {"a link to an endless device", "not a file",
+     [](Path path, Good) { return QFile::link("/dev/zero", path); }},
+    {"a folder in its place", "not a file", [](Path path, Good) { return QDir().mkpath(path); }},
 };
 // clang-format on
 
@@ -132,28 +128,15 @@ protected:
     void lay(const std::vector<const char*>& hostile, const Variant& variant)
     {
         for (const char* picture : kPictures) {
-            const QString relative = relativePath(picture);
-            const QString target = m_scratch.filePath(relative);
+            const QString target = m_scratch.filePath(picture);
             QDir(target).removeRecursively();
             QFile::remove(target);
             QDir().mkpath(QFileInfo(target).path());
-            QFile good(QCoreApplication::applicationDirPath() + QLatin1Char('/') + relative);
-            ASSERT_TRUE(good.open(QIODevice::ReadOnly)) << relative.toStdString();
-            const bool kept = std::find(hostile.begin(), hostile.end(), picture) == hostile.end();
-            if (!kept && variant.lay == Lay::LinkToZero) {
-                ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), target));
-            } else if (!kept && variant.lay == Lay::Folder) {
-                ASSERT_TRUE(QDir().mkpath(target));
-            }
-            if (!kept && variant.lay != Lay::Bytes && variant.lay != Lay::Sized64MB)
-                continue;
-            QFile file(target);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << target.toStdString();
-            if (!kept && variant.lay == Lay::Sized64MB) {
-                ASSERT_TRUE(file.resize(64LL * 1024 * 1024));
-            } else {
-                file.write(kept ? good.readAll() : variant.bytes(good.readAll()));
-            }
+            QFile good(QCoreApplication::applicationDirPath() + QLatin1Char('/') + picture);
+            ASSERT_TRUE(good.open(QIODevice::ReadOnly)) << picture;
+            const bool kept = std::ranges::find(hostile, picture) == hostile.end();
+            ASSERT_TRUE(kept ? write(target, good.readAll()) : variant.make(target, good.readAll()))
+                << picture;
         }
     }
 
@@ -178,7 +161,6 @@ TEST_F(HostilePictures, EndInTheErrorPathOrTheTitleScreensFallback)
         for (const Variant& variant : kVariants) {
             SCOPED_TRACE(std::string(picture) + ", " + variant.name);
             lay({picture}, variant);
-            const QString file = QFileInfo(relativePath(picture)).fileName();
             int failed = 0;
             for (const QString& name : names) {
                 SCOPED_TRACE(name.toStdString());
@@ -188,7 +170,8 @@ TEST_F(HostilePictures, EndInTheErrorPathOrTheTitleScreensFallback)
                     const QString& message = fatalMessages.first();
                     // The copy, or the folder searched, and what is wrong, in one line.
                     ASSERT_TRUE(variant.problem);
-                    EXPECT_TRUE(message.contains(file) && message.contains(QLatin1String(variant.problem)) &&
+                    EXPECT_TRUE(message.contains(QFileInfo(picture).fileName()) &&
+                                message.contains(variant.problem) &&
                                 message.contains(QDir::toNativeSeparators(m_scratch.path())) &&
                                 !message.contains(QLatin1Char('\n')))
                         << message.toStdString();
@@ -196,8 +179,8 @@ TEST_F(HostilePictures, EndInTheErrorPathOrTheTitleScreensFallback)
                         << screens.loadedNames().join(' ').toStdString();
                 } else {
                     EXPECT_TRUE(fatalMessages.isEmpty());
-                    if (name == kTitle && title) {
-                        EXPECT_EQ(screenAs<shell::TitleScreen>(kTitle).Picture1->picture().isNull(),
+                    if (name == shell::TitleScreen::kName && title) {
+                        EXPECT_EQ(screenAs<shell::TitleScreen>(name).Picture1->picture().isNull(),
                                   variant.problem != nullptr);
                     }
                 }

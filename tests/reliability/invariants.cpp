@@ -1,5 +1,7 @@
 #include "invariants.h"
 
+#include <algorithm>
+
 namespace reliability {
 namespace {
 
@@ -28,10 +30,7 @@ bool consume(std::string_view& text, std::string_view prefix)
 
 Int power10(int n)
 {
-    Int p = 1;
-    while (n-- > 0)
-        p *= 10;
-    return p;
+    return n <= 0 ? 1 : 10 * power10(n - 1);
 }
 
 std::optional<Exact> readDecimal(std::string_view text)
@@ -42,23 +41,11 @@ std::optional<Exact> readDecimal(std::string_view text)
     const std::string_view fraction = point == std::string_view::npos ? "" : text.substr(point + 1);
     if (!whole || (point != std::string_view::npos && (!allDigits(fraction) || fraction.size() > 18)))
         return std::nullopt;
-    Exact value{*whole * power10(static_cast<int>(fraction.size())), static_cast<int>(fraction.size())};
-    if (!fraction.empty())
-        value.units += std::stoll(std::string(fraction));
-    if (negative && value.units == 0)
+    const int scale = static_cast<int>(fraction.size());
+    const Int units = *whole * power10(scale) + (fraction.empty() ? 0 : std::stoll(std::string(fraction)));
+    if (negative && units == 0)
         return std::nullopt;
-    value.units = negative ? -value.units : value.units;
-    return value;
-}
-
-bool equals(const Exact& value, Int numerator, Int denominator)
-{
-    return value.units * denominator == numerator * power10(value.scale);
-}
-
-Exact roundHalfUp(Int numerator, Int denominator, int scale)
-{
-    return {(2 * numerator * power10(scale) + denominator) / (2 * denominator), scale};
+    return Exact{negative ? -units : units, scale};
 }
 
 std::optional<long long> readN(std::string_view text)
@@ -88,14 +75,12 @@ std::optional<long long> readPence(std::string_view text)
         return std::nullopt;
     const std::size_t point = text.find('.');
     const std::optional<long long> pounds = readN(text.substr(0, point));
-    if (!pounds || *pounds < 1)
+    // Pence after a point: two digits, not "00".
+    const std::string_view pence = point == std::string_view::npos ? "" : text.substr(point + 1);
+    if (!pounds || *pounds < 1 ||
+        (point != std::string_view::npos && (pence.size() != 2 || !allDigits(pence) || pence == "00")))
         return std::nullopt;
-    if (point == std::string_view::npos)
-        return *pounds * 100;
-    const std::string_view pence = text.substr(point + 1);
-    if (pence.size() != 2 || !allDigits(pence) || pence == "00")
-        return std::nullopt;
-    return *pounds * 100 + (pence[0] - '0') * 10 + (pence[1] - '0');
+    return *pounds * 100 + (pence.empty() ? 0 : std::stoi(std::string(pence)));
 }
 
 std::vector<std::string> split(std::string_view text, std::string_view separator)
@@ -128,11 +113,11 @@ std::string checkKind(const shell::Activity& activity, int mode, const shell::Ex
     const std::string_view name = activity.modes[static_cast<std::size_t>(mode)].sheetName;
     if (name != "mixed")
         return kind == name ? std::string() : "data.kind \"" + kind + "\" in mode " + std::string(name);
-    for (const shell::Mode& other : activity.modes) {
-        if (other.sheetName != "mixed" && other.sheetName == kind)
-            return {};
-    }
-    return "Mixed drew the kind \"" + kind + "\"";
+    const auto drawn = [&](const shell::Mode& other) {
+        return other.sheetName != "mixed" && other.sheetName == kind;
+    };
+    return std::ranges::any_of(activity.modes, drawn) ? std::string()
+                                                      : "Mixed drew the kind \"" + kind + "\"";
 }
 
 } // namespace reliability

@@ -24,12 +24,6 @@ std::optional<Exact> readDecimal(std::string_view text);
 
 Int power10(int n);
 
-// Whether value is exactly numerator / denominator.
-bool equals(const Exact& value, Int numerator, Int denominator);
-
-// numerator / denominator (not negative) to `scale` decimals, halves rounded up.
-Exact roundHalfUp(Int numerator, Int denominator, int scale);
-
 // The activities' whole numbers: digits, "−" (U+2212) before a negative, commas between groups of
 // three from 10,000 up ("7", "−61", "9999", "12,500"); nullopt for any other text.
 std::optional<long long> readN(std::string_view text);

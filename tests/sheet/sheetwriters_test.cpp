@@ -12,107 +12,82 @@
 
 namespace {
 
-const shell::Activity& activity(std::string_view sheet)
+// The text sheet of `count` questions of an activity's mode, made from these draws.
+std::string textSheet(std::string_view activity, int mode, int count, std::vector<float> draws)
 {
-    return *registry::bySheetName(sheet);
+    const shell::Activity& a = *registry::bySheetName(activity);
+    shell::ScriptedDraws source(std::move(draws));
+    std::ostringstream out;
+    sheet::TextWriter writer(out, a, mode, count);
+    const auto questions = a.questions();
+    for (int i = 0; i < count; ++i)
+        writer.add(questions->make(mode, source));
+    writer.finish();
+    return out.str();
 }
 
+// Text in, JSON string out: escapes as JSON needs, UTF-8 as it stands, each bad byte as U+FFFD.
 TEST(SheetJson, StringsAreEscapedAndUtf8PassesThrough)
 {
-    struct Case {
-        const char* name;
-        std::string text;
-        std::string json;
+    // clang-format off
+    const std::pair<std::string, std::string> cases[] = {
+        {"x + 7", "\"x + 7\""},
+        {"", "\"\""},
+        {"57° x² x³ ±2", "\"57° x² x³ ±2\""},
+        {"\xf0\x9f\x93\x90", "\"\xf0\x9f\x93\x90\""},            // a four-byte character
+        {"a \"b\" \\c", "\"a \\\"b\\\" \\\\c\""},
+        {"\n\r\t\b\f", "\"\\n\\r\\t\\b\\f\""},
+        {std::string("\x01\x1f\0", 3), "\"\\u0001\\u001f\\u0000\""}, // other control characters
+        {"\x7f", "\"\x7f\""},                                        // delete is allowed as it is
+        {"a\x80z", "\"a\\ufffdz\""},                                 // a stray continuation byte
+        {"a\xc2", "\"a\\ufffd\""},                                   // cut short at the end
+        {"\xc0\xaf", "\"\\ufffd\\ufffd\""},                          // an overlong encoding
+        {"\xed\xa0\x80", "\"\\ufffd\\ufffd\\ufffd\""},               // a surrogate half
+        {"\xf4\x90\x80\x80", "\"\\ufffd\\ufffd\\ufffd\\ufffd\""},    // past U+10FFFF
     };
-    const Case cases[] = {
-        {"plain", "x + 7", "\"x + 7\""},
-        {"empty", "", "\"\""},
-        {"degree sign and superscripts unchanged", "57° x² x³ ±2", "\"57° x² x³ ±2\""},
-        {"four-byte character unchanged", "\xf0\x9f\x93\x90", "\"\xf0\x9f\x93\x90\""},
-        {"quote and backslash", "a \"b\" \\c", "\"a \\\"b\\\" \\\\c\""},
-        {"named control characters", "\n\r\t\b\f", "\"\\n\\r\\t\\b\\f\""},
-        {"other control characters", std::string("\x01\x1f", 2) + std::string(1, '\0'),
-         "\"\\u0001\\u001f\\u0000\""},
-        {"delete is allowed as it is", "\x7f", "\"\x7f\""},
-        {"stray continuation byte", "a\x80z", "\"a\\ufffdz\""},
-        {"truncated sequence at the end", "a\xc2", "\"a\\ufffd\""},
-        {"overlong encoding", "\xc0\xaf", "\"\\ufffd\\ufffd\""},
-        {"surrogate half", "\xed\xa0\x80", "\"\\ufffd\\ufffd\\ufffd\""},
-        {"past U+10FFFF", "\xf4\x90\x80\x80", "\"\\ufffd\\ufffd\\ufffd\\ufffd\""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(shell::jsonString(c.text), c.json);
-    }
+    // clang-format on
+    for (const auto& [text, json] : cases)
+        EXPECT_EQ(shell::jsonString(text), json) << text;
 }
 
+// Lines break at blanks, counting characters, not bytes; a word longer than a line stands alone.
 TEST(SheetText, WrapsAtBlanksCountingCharactersNotBytes)
 {
     struct Case {
-        const char* name;
         std::string text;
         int columns;
         std::vector<std::string> lines;
     };
     const Case cases[] = {
-        {"fits", "If the given angle = 57°", 24, {"If the given angle = 57°"}},
-        {"breaks before the word that does not fit", "one two three", 8, {"one two", "three"}},
-        {"degree signs count once", "°°°° °°°°", 9, {"°°°° °°°°"}},
-        {"a long word stands alone", "a abcdefghij b", 5, {"a", "abcdefghij", "b"}},
-        {"blanks inside a line are kept", "Range:  1, 2", 20, {"Range:  1, 2"}},
-        {"empty", "", 10, {""}},
+        {"If the given angle = 57°", 24, {"If the given angle = 57°"}},
+        {"one two three", 8, {"one two", "three"}},
+        {"°°°° °°°°", 9, {"°°°° °°°°"}},
+        {"a abcdefghij b", 5, {"a", "abcdefghij", "b"}},
+        {"Range:  1, 2", 20, {"Range:  1, 2"}},
+        {"", 10, {""}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(sheet::wrapText(c.text, c.columns), c.lines);
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(sheet::wrapText(c.text, c.columns), c.lines) << c.text;
 }
 
 TEST(SheetText, QuestionsComeFirstThenTheAnswersUnderTheirNumbers)
 {
     // Metric row 1 and a quantity of 57: 57 km to metres, 57000 m.
-    shell::ScriptedDraws source({0.0f, 0.565f, 0.0f, 0.565f});
-    std::ostringstream out;
-    sheet::TextWriter writer(out, activity("units"), 0, 2);
-    const auto questions = activity("units").questions();
-    writer.add(questions->make(0, source));
-    writer.add(questions->make(0, source));
-    writer.finish();
-    EXPECT_EQ(out.str(), "Units: Metric\n\n"
-                         "Convert...\n\n"
-                         "1. 57 km to metres\n\n"
-                         "2. 57 km to metres\n\n"
-                         "Answers\n\n"
-                         "1. 57000 m\n"
-                         "2. 57000 m\n");
-}
-
-TEST(SheetText, HiddenMappingColumnShowsQuestionMarks)
-{
+    EXPECT_EQ(textSheet("units", 0, 2, {0.0f, 0.565f, 0.0f, 0.565f}),
+              "Units: Metric\n\nConvert...\n\n1. 57 km to metres\n\n2. 57 km to metres\n\n"
+              "Answers\n\n1. 57000 m\n2. 57000 m\n");
     // Find the Domain, kind 1 (x + c) with first value 1, c = 1, step 1.
-    shell::ScriptedDraws source(std::vector<float>(10, 0.0f));
-    std::ostringstream out;
-    sheet::TextWriter writer(out, activity("mappings"), 1, 1);
-    writer.add(activity("mappings").questions()->make(1, source));
-    writer.finish();
-    const std::string text = out.str();
-    EXPECT_NE(text.find("1. x → x + 1\n   Domain: ?, ?, ?, ?, ?\n   Range:  2, 3, 4, 5, 6\n"),
+    const std::string mapping = textSheet("mappings", 1, 1, std::vector<float>(10, 0.0f));
+    EXPECT_NE(mapping.find("1. x → x + 1\n   Domain: ?, ?, ?, ?, ?\n   Range:  2, 3, 4, 5, 6\n"),
               std::string::npos)
-        << text;
-    EXPECT_NE(text.find("Answers\n\n1. Domain: 1, 2, 3, 4, 5\n"), std::string::npos) << text;
-}
-
-TEST(SheetText, AnswerKeyKeepsEveryAnswerLineUnderItsNumber)
-{
+        << mapping;
+    EXPECT_NE(mapping.find("Answers\n\n1. Domain: 1, 2, 3, 4, 5\n"), std::string::npos) << mapping;
     // Parallel lines, angle b given as 57°: the key's second line lines up under the first.
-    shell::ScriptedDraws source({(1 + 0.5f) / 8, (47 + 0.5f) / 68});
-    std::ostringstream out;
-    sheet::TextWriter writer(out, activity("parallel-lines"), 0, 1);
-    writer.add(activity("parallel-lines").questions()->make(0, source));
-    writer.finish();
-    const std::string key = out.str().substr(out.str().find("Answers"));
-    EXPECT_NE(key.find("\n1. Given angle = 57°, a = 123°, c = 57°, d = 123°,"), std::string::npos) << key;
-    EXPECT_NE(key.find("\n   e = 123°, f = 57°, g = 57°, h = 123°.\n"), std::string::npos) << key;
+    const std::string key = textSheet("parallel-lines", 0, 1, {(1 + 0.5f) / 8, (47 + 0.5f) / 68});
+    EXPECT_NE(key.find("Answers\n\n1. Given angle = 57°, a = 123°, c = 57°, d = 123°,\n"
+                       "   e = 123°, f = 57°, g = 57°, h = 123°.\n"),
+              std::string::npos)
+        << key;
 }
 
 } // namespace
