@@ -1,7 +1,7 @@
 // The standard activity screen's ways of writing a line (superscripts, a recurring decimal, a cell
 // row with an orange cell) and its figure in each state, on an activity whose questions say which
 // mode made them; and its fractions stacked in the lines of a long answer. The standard screens'
-// shared walk (tests/support/standardscreens_test.cpp) checks each line's text and state.
+// shared walk (tests/shell/standardscreens_test.cpp) checks each line's text and state.
 #include "screentest.h"
 
 #include "shell/standardscreen.h"
